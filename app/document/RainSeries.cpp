@@ -1,0 +1,55 @@
+#include "RainSeries.h"
+
+#include <new>
+
+bool RainSeries::begin(const RecordingBuffer& recording) {
+  valueCount = 0;
+  startTime = 0;
+  values.reset();
+  capacity = 0;
+  if (recording.recordInterval() != kRecordInterval) return false;
+  int n = recording.sampleCount();
+  int64_t start = firstBucketStart(recording.startTime);
+  int cap = capacityFor(n);
+  double* array = new (std::nothrow) double[static_cast<size_t>(cap)]();
+  if (array == nullptr) return false;
+  values.reset(array);
+  capacity = cap;
+  startTime = static_cast<int32_t>(start);
+  return true;
+}
+
+// Sums samples into buckets. A sample counts in bucket j when its stamp lies
+// from B(j) to B(j) + L(j) - 2, so the last second of a bucket belongs to no
+// bucket. The series ends with the bucket in which the samples ran out.
+int RainSeries::build(const RecordingBuffer& recording) {
+  if (!begin(recording)) return 0;
+  const int n = recording.sampleCount();
+  int64_t bucketStart = startTime;
+  int b = 0;
+  for (;;) {
+    const int64_t length = bucketLength(bucketStart);
+    const int64_t lastCounted = bucketStart + length - 2;
+    const int64_t nextStart = bucketStart + length;
+    double v = 0.0;
+    bool exhausted = b >= n;
+    if (!exhausted) {
+      for (int k = b;; ++k) {
+        const int64_t s = recording.sampleTime(k);
+        if (s >= bucketStart && s <= lastCounted) v += recording.sampleMm(k);
+        if (s >= nextStart) {
+          b = k;
+          break;
+        }
+        if (k + 1 == n) {
+          exhausted = true;
+          break;
+        }
+      }
+    }
+    values[valueCount++] = v;
+    if (valueCount >= capacity || exhausted) break;
+    bucketStart = nextStart;
+  }
+  return 1;
+}

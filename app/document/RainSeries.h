@@ -1,0 +1,40 @@
+#pragma once
+// RainSeries: rainfall in millimetres per bucket, built from a recording.
+// The builders (HourlySeries, DailySeries, TenMinuteSeries, MonthlySeries)
+// differ in where the first bucket starts, how long buckets are and how many
+// there can be. A series owns its value array; it keeps no reference to the
+// recording it was built from.
+
+#include "RecordingBuffer.h"
+
+#include <cstdint>
+#include <memory>
+
+class RainSeries {
+ public:
+  virtual ~RainSeries() = default;
+  RainSeries(const RainSeries&) = delete;
+  RainSeries& operator=(const RainSeries&) = delete;
+
+  // 1 when built; 0 when the recording is refused (record interval other
+  // than 600) or the value array cannot be allocated.
+  virtual int build(const RecordingBuffer& recording);
+
+  int32_t startTime = 0;  // start of the first bucket
+  int valueCount = 0;
+  const int step;         // bucket length in seconds; 0 for calendar months
+  std::unique_ptr<double[]> values;
+  int capacity = 0;
+
+ protected:
+  explicit RainSeries(int stepSeconds) : step(stepSeconds) {}
+
+  // Start of the first bucket for a recording starting at recordStart.
+  virtual int64_t firstBucketStart(int32_t recordStart) const = 0;
+  virtual int capacityFor(int sampleCount) const = 0;
+  // Length of the bucket that starts at bucketStart (local calendar).
+  virtual int64_t bucketLength(int64_t bucketStart) const { (void)bucketStart; return step; }
+
+  // The common first steps; false when the recording is refused.
+  bool begin(const RecordingBuffer& recording);
+};

@@ -1,0 +1,40 @@
+#pragma once
+// RecordingBuffer: the aligned copy of a loaded data file that every reader
+// of a recording uses. The document owns one; dialogs take byte copies.
+// It holds no behaviour beyond reading its own fields.
+
+#include "FileImage.h"
+
+#include <cstdint>
+
+constexpr int kRecordingSampleRoom = 120000;
+constexpr int kRecordInterval = 600;           // the only interval accepted
+constexpr uint16_t kTenthMillimetreVersion = 0x2001;
+
+struct RecordingBuffer {
+  uint16_t headerWord;
+  char dataName[32];
+  int32_t startTime;
+  char intervalText[5];
+  uint8_t headerByte;
+  uint32_t headerDword;
+  uint8_t headerBytes[4];
+  char countText[5];
+  uint16_t versionWord;
+  uint16_t trailerWord;
+  uint16_t samples[kRecordingSampleRoom];
+
+  // The sample count and record interval texts, parsed (0 when not a number).
+  int sampleCount() const;
+  int recordInterval() const;
+  // Rainfall of sample k in millimetres by the version-word rule.
+  double sampleMm(int k) const;
+  // Time stamp of sample k.
+  int64_t sampleTime(int k) const { return static_cast<int64_t>(startTime) + 600LL * k; }
+};
+
+// Copies the image field by field; nothing is validated.
+void copyFileImage(const FileImage& image, RecordingBuffer& buffer);
+
+// Rainfall in millimetres of one raw word.
+double decodeSample(uint16_t word, uint16_t versionWord);

@@ -1,0 +1,104 @@
+// hy-generate: writes a realistic rain recording as a data file.
+//
+//   hy-generate --out FILE [--start "YYYY-MM-DD HH:MM[:SS]"] [--samples N]
+//               [--step 0.5|0.1] [--seed N] [--name TEXT] [--storm-at INDEX]
+//
+// Times are local (UTC+9).
+#include "RainGenerator.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <iconv.h>
+#include <string>
+
+namespace {
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: hy-generate --out FILE [--start \"YYYY-MM-DD HH:MM[:SS]\"] [--samples N]\n"
+               "                   [--step 0.5|0.1] [--seed N] [--name TEXT] [--storm-at INDEX]\n");
+  return 2;
+}
+
+bool parseStart(const char* text, int32_t* out) {
+  struct tm f {};
+  int n = std::sscanf(text, "%d-%d-%d %d:%d:%d", &f.tm_year, &f.tm_mon, &f.tm_mday, &f.tm_hour, &f.tm_min,
+                      &f.tm_sec);
+  if (n < 5) return false;
+  if (f.tm_mon < 1 || f.tm_mon > 12 || f.tm_mday < 1 || f.tm_mday > 31 || f.tm_hour > 23 || f.tm_min > 59 ||
+      f.tm_sec > 59)
+    return false;
+  f.tm_year -= 1900;
+  f.tm_mon -= 1;
+  f.tm_isdst = 0;
+  time_t t = mktime(&f);
+  if (t == static_cast<time_t>(-1)) return false;
+  *out = static_cast<int32_t>(t);
+  return true;
+}
+
+// Data names are stored as Shift-JIS; the command line is UTF-8.
+std::string toShiftJis(const std::string& utf8) {
+  iconv_t cd = iconv_open("SHIFT_JIS", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
+  std::string in = utf8;
+  std::string out(in.size() * 2 + 4, '\0');
+  char* ip = in.data();
+  size_t il = in.size();
+  char* op = out.data();
+  size_t ol = out.size();
+  size_t r = iconv(cd, &ip, &il, &op, &ol);
+  iconv_close(cd);
+  if (r == static_cast<size_t>(-1)) return utf8;
+  out.resize(out.size() - ol);
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("TZ", "JST-9", 1);
+  tzset();
+  RainGeneratorOptions options;
+  parseStart("2026-06-01 00:00", &options.startTime);
+  options.sampleCount = 1008;
+  std::string out;
+  std::string name = "SAMPLE";
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (i + 1 >= argc) return usage();
+    const char* v = argv[++i];
+    if (a == "--out") {
+      out = v;
+    } else if (a == "--start") {
+      if (!parseStart(v, &options.startTime)) {
+        std::fprintf(stderr, "hy-generate: bad start time \"%s\"\n", v);
+        return 2;
+      }
+    } else if (a == "--samples") {
+      options.sampleCount = std::atoi(v);
+    } else if (a == "--step") {
+      if (std::strcmp(v, "0.1") == 0) {
+        options.tenthMillimetre = true;
+      } else if (std::strcmp(v, "0.5") != 0) {
+        return usage();
+      }
+    } else if (a == "--seed") {
+      options.seed = static_cast<uint32_t>(std::strtoul(v, nullptr, 10));
+    } else if (a == "--name") {
+      name = v;
+    } else if (a == "--storm-at") {
+      options.stormAt = std::atoi(v);
+    } else {
+      return usage();
+    }
+  }
+  if (out.empty() || options.sampleCount < 0) return usage();
+  if (!writeRecording(out, toShiftJis(name), options, generateRain(options))) {
+    std::fprintf(stderr, "hy-generate: cannot write %s (at most 59872 samples)\n", out.c_str());
+    return 1;
+  }
+  return 0;
+}
