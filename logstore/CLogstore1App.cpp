@@ -112,11 +112,6 @@ long parseFiveDigitField(const unsigned char* field) {
   return v;
 }
 
-double decodeSampleMm(uint16_t word, uint16_t versionWord) {
-  if (versionWord == 0x2001) return static_cast<double>(word & 0x07FF) * 0.1;
-  return static_cast<double>(word & 0x0FFF) * 0.5;
-}
-
 struct CLogstore1App::Writer {
   std::string target;
   AtomicFile file;

@@ -128,7 +128,11 @@ class LOGSTORE1_API CLogstore1App {
 // stops at the first non-digit. Returns -1 when no digit comes first.
 LOGSTORE1_API long parseFiveDigitField(const unsigned char* field);
 
-// Rainfall of one raw sample word in millimetres.
-LOGSTORE1_API double decodeSampleMm(uint16_t word, uint16_t versionWord);
+// Rainfall of one raw sample word in millimetres: the 0.1-mm model (version
+// word 0x2001) keeps 11 bits, every other model 12 bits of 0.5 mm.
+inline double decodeSampleMm(uint16_t word, uint16_t versionWord) {
+  if (versionWord == 0x2001) return static_cast<double>(word & 0x07FF) * 0.1;
+  return static_cast<double>(word & 0x0FFF) * 0.5;
+}
 
 }  // namespace logstore

@@ -5,12 +5,12 @@
 //
 // Times are local (UTC+9).
 #include "RainGenerator.h"
+#include "ShiftJis.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <iconv.h>
 #include <string>
 
 namespace {
@@ -37,23 +37,6 @@ bool parseStart(const char* text, int32_t* out) {
   if (t == static_cast<time_t>(-1)) return false;
   *out = static_cast<int32_t>(t);
   return true;
-}
-
-// Data names are stored as Shift-JIS; the command line is UTF-8.
-std::string toShiftJis(const std::string& utf8) {
-  iconv_t cd = iconv_open("SHIFT_JIS", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
-  std::string in = utf8;
-  std::string out(in.size() * 2 + 4, '\0');
-  char* ip = in.data();
-  size_t il = in.size();
-  char* op = out.data();
-  size_t ol = out.size();
-  size_t r = iconv(cd, &ip, &il, &op, &ol);
-  iconv_close(cd);
-  if (r == static_cast<size_t>(-1)) return utf8;
-  out.resize(out.size() - ol);
-  return out;
 }
 
 }  // namespace
@@ -96,7 +79,7 @@ int main(int argc, char** argv) {
     }
   }
   if (out.empty() || options.sampleCount < 0) return usage();
-  if (!writeRecording(out, toShiftJis(name), options, generateRain(options))) {
+  if (!writeRecording(out, utf8ToShiftJis(name), options, generateRain(options))) {
     std::fprintf(stderr, "hy-generate: cannot write %s (at most 59872 samples)\n", out.c_str());
     return 1;
   }

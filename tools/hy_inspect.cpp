@@ -7,6 +7,7 @@
 #include "HourlySeries.h"
 #include "MonthlySeries.h"
 #include "RecordingBuffer.h"
+#include "ShiftJis.h"
 #include "TenMinuteSeries.h"
 
 #include <cstdio>
@@ -62,7 +63,7 @@ int inspect(const char* path) {
   char name[33] = {};
   for (int i = 0; i < 32 && rec->dataName[i] != 0; ++i) name[i] = rec->dataName[i];
   std::printf("%s\n", path);
-  std::printf("  name       %s\n", name);
+  std::printf("  name       %s\n", shiftJisToUtf8(name).c_str());
   std::printf("  start      %s (%d)\n", localText(rec->startTime).c_str(), rec->startTime);
   std::printf("  interval   %d s\n", rec->recordInterval());
   std::printf("  samples    %d (to %s)\n", n, localText(rec->sampleTime(n > 0 ? n - 1 : 0)).c_str());

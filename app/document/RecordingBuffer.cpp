@@ -25,10 +25,6 @@ int RecordingBuffer::sampleCount() const { return parseField(countText); }
 
 int RecordingBuffer::recordInterval() const { return parseField(intervalText); }
 
-double RecordingBuffer::sampleMm(int k) const { return decodeSample(samples[k], versionWord); }
-
-double decodeSample(uint16_t word, uint16_t versionWord) { return decodeSampleMm(word, versionWord); }
-
 void copyFileImage(const FileImage& image, RecordingBuffer& buffer) {
   const unsigned char* b = image.bytes;
   buffer.headerWord = getU16(b + kOffHeaderWord);

@@ -28,7 +28,7 @@ struct RecordingBuffer {
   int sampleCount() const;
   int recordInterval() const;
   // Rainfall of sample k in millimetres by the version-word rule.
-  double sampleMm(int k) const;
+  double sampleMm(int k) const { return logstore::decodeSampleMm(samples[k], versionWord); }
   // Time stamp of sample k.
   int64_t sampleTime(int k) const { return static_cast<int64_t>(startTime) + 600LL * k; }
 };
@@ -37,4 +37,4 @@ struct RecordingBuffer {
 void copyFileImage(const FileImage& image, RecordingBuffer& buffer);
 
 // Rainfall in millimetres of one raw word.
-double decodeSample(uint16_t word, uint16_t versionWord);
+inline double decodeSample(uint16_t word, uint16_t versionWord) { return logstore::decodeSampleMm(word, versionWord); }
