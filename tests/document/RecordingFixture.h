@@ -2,6 +2,7 @@
 // Recordings made in memory for the series tests.
 
 #include "RecordingBuffer.h"
+#include "TestClock.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,16 +10,6 @@
 #include <memory>
 #include <vector>
 
-inline int32_t jst(int y, int mo, int d, int h, int mi, int s = 0) {
-  struct tm f {};
-  f.tm_year = y - 1900;
-  f.tm_mon = mo - 1;
-  f.tm_mday = d;
-  f.tm_hour = h;
-  f.tm_min = mi;
-  f.tm_sec = s;
-  return static_cast<int32_t>(mktime(&f));
-}
 
 inline std::unique_ptr<RecordingBuffer> makeRecording(int32_t start, const std::vector<uint16_t>& samples,
                                                       uint16_t version = 0x1001, const char* interval = "00600") {

@@ -3,6 +3,7 @@
 // nothing is ever left half-written.
 #include "CLogstore1App.h"
 #include "TempDir.h"
+#include "TestClock.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,16 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int32_t jst(int y, int mo, int d, int h, int mi, int s = 0) {
-  struct tm f {};
-  f.tm_year = y - 1900;
-  f.tm_mon = mo - 1;
-  f.tm_mday = d;
-  f.tm_hour = h;
-  f.tm_min = mi;
-  f.tm_sec = s;
-  return static_cast<int32_t>(mktime(&f));
-}
 
 std::vector<unsigned char> readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
