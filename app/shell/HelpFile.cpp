@@ -12,7 +12,9 @@ std::filesystem::path findHelpFile(const std::filesystem::path& programDir) {
   };
   for (const auto& c : candidates) {
     std::error_code ec;
-    if (std::filesystem::is_regular_file(c, ec)) return c.lexically_normal();
+    // Normalised first: the program's folder need not exist for "..".
+    const std::filesystem::path file = c.lexically_normal();
+    if (std::filesystem::is_regular_file(file, ec)) return file;
   }
   return {};
 }
