@@ -57,7 +57,10 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
       double t = barHeight(s.values[i], s.verticalMax, h);
       if (t == 0.0) continue;
       double x0 = left + (i - f) * p;
-      scene.barRects.push_back({trunc(x0 + 0.1 * p), trunc(in.bottom - t), trunc(x0 + 0.9 * p), in.bottom});
+      // Edges as x0 + g and x0 + p - g, swapped into order.
+      int a = trunc(x0 + g);
+      int b = trunc(x0 + p - g);
+      scene.barRects.push_back({std::min(a, b), trunc(in.bottom - t), std::max(a, b), in.bottom});
     }
     return;
   }
