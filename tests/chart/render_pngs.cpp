@@ -51,5 +51,19 @@ int main(int argc, char** argv) {
       std::printf("%s  (%d values)\n", file.c_str(), series->valueCount);
     }
   }
+  // The six strip bitmaps side by side, ten times enlarged.
+  QImage strip(6 * 17, 13, QImage::Format_RGB32);
+  strip.fill(QColor(240, 240, 240));
+  {
+    QPainter painter(&strip);
+    int x = 1;
+    for (int id : {133, 131, 132, 130, 137, 138}) {
+      painter.drawImage(x, 1, chart.bitmap(id));
+      x += 17;
+    }
+  }
+  std::string bitmaps = out + "/chart-bitmaps.png";
+  if (!strip.scaled(strip.size() * 10).save(QString::fromStdString(bitmaps))) ++failures;
+  std::printf("%s\n", bitmaps.c_str());
   return failures == 0 ? 0 : 1;
 }
