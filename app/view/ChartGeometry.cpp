@@ -1,0 +1,216 @@
+#include "ChartGeometry.h"
+
+#include "ChartTicks.h"
+#include "LocalTime.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+int trunc(double v) { return static_cast<int>(v); }
+
+int shownEnd(const DisplaySeries& s) {
+  return std::min(s.firstShownIndex + s.visibleCount, s.valueCount);
+}
+
+// Bar height in pixels for a value: clipped at the chart height; a chart
+// without a vertical maximum shows every non-zero value at full height
+// instead of dividing by zero.
+double barHeight(double value, int vmax, int h) {
+  if (!(value > 0.0)) return 0.0;
+  if (vmax <= 0) return h;
+  double t = h * value / vmax;
+  return t > h ? h : t;
+}
+
+}  // namespace
+
+ChartScene ChartGeometry::compute(const ChartInput& in) {
+  ChartScene scene;
+  scene.frame = ChartRectI{in.left, in.top, in.right, in.bottom};
+  if (!in.loaded || in.series == nullptr || in.series->visibleCount <= 0) return scene;
+  bars(in, scene);
+  timeAxis(in, scene);
+  valueAxis(in, scene);
+  if (in.cursors) cursorLines(in, scene);
+  return scene;
+}
+
+void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
+  const DisplaySeries& s = *in.series;
+  const int w = in.right - in.left;
+  const int h = in.bottom - in.top;
+  const double p = pitch(w, s.visibleCount);
+  scene.barPitch = p;
+  // A chart narrower than its 4-pixel margin has no room for any bar.
+  if (p <= 0.0) return;
+  const double g = 0.9 * p;
+  const int f = std::max(s.firstShownIndex, 0);
+  const int e = shownEnd(s);
+  const double left = in.left + 2;
+
+  if (g >= 2.0) {
+    scene.barShape = BarShape::Rectangles;
+    for (int i = f; i < e; ++i) {
+      double t = barHeight(s.values[i], s.verticalMax, h);
+      if (t == 0.0) continue;
+      double x0 = left + (i - f) * p;
+      // Edges as x0 + g and x0 + p - g, swapped into order.
+      int a = trunc(x0 + g);
+      int b = trunc(x0 + p - g);
+      scene.barRects.push_back({std::min(a, b), trunc(in.bottom - t), std::max(a, b), in.bottom});
+    }
+    return;
+  }
+
+  scene.barShape = BarShape::Lines;
+  if (in.lineEveryBar) {
+    for (int i = f; i < e; ++i) {
+      double t = barHeight(s.values[i], s.verticalMax, h);
+      if (t == 0.0) continue;
+      double x0 = left + (i - f) * p;
+      scene.barLines.push_back({trunc(x0 + 0.45 * p), trunc(in.bottom - t), trunc(x0 + 0.55 * p), in.bottom});
+    }
+    return;
+  }
+
+  // Per pixel column: a bar line runs from its top down to the bottom, so in
+  // one column only the tallest one shows. A bar whose line straddles a
+  // column boundary (a slightly slanted line over two columns) is kept as it
+  // is unless both columns already reach as high.
+  const int firstColumn = trunc(left + 0.45 * p);
+  const int lastColumn = trunc(left + (e - f - 1) * p + 0.55 * p);
+  std::vector<int> tops(static_cast<size_t>(std::max(lastColumn - firstColumn + 1, 0)), INT_MAX);
+  std::vector<ChartLineI> slanted;
+  for (int i = f; i < e; ++i) {
+    double t = barHeight(s.values[i], s.verticalMax, h);
+    if (t == 0.0) continue;
+    double x0 = left + (i - f) * p;
+    int xa = trunc(x0 + 0.45 * p);
+    int xb = trunc(x0 + 0.55 * p);
+    int top = trunc(in.bottom - t);
+    if (xa == xb) {
+      int& column = tops[static_cast<size_t>(xa - firstColumn)];
+      column = std::min(column, top);
+    } else {
+      slanted.push_back({xa, top, xb, in.bottom});
+    }
+  }
+  for (size_t c = 0; c < tops.size(); ++c) {
+    if (tops[c] == INT_MAX) continue;
+    int x = firstColumn + static_cast<int>(c);
+    scene.barLines.push_back({x, tops[c], x, in.bottom});
+  }
+  for (const ChartLineI& line : slanted) {
+    auto topAt = [&](int x) { return tops[static_cast<size_t>(x - firstColumn)]; };
+    if (topAt(line.x1) <= line.y1 && topAt(line.x2) <= line.y1) continue;
+    scene.barLines.push_back(line);
+  }
+}
+
+void ChartGeometry::timeAxis(const ChartInput& in, ChartScene& scene) {
+  const DisplaySeries& s = *in.series;
+  const int w = in.right - in.left;
+  const int hf = in.fontHeight;
+  const int b = in.bottom;
+  const double p = pitch(w, s.visibleCount);
+  const int f = s.firstShownIndex;
+  const int e = shownEnd(s);
+  const IntervalMode mode = s.intervalMode;
+
+  ChartTicks::Spacing spacing = ChartTicks::spacing(mode, p, w, s.visibleCount);
+  scene.labelSkip = spacing.skip;
+  scene.labelStepSeconds = spacing.stepSeconds;
+
+  int64_t t = s.seriesStart;
+  int startMonth = 1;
+  int startYear = 1970;
+  switch (mode) {
+    case IntervalMode::Hourly: t += static_cast<int64_t>(f) * 3600 + 3600; break;
+    case IntervalMode::Daily: t += (static_cast<int64_t>(f) + 1) * 86400; break;
+    case IntervalMode::TenMinute: t += (static_cast<int64_t>(f) + 1) * 600; break;
+    case IntervalMode::Monthly: {
+      struct tm start = toLocal(s.seriesStart);
+      startMonth = start.tm_mon + 1;
+      startYear = start.tm_year + 1900;
+      break;
+    }
+  }
+
+  int skipCounter = 0;
+  for (int j = f; j <= e; ++j) {
+    const double x = in.left + 2 + p / 2 + (j - f) * p;
+    if (j == e) {
+      scene.hasLastTick = true;
+      scene.lastTick = x;
+    }
+    const bool first = j == f;
+    if (mode == IntervalMode::Monthly) {
+      if (j == e) continue;
+      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
+      bool withYear = false;
+      std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
+      int dx = first ? 35 : (withYear ? 20 : 5);
+      scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
+      continue;
+    }
+    if (!first && skipCounter != spacing.skip) {
+      if (j != e) ++skipCounter;
+      continue;
+    }
+    if (j != e) {
+      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
+      const int dateX = first ? trunc(x - 3 * hf) : trunc(x - 10);
+      switch (mode) {
+        case IntervalMode::Hourly: {
+          ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
+          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+          scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
+          break;
+        }
+        case IntervalMode::Daily:
+          scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
+          break;
+        case IntervalMode::TenMinute: {
+          ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
+          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+          scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
+          break;
+        }
+        case IntervalMode::Monthly: break;
+      }
+    }
+    skipCounter = 0;
+    t += spacing.stepSeconds;
+  }
+}
+
+void ChartGeometry::valueAxis(const ChartInput& in, ChartScene& scene) {
+  const int vmax = in.series->verticalMax;
+  if (vmax < 1) return;
+  const int hf = in.fontHeight;
+  const int h = in.bottom - in.top;
+  const double q = vmax * 0.1;
+  int v = 0;
+  double o = 0.0;
+  // The unit sits once above the axis; it does not depend on the line.
+  scene.labels.push_back({in.left - 3 * hf, in.top - hf, "(mm)"});
+  for (int line = 0; line < 10 && v < vmax; ++line) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%5d", v);
+    scene.labels.push_back({in.left - 3 * hf, in.bottom - trunc(o) - hf, text});
+    o = o + h * 0.1;
+    int y = in.bottom - trunc(o);
+    scene.gridLines.push_back({in.left, y, in.right, y});
+    v = v + trunc(q);
+  }
+}
+
+void ChartGeometry::cursorLines(const ChartInput& in, ChartScene& scene) {
+  for (int viewX : {in.cursorAX, in.cursorBX}) {
+    int x = std::clamp(viewX - in.viewOffsetX, std::min(in.left, in.right), std::max(in.left, in.right));
+    scene.cursorLines.push_back({x, in.top, x, in.bottom});
+  }
+}
