@@ -60,6 +60,8 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
   m_statsList->setRootIsDecorated(false);
   m_statsList->setSortingEnabled(false);
   m_statsList->header()->setSectionsClickable(false);
+  // Every column keeps the width it was given or stored; none takes the rest.
+  m_statsList->header()->setStretchLastSection(false);
   m_statsList->setColumnCount(kStatsColumns);
   m_intervalField = readOnlyField(this, "edit1075");
   m_sampleField = readOnlyField(this, "edit1076");
