@@ -106,9 +106,10 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   loadedFlag = 1;
   openedByDocument = 1;
-  updateAllViews();
-  // The open path names the document after the file, as a shell open does.
+  // The open path names the document after the file, as a shell open does;
+  // named before the update so that the window title follows at once.
   setTitle(std::filesystem::path(path).filename().string());
+  updateAllViews();
   return true;
 }
 

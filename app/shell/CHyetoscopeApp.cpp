@@ -8,6 +8,7 @@
 #include "SelectedPort.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QSettings>
 
 #include <clocale>
@@ -49,6 +50,9 @@ bool CHyetoscopeApp::initInstance(const QStringList& arguments) {
     }
   }
   if (!file.isEmpty() && !m_doc->onOpenDocument(file.toStdString())) return false;
+  // The view's first layout sizes the statistics columns from its width:
+  // give it its real width before the window shows.
+  m_frame->layout()->activate();
   view->onInitialUpdate();
   m_frame->refreshCommandStates();
 

@@ -82,9 +82,7 @@ void CHyetoscopeView::onInitialUpdate() {
   layoutStep();
   displayReset();
   if (m_doc.openedByDocument == 1) {
-    m_showingData = true;
     headerRefresh();
-    m_chart->setBandEnabled(1);
   }
   if (m_stateChanged) m_stateChanged();
 }
@@ -196,9 +194,9 @@ void CHyetoscopeView::resetWindowAndHistory() {
 
 void CHyetoscopeView::showData() {
   layoutStep();
-  m_showingData = true;
   headerRefresh();
-  if (m_chart) m_chart->setBandEnabled(1);
+  // Band zooming is switched on here once the zoom commands exist to apply
+  // a band; until then a drag would promise a zoom that never comes.
 }
 
 void CHyetoscopeView::rememberInitialWindow() {
@@ -207,7 +205,6 @@ void CHyetoscopeView::rememberInitialWindow() {
 
 void CHyetoscopeView::showNoData() {
   displayReset();
-  m_showingData = false;
   if (m_chart) m_chart->setBandEnabled(0);
 }
 

@@ -52,6 +52,8 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
 
   const ViewLayout& layoutRects() const { return m_layout; }
   IntervalWindows& intervalWindows() { return m_windows; }
+  // The window shown right after the last load (the initial-size target).
+  ShownWindow initialWindow() const { return m_initialWindow; }
   GraphPlotCtrl* chart() const { return m_chart; }
 
   // DocumentViews
@@ -89,7 +91,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ShownWindow m_initialWindow;
   int m_listInitialised = 0;
-  bool m_showingData = false;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;

@@ -94,6 +94,7 @@ TEST_F(MainWindow, StartsWithTheFileOnTheCommandLine) {
   EXPECT_TRUE(frame().action(cmd::IntervalHourly)->isChecked());
   EXPECT_FALSE(frame().action(cmd::Download)->isEnabled()) << "not built yet";
   EXPECT_EQ(selectedPort(), 3);
+  EXPECT_FALSE(view().findChild<QLineEdit*>(QStringLiteral("edit1003"))->isVisible());
   const auto data = privateHome().dir.path() / "data";
   EXPECT_TRUE(std::filesystem::exists(data / "mime/packages/hyetoscope.xml"));
   EXPECT_TRUE(std::filesystem::exists(data / "applications/hyetoscope.desktop"));
@@ -137,7 +138,11 @@ TEST_F(MainWindow, StoredPlacementAndColumnWidthsAreUsed) {
   s.sync();
   ASSERT_TRUE(start());
   EXPECT_EQ(frame().frameGeometry(), QRect(20, 10, 800, 600));
-  EXPECT_EQ(view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"))->columnWidth(2), 123);
+  const auto* list = view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"));
+  EXPECT_EQ(list->columnWidth(2), 123);
+  // Columns never stored take their width from the view's real width.
+  EXPECT_EQ(list->columnWidth(0), view().width() / 11 + 30);
+  EXPECT_GT(view().width(), 700);
 }
 
 TEST_F(MainWindow, OpenByMenuEndsHourlyAndCloseEmptiesTheForm) {
