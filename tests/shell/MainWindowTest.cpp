@@ -162,7 +162,11 @@ TEST_F(MainWindow, OpenByMenuEndsHourlyAndCloseEmptiesTheForm) {
   EXPECT_EQ(field("edit1075"), QStringLiteral("<Interval> : 1日"));
   EXPECT_TRUE(frame().action(cmd::IntervalDaily)->isChecked());
 
+  app.document().dataListOpen = 1;  // as while the data list window is up
+  frame().refreshCommandStates();
+  EXPECT_FALSE(frame().action(cmd::OpenRecording)->isEnabled());
   trigger(cmd::CloseRecording);
+  EXPECT_EQ(app.document().dataListOpen, 0) << "the queued close-data-list message arrived";
   EXPECT_EQ(frame().windowTitle(), QStringLiteral("Untitled - HY for Windows"));
   EXPECT_EQ(field("edit1075"), QString());
   EXPECT_EQ(field("edit1076"), QString());
