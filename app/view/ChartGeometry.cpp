@@ -139,51 +139,44 @@ void ChartGeometry::timeAxis(const ChartInput& in, ChartScene& scene) {
     }
   }
 
-  int skipCounter = 0;
-  for (int j = f; j <= e; ++j) {
+  // Labelled bars are every (s + 1)-th from the first shown one; the bars
+  // between them draw nothing, so only the labelled ones are visited.
+  const int every = mode == IntervalMode::Monthly ? 1 : spacing.skip + 1;
+  for (int j = f; j < e; j += every) {
     const double x = in.left + 2 + p / 2 + (j - f) * p;
-    if (j == e) {
-      scene.hasLastTick = true;
-      scene.lastTick = x;
-    }
     const bool first = j == f;
-    if (mode == IntervalMode::Monthly) {
-      if (j == e) continue;
-      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
-      bool withYear = false;
-      std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
-      int dx = first ? 35 : (withYear ? 20 : 5);
-      scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
-      continue;
-    }
-    if (!first && skipCounter != spacing.skip) {
-      if (j != e) ++skipCounter;
-      continue;
-    }
-    if (j != e) {
-      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
-      const int dateX = first ? trunc(x - 3 * hf) : trunc(x - 10);
-      switch (mode) {
-        case IntervalMode::Hourly: {
-          ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
-          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-          scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
-          break;
-        }
-        case IntervalMode::Daily:
-          scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
-          break;
-        case IntervalMode::TenMinute: {
-          ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
-          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-          scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
-          break;
-        }
-        case IntervalMode::Monthly: break;
+    scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
+    const int dateX = first ? trunc(x - 3 * hf) : trunc(x - 10);
+    switch (mode) {
+      case IntervalMode::Hourly: {
+        ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
+        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+        scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
+        break;
+      }
+      case IntervalMode::Daily:
+        scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
+        break;
+      case IntervalMode::TenMinute: {
+        ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
+        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+        scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
+        break;
+      }
+      case IntervalMode::Monthly: {
+        bool withYear = false;
+        std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
+        int dx = first ? 35 : (withYear ? 20 : 5);
+        scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
+        break;
       }
     }
-    skipCounter = 0;
     t += spacing.stepSeconds;
+  }
+  // The tick after the last shown bar, one pitch right of it.
+  if (e >= f) {
+    scene.hasLastTick = true;
+    scene.lastTick = in.left + 2 + p / 2 + (e - f) * p;
   }
 }
 
