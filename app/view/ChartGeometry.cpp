@@ -77,33 +77,42 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   }
 
   // Per pixel column: a bar line runs from its top down to the bottom, so in
-  // one column only the tallest one shows. A bar whose line straddles a
-  // column boundary (a slightly slanted line over two columns) is kept as it
-  // is unless both columns already reach as high.
+  // one column only the tallest one shows, and the tallest bar is the one
+  // with the largest value (the height only grows with the value). A bar
+  // whose line straddles a column boundary (a slightly slanted line over two
+  // columns) is kept as it is unless both columns already reach as high.
   const int firstColumn = trunc(left + 0.45 * p);
   const int lastColumn = trunc(left + (e - f - 1) * p + 0.55 * p);
-  std::vector<int> tops(static_cast<size_t>(std::max(lastColumn - firstColumn + 1, 0)), INT_MAX);
-  std::vector<ChartLineI> slanted;
+  const size_t span = static_cast<size_t>(std::max(lastColumn - firstColumn + 1, 0));
+  std::vector<double> largest(span, 0.0);
+  std::vector<int> slanted;
+  const double* values = s.values;
   for (int i = f; i < e; ++i) {
-    double t = barHeight(s.values[i], s.verticalMax, h);
-    if (t == 0.0) continue;
-    double x0 = left + (i - f) * p;
-    int xa = trunc(x0 + 0.45 * p);
-    int xb = trunc(x0 + 0.55 * p);
-    int top = trunc(in.bottom - t);
+    const double value = values[i];
+    if (!(value > 0.0)) continue;
+    const double x0 = left + (i - f) * p;
+    const int xa = trunc(x0 + 0.45 * p);
+    const int xb = trunc(x0 + 0.55 * p);
     if (xa == xb) {
-      int& column = tops[static_cast<size_t>(xa - firstColumn)];
-      column = std::min(column, top);
+      double& column = largest[static_cast<size_t>(xa - firstColumn)];
+      if (value > column) column = value;
     } else {
-      slanted.push_back({xa, top, xb, in.bottom});
+      slanted.push_back(i);
     }
   }
-  for (size_t c = 0; c < tops.size(); ++c) {
-    if (tops[c] == INT_MAX) continue;
+  std::vector<int> tops(span, INT_MAX);
+  for (size_t c = 0; c < span; ++c) {
+    double t = barHeight(largest[c], s.verticalMax, h);
+    if (t == 0.0) continue;
     int x = firstColumn + static_cast<int>(c);
+    tops[c] = trunc(in.bottom - t);
     scene.barLines.push_back({x, tops[c], x, in.bottom});
   }
-  for (const ChartLineI& line : slanted) {
+  for (int i : slanted) {
+    double t = barHeight(values[i], s.verticalMax, h);
+    if (t == 0.0) continue;
+    const double x0 = left + (i - f) * p;
+    ChartLineI line{trunc(x0 + 0.45 * p), trunc(in.bottom - t), trunc(x0 + 0.55 * p), in.bottom};
     auto topAt = [&](int x) { return tops[static_cast<size_t>(x - firstColumn)]; };
     if (topAt(line.x1) <= line.y1 && topAt(line.x2) <= line.y1) continue;
     scene.barLines.push_back(line);
