@@ -30,10 +30,15 @@ double barHeight(double value, int vmax, int h) {
 ChartScene ChartGeometry::compute(const ChartInput& in) {
   ChartScene scene;
   scene.frame = ChartRectI{in.left, in.top, in.right, in.bottom};
-  if (!in.loaded || in.series == nullptr || in.series->visibleCount <= 0) return scene;
-  bars(in, scene);
-  timeAxis(in, scene);
-  valueAxis(in, scene);
+  if (!in.loaded || in.series == nullptr) return scene;
+  if (in.series->visibleCount > 0) {
+    bars(in, scene);
+    timeAxis(in, scene);
+    valueAxis(in, scene);
+  }
+  // The view XORs the cursor lines at their old and new places around this
+  // drawing whenever a recording is loaded; the chart's own pair must be
+  // there too, or a stale line would stay.
   if (in.cursors) cursorLines(in, scene);
   return scene;
 }
