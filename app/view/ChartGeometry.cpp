@@ -30,10 +30,15 @@ double barHeight(double value, int vmax, int h) {
 ChartScene ChartGeometry::compute(const ChartInput& in) {
   ChartScene scene;
   scene.frame = ChartRectI{in.left, in.top, in.right, in.bottom};
-  if (!in.loaded || in.series == nullptr || in.series->visibleCount <= 0) return scene;
-  bars(in, scene);
-  timeAxis(in, scene);
-  valueAxis(in, scene);
+  if (!in.loaded || in.series == nullptr) return scene;
+  if (in.series->visibleCount > 0) {
+    bars(in, scene);
+    timeAxis(in, scene);
+    valueAxis(in, scene);
+  }
+  // The view XORs the cursor lines at their old and new places around this
+  // drawing whenever a recording is loaded; the chart's own pair must be
+  // there too, or a stale line would stay.
   if (in.cursors) cursorLines(in, scene);
   return scene;
 }
@@ -77,33 +82,42 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   }
 
   // Per pixel column: a bar line runs from its top down to the bottom, so in
-  // one column only the tallest one shows. A bar whose line straddles a
-  // column boundary (a slightly slanted line over two columns) is kept as it
-  // is unless both columns already reach as high.
+  // one column only the tallest one shows, and the tallest bar is the one
+  // with the largest value (the height only grows with the value). A bar
+  // whose line straddles a column boundary (a slightly slanted line over two
+  // columns) is kept as it is unless both columns already reach as high.
   const int firstColumn = trunc(left + 0.45 * p);
   const int lastColumn = trunc(left + (e - f - 1) * p + 0.55 * p);
-  std::vector<int> tops(static_cast<size_t>(std::max(lastColumn - firstColumn + 1, 0)), INT_MAX);
-  std::vector<ChartLineI> slanted;
+  const size_t span = static_cast<size_t>(std::max(lastColumn - firstColumn + 1, 0));
+  std::vector<double> largest(span, 0.0);
+  std::vector<int> slanted;
+  const double* values = s.values;
   for (int i = f; i < e; ++i) {
-    double t = barHeight(s.values[i], s.verticalMax, h);
-    if (t == 0.0) continue;
-    double x0 = left + (i - f) * p;
-    int xa = trunc(x0 + 0.45 * p);
-    int xb = trunc(x0 + 0.55 * p);
-    int top = trunc(in.bottom - t);
+    const double value = values[i];
+    if (!(value > 0.0)) continue;
+    const double x0 = left + (i - f) * p;
+    const int xa = trunc(x0 + 0.45 * p);
+    const int xb = trunc(x0 + 0.55 * p);
     if (xa == xb) {
-      int& column = tops[static_cast<size_t>(xa - firstColumn)];
-      column = std::min(column, top);
+      double& column = largest[static_cast<size_t>(xa - firstColumn)];
+      if (value > column) column = value;
     } else {
-      slanted.push_back({xa, top, xb, in.bottom});
+      slanted.push_back(i);
     }
   }
-  for (size_t c = 0; c < tops.size(); ++c) {
-    if (tops[c] == INT_MAX) continue;
+  std::vector<int> tops(span, INT_MAX);
+  for (size_t c = 0; c < span; ++c) {
+    double t = barHeight(largest[c], s.verticalMax, h);
+    if (t == 0.0) continue;
     int x = firstColumn + static_cast<int>(c);
+    tops[c] = trunc(in.bottom - t);
     scene.barLines.push_back({x, tops[c], x, in.bottom});
   }
-  for (const ChartLineI& line : slanted) {
+  for (int i : slanted) {
+    double t = barHeight(values[i], s.verticalMax, h);
+    if (t == 0.0) continue;
+    const double x0 = left + (i - f) * p;
+    ChartLineI line{trunc(x0 + 0.45 * p), trunc(in.bottom - t), trunc(x0 + 0.55 * p), in.bottom};
     auto topAt = [&](int x) { return tops[static_cast<size_t>(x - firstColumn)]; };
     if (topAt(line.x1) <= line.y1 && topAt(line.x2) <= line.y1) continue;
     scene.barLines.push_back(line);
@@ -139,51 +153,44 @@ void ChartGeometry::timeAxis(const ChartInput& in, ChartScene& scene) {
     }
   }
 
-  int skipCounter = 0;
-  for (int j = f; j <= e; ++j) {
+  // Labelled bars are every (s + 1)-th from the first shown one; the bars
+  // between them draw nothing, so only the labelled ones are visited.
+  const int every = mode == IntervalMode::Monthly ? 1 : spacing.skip + 1;
+  for (int j = f; j < e; j += every) {
     const double x = in.left + 2 + p / 2 + (j - f) * p;
-    if (j == e) {
-      scene.hasLastTick = true;
-      scene.lastTick = x;
-    }
     const bool first = j == f;
-    if (mode == IntervalMode::Monthly) {
-      if (j == e) continue;
-      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
-      bool withYear = false;
-      std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
-      int dx = first ? 35 : (withYear ? 20 : 5);
-      scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
-      continue;
-    }
-    if (!first && skipCounter != spacing.skip) {
-      if (j != e) ++skipCounter;
-      continue;
-    }
-    if (j != e) {
-      scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
-      const int dateX = first ? trunc(x - 3 * hf) : trunc(x - 10);
-      switch (mode) {
-        case IntervalMode::Hourly: {
-          ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
-          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-          scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
-          break;
-        }
-        case IntervalMode::Daily:
-          scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
-          break;
-        case IntervalMode::TenMinute: {
-          ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
-          scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-          scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
-          break;
-        }
-        case IntervalMode::Monthly: break;
+    scene.gridLines.push_back({trunc(x), in.top, trunc(x), b});
+    const int dateX = first ? trunc(x - 3 * hf) : trunc(x - 10);
+    switch (mode) {
+      case IntervalMode::Hourly: {
+        ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
+        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+        scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
+        break;
+      }
+      case IntervalMode::Daily:
+        scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
+        break;
+      case IntervalMode::TenMinute: {
+        ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
+        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
+        scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
+        break;
+      }
+      case IntervalMode::Monthly: {
+        bool withYear = false;
+        std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
+        int dx = first ? 35 : (withYear ? 20 : 5);
+        scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
+        break;
       }
     }
-    skipCounter = 0;
     t += spacing.stepSeconds;
+  }
+  // The tick after the last shown bar, one pitch right of it.
+  if (e >= f) {
+    scene.hasLastTick = true;
+    scene.lastTick = in.left + 2 + p / 2 + (e - f) * p;
   }
 }
 

@@ -6,17 +6,17 @@
 // first row whose pitch threshold the bar pitch exceeds gives the skip s
 // (unlabelled bars between two labels) and the step S = (s + 1) bar lengths.
 //
-// Past the table's last row (a recording of about 9,700 hourly, 410 daily or
-// 60,000 ten-minute bars shown whole) the table has no answer. There the
-// spacing continues from the last row: its number of bars per label is
-// doubled until two labels lie at least kMinLabelSpacing pixels apart (or a
-// single label covers the whole window). 80 pixels leave room for the widest
-// label, the first one ("2024/05/01", about 70 pixels at the 13-pixel font,
-// placed 39 pixels left of its tick) before the next ("05/09", placed 10
-// pixels left of its tick). A full ten-minute recording of 59,872 samples on
-// a 1,600-pixel chart thus gets a label every 12,000 bars (about 83 days),
-// and on a 640-pixel chart every 96,000 bars (only the first label).
-//
+// Past the table's last row (about 9,700 hourly, 410 daily or 60,000
+// ten-minute bars shown whole, which a full-length recording reaches on a
+// narrow chart) the table has no answer. There the spacing continues from
+// the last row: its number of bars per label is doubled until two labels lie
+// at least kMinLabelSpacing pixels apart (or one label spans all bars).
+// 80 pixels leave room for the widest label, the first one ("2024/01/01",
+// about 70 pixels at the 13-pixel font, placed 39 pixels left of its tick),
+// before the next one ("02/11", placed 10 pixels left of its tick). In the
+// 640 x 480 window of a first start (a 571-pixel chart), the long sample
+// shown whole gets a label every 12,000 ten-minute bars (about 83 days),
+// every 1,568 hourly bars and every 63 daily bars, as the last rows give.
 // Monthly charts have no table: every bar is labelled.
 
 #include "IntervalMode.h"

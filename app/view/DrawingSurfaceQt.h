@@ -36,4 +36,5 @@ class DrawingSurfaceQt : public DrawingSurface {
   QFontMetrics m_metrics;
   int m_fontHeight;
   std::vector<QLine> m_buffer;
+  std::vector<QRect> m_columns;
 };

@@ -68,9 +68,17 @@ TEST(ChartGeometry, NothingButTheFrameWithoutARecordingOrBars) {
   EXPECT_TRUE(unloaded.barRects.empty() && unloaded.gridLines.empty() && unloaded.labels.empty());
   EXPECT_FALSE(unloaded.hasLastTick);
 
+  in.loaded = true;
+  in.cursors = true;
+  EXPECT_TRUE(ChartGeometry::compute(in).hasLastTick);
   s->visibleCount = 0;
-  ChartScene empty = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  ChartScene empty = ChartGeometry::compute(in);
   EXPECT_TRUE(empty.barRects.empty() && empty.gridLines.empty() && empty.labels.empty());
+  EXPECT_FALSE(empty.hasLastTick);
+  // The cursor lines still come, as the view's own XOR pair expects.
+  EXPECT_EQ(empty.cursorLines.size(), 2u);
+  in.loaded = false;
+  EXPECT_TRUE(ChartGeometry::compute(in).cursorLines.empty());
 }
 
 TEST(ChartGeometry, HourlyTickRowsByBarCount) {

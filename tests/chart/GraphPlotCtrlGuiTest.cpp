@@ -1,6 +1,7 @@
 // The chart control with Qt's real painter on the offscreen platform: pixels
 // of a rendered chart, per-column lines against one line per bar, the label
 // font, the band drag through mouse events, and the strip bitmaps.
+#include "DrawingSurfaceQt.h"
 #include "GraphPlotCtrl.h"
 #include "SampleSeries.h"
 
@@ -42,6 +43,39 @@ Screenshot paintView(GraphPlotCtrl& chart, const DisplaySeries& series, int widt
 }
 
 }  // namespace
+
+TEST(GraphPlotCtrlGui, PainterSurfaceKeepsTheDrawingRules) {
+  QImage image(30, 30, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    DrawingSurfaceQt surface(painter, GraphPlotCtrl().labelFont());
+    EXPECT_EQ(surface.fontHeight(), 13);
+    surface.setPen({0, 0, 0});
+    surface.setBrush({0, 192, 255});
+    surface.line(5, 2, 5, 8);                                  // rows 2..7
+    ChartLineI batch[] = {{7, 8, 7, 2}, {2, 10, 9, 10}};      // upwards; columns 2..8
+    surface.lines(batch, 2);
+    surface.rectangle(16, 12, 12, 16);                         // swapped: 12..15
+    surface.xorLine(20, 0, 20, 4, {192, 192, 192});
+    surface.xorLine(20, 2, 20, 6, {192, 192, 192});
+  }
+  auto black = [&](int x, int y) { return image.pixel(x, y) == kBlack; };
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(black(5, y), y >= 2 && y <= 7) << y;
+    EXPECT_EQ(black(7, y), y >= 3 && y <= 8) << y;  // from 8 up to, not including, 2
+  }
+  for (int x = 0; x < 12; ++x) EXPECT_EQ(black(x, 10), x >= 2 && x <= 8) << x;
+  EXPECT_TRUE(black(12, 12) && black(15, 15) && black(15, 12) && black(12, 15));
+  EXPECT_FALSE(black(16, 12) || black(12, 16));
+  EXPECT_EQ(image.pixel(13, 13), kBarColour);
+  // XOR: the overlap of the two cursor strokes is back to white.
+  EXPECT_EQ(image.pixel(20, 0), qRgb(63, 63, 63));
+  EXPECT_EQ(image.pixel(20, 2), kWhite);
+  EXPECT_EQ(image.pixel(20, 3), kWhite);
+  EXPECT_EQ(image.pixel(20, 5), qRgb(63, 63, 63));
+  EXPECT_EQ(image.pixel(20, 6), kWhite);
+}
 
 TEST(GraphPlotCtrlGui, BarsShowWhereValuesAreAndNotWhereTheyAreZero) {
   auto series = loadSampleSeries(HY_SAMPLES_DIR "/short-2026-06-0.5mm.hyy", IntervalMode::Hourly);

@@ -1,6 +1,7 @@
 // Renders the chart of each bundled sample in each interval mode, shown
 // whole, into PNG files for looking at by eye:
-//   hy-chart-render-pngs [output folder, default /tmp] [width] [height]
+//   hy-chart-render-pngs [output folder, default /tmp] [width] [height] [zoom]
+//                        [first shown index] [visible count]
 // The image stands for the view's client area: the chart goes where the view
 // lays out its plot rectangle, so the labels fall into the same margins.
 #include "GraphPlotCtrl.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -23,6 +25,9 @@ int main(int argc, char** argv) {
   std::string out = argc > 1 ? argv[1] : "/tmp";
   int width = argc > 2 ? std::atoi(argv[2]) : 1000;
   int height = argc > 3 ? std::atoi(argv[3]) : 500;
+  int zoom = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;  // enlarges pixels to check edges
+  int first = argc > 5 ? std::atoi(argv[5]) : 0;
+  int visible = argc > 6 ? std::atoi(argv[6]) : 0;  // 0: the whole series
   const char* samples[] = {"long-2024-0.5mm", "short-2026-06-0.5mm", "tenth-2025-09-0.1mm"};
   const std::pair<IntervalMode, const char*> modes[] = {{IntervalMode::Hourly, "hourly"},
                                                         {IntervalMode::Daily, "daily"},
@@ -38,6 +43,8 @@ int main(int argc, char** argv) {
         ++failures;
         continue;
       }
+      series->firstShownIndex = std::clamp(first, 0, series->valueCount);
+      if (visible > 0) series->visibleCount = visible;
       QImage image(width, height, QImage::Format_RGB32);
       image.fill(QColor(240, 240, 240));
       QPainter painter(&image);
@@ -47,7 +54,7 @@ int main(int argc, char** argv) {
                           true, *series);
       painter.end();
       std::string file = out + "/chart-" + sample + "-" + name + ".png";
-      if (!image.save(QString::fromStdString(file))) ++failures;
+      if (!image.scaled(image.size() * zoom).save(QString::fromStdString(file))) ++failures;
       std::printf("%s  (%d values)\n", file.c_str(), series->valueCount);
     }
   }
