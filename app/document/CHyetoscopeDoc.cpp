@@ -1,0 +1,175 @@
+#include "CHyetoscopeDoc.h"
+
+#include "DailySeries.h"
+#include "HourlySeries.h"
+#include "LoadFailureText.h"
+#include "MonthlySeries.h"
+#include "RecordingState.h"
+#include "TenMinuteSeries.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+const char* const kFilterText = "*.HYX;*.HYY";
+
+std::unique_ptr<RainSeries> builderFor(IntervalMode mode) {
+  switch (mode) {
+    case IntervalMode::Hourly: return std::make_unique<HourlySeries>();
+    case IntervalMode::Daily: return std::make_unique<DailySeries>();
+    case IntervalMode::TenMinute: return std::make_unique<TenMinuteSeries>();
+    case IntervalMode::Monthly: return std::make_unique<MonthlySeries>();
+  }
+  return std::make_unique<HourlySeries>();
+}
+
+std::string replaceFirst(std::string text, const std::string& what, const std::string& with) {
+  auto at = text.find(what);
+  if (at != std::string::npos) text.replace(at, what.size(), with);
+  return text;
+}
+}  // namespace
+
+CHyetoscopeDoc::CHyetoscopeDoc(RecordingState& state, UserMessages& messages)
+    : m_state(state),
+      m_messages(messages),
+      m_image(std::make_unique<FileImage>()),
+      m_recording(std::make_unique<RecordingBuffer>()),
+      m_series(std::make_unique<DisplaySeries>()) {
+  std::memset(m_image.get(), 0, sizeof(FileImage));
+  std::memset(m_recording.get(), 0, sizeof(RecordingBuffer));
+}
+
+CHyetoscopeDoc::~CHyetoscopeDoc() = default;
+
+void CHyetoscopeDoc::updateAllViews() {
+  if (m_views) m_views->updateAllViews();
+}
+
+void CHyetoscopeDoc::setTitle(std::string title) { m_title = std::move(title); }
+
+EnablingInputs CHyetoscopeDoc::enablingInputs() const {
+  EnablingInputs in;
+  in.loaded = loadedFlag;
+  in.undoAvailable = undoAvailable;
+  in.redoAvailable = redoAvailable;
+  in.mode = intervalMode;
+  in.dataModified = m_state.dataModified;
+  in.dataListOpen = dataListOpen;
+  return in;
+}
+
+bool CHyetoscopeDoc::loadImage(const std::string& path) {
+  logstore::CLogstore1App store;
+  if (store.BfileToBuff(path.c_str(), m_image->bytes) != 0) return true;
+  m_messages.show(loadFailureText(path, store.lastError()), MessageIcon::Error, MessageButtons::Ok);
+  return false;
+}
+
+bool CHyetoscopeDoc::saveChangesPrompt(PromptCaller caller) {
+  if (m_state.dataModified != 1) return true;
+  const std::string text = replaceFirst("%s の変更を保存しますか。", "%s", m_state.currentDataPath);
+  MessageAnswer answer = m_messages.show(text, MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+  if (answer == MessageAnswer::Cancel) {
+    if (caller != PromptCaller::CloseCommand) return false;
+    answer = MessageAnswer::No;
+  }
+  if (answer == MessageAnswer::Yes) {
+    logstore::CLogstore1App store;
+    if (store.SaveStartTime(m_state.currentDataPath.c_str(), m_state.pendingStartTime,
+                            m_state.pendingDataName) == 0) {
+      // The changes exist nowhere else: keep them and stop whatever asked.
+      m_messages.show(saveFailureText(m_state.currentDataPath), MessageIcon::Error, MessageButtons::Ok);
+      return false;
+    }
+  }
+  m_state.dataModified = 0;
+  return true;
+}
+
+bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
+  // Pending changes belong to the file shown now: settle them before any
+  // other file becomes current, so they can never be written into it.
+  if (!saveChangesPrompt(PromptCaller::OpenPath)) return false;
+  if (!loadImage(path)) {
+    updateAllViews();
+    return false;
+  }
+  // Only a file that loaded becomes the current one.
+  m_state.currentDataPath = path;
+  loadedFlag = 0;
+  intervalMode = IntervalMode::Hourly;
+  copyFileImage(*m_image, *m_recording);
+  rebuild();
+  m_series->firstShownIndex = 0;
+  m_state.firstShownIndexMirror = 0;
+  m_series->verticalMax = verticalMax(IntervalMode::Hourly);
+  loadedFlag = 1;
+  openedByDocument = 1;
+  // The open path names the document after the file, as a shell open does;
+  // named before the update so that the window title follows at once.
+  setTitle(std::filesystem::path(path).filename().string());
+  updateAllViews();
+  return true;
+}
+
+void CHyetoscopeDoc::onOpenRecording() {
+  if (!saveChangesPrompt(PromptCaller::OpenCommand)) return;
+  m_state.dataModified = 0;
+  std::string name;
+  {
+    logstore::CLogstore1App store;
+    name = store.GetFileName(logstore::kModeBinary, logstore::kPurposeOpen);
+  }
+  if (name == "ER" || name.empty() || name == kFilterText) return;
+  if (!loadImage(name)) {
+    updateAllViews();
+    return;
+  }
+  setTitle(name);
+  m_state.currentDataPath = name;
+  loadedFlag = 0;
+  // Daily now, so that the queued hourly command finds a change to make and
+  // puts the display (and its check mark) on the hourly interval.
+  intervalMode = IntervalMode::Daily;
+  if (m_views) {
+    m_views->clearRememberedWindows();
+    m_views->postIntervalCommand(IntervalMode::Hourly);
+  }
+  copyFileImage(*m_image, *m_recording);
+  rebuild();
+  m_series->firstShownIndex = 0;
+  m_state.firstShownIndexMirror = 0;
+  undoAvailable = 0;
+  if (m_views) m_views->resetWindowAndHistory();
+  m_series->verticalMax = verticalMax(IntervalMode::Hourly);
+  if (m_views) m_views->showData();
+  loadedFlag = 1;
+  if (m_views) m_views->rememberInitialWindow();
+  updateAllViews();
+}
+
+void CHyetoscopeDoc::onCloseRecording() {
+  if (!saveChangesPrompt(PromptCaller::CloseCommand)) return;
+  m_state.dataModified = 0;
+  setTitle("Untitled");
+  if (m_views) m_views->postCloseDataList();
+  m_series->visibleCount = 0;
+  m_series->cursorA = 0;
+  m_series->cursorB = 0;
+  m_series->firstShownIndex = 0;
+  m_state.firstShownIndexMirror = 0;
+  if (m_views) m_views->showNoData();
+  loadedFlag = 0;
+  updateAllViews();
+}
+
+void CHyetoscopeDoc::rebuild() {
+  std::unique_ptr<RainSeries> built = builderFor(intervalMode);
+  built->build(*m_recording);
+  m_series->seriesStart = built->startTime;
+  m_series->setValues(built->values.get(), built->values ? built->valueCount : 0);
+  if (loadedFlag == 0) m_series->visibleCount = m_series->valueCount;
+  m_series->intervalMode = intervalMode;
+  m_series->verticalMax = verticalMax(intervalMode);
+}

@@ -1,0 +1,91 @@
+#pragma once
+// CHyetoscopeDoc: the program's single document. It owns the FileImage, the
+// RecordingBuffer and the DisplaySeries (allocated once, never reallocated),
+// the interval mode with its vertical maxima, and the flags the commands are
+// enabled by. It carries out the ways a recording enters (open command, open
+// path of the command line) and leaves (close command), and rebuilds the
+// DisplaySeries for the current mode.
+//
+// It does not own the view or any widget: it reaches the view through
+// DocumentViews and the user through UserMessages, and reads the program-wide
+// RecordingState (current path, pending record-condition changes).
+
+#include "CommandEnabling.h"
+#include "DisplaySeries.h"
+#include "DocumentViews.h"
+#include "FileImage.h"
+#include "IntervalMode.h"
+#include "RecordingBuffer.h"
+#include "UserMessages.h"
+
+#include <memory>
+#include <string>
+
+struct RecordingState;
+
+// Who asks the SaveChangesPrompt: in the close command Cancel means No.
+enum class PromptCaller { OpenCommand, CloseCommand, MainFrameClose, OpenPath };
+
+class CHyetoscopeDoc {
+ public:
+  CHyetoscopeDoc(RecordingState& state, UserMessages& messages);
+  ~CHyetoscopeDoc();
+  CHyetoscopeDoc(const CHyetoscopeDoc&) = delete;
+  CHyetoscopeDoc& operator=(const CHyetoscopeDoc&) = delete;
+
+  void setViews(DocumentViews* views) { m_views = views; }
+
+  // The open path of the command line. Returns false (after telling the
+  // user why) when the file cannot be loaded; the document is then unchanged.
+  bool onOpenDocument(const std::string& path);
+  // The open recording command: asks for a file through the data-file
+  // library's chooser and loads it; ends in hourly display.
+  void onOpenRecording();
+  // The close recording command.
+  void onCloseRecording();
+  // The prompt about pending record-condition changes. Returns true when the
+  // asking operation may go on (Yes written, or No), false when it stops.
+  bool saveChangesPrompt(PromptCaller caller);
+
+  // Rebuilds the DisplaySeries for the current interval mode.
+  void rebuild();
+
+  EnablingInputs enablingInputs() const;
+  const std::string& title() const { return m_title; }
+
+  int loadedFlag = 0;
+  int undoAvailable = 0;
+  int redoAvailable = 0;
+  IntervalMode intervalMode = IntervalMode::Hourly;
+  double valueUnderA = 0;
+  double valueUnderB = 0;
+  int openedByDocument = 0;
+  int tableKind = 0;
+  int printKind = -1;
+  int tableFlag = 0;
+  int dataListOpen = 0;
+
+  int& verticalMax(IntervalMode mode) { return m_verticalMax[static_cast<int>(mode)]; }
+  int verticalMax(IntervalMode mode) const { return m_verticalMax[static_cast<int>(mode)]; }
+  FileImage& fileImage() { return *m_image; }
+  RecordingBuffer& recording() { return *m_recording; }
+  const RecordingBuffer& recording() const { return *m_recording; }
+  DisplaySeries& series() { return *m_series; }
+  const DisplaySeries& series() const { return *m_series; }
+
+ private:
+  // Loads path into the FileImage; tells the user and returns false when the
+  // data-file library refuses it (the image is then untouched).
+  bool loadImage(const std::string& path);
+  void setTitle(std::string title);
+  void updateAllViews();
+
+  RecordingState& m_state;
+  UserMessages& m_messages;
+  DocumentViews* m_views = nullptr;
+  std::unique_ptr<FileImage> m_image;
+  std::unique_ptr<RecordingBuffer> m_recording;
+  std::unique_ptr<DisplaySeries> m_series;
+  int m_verticalMax[4] = {100, 400, 50, 800};  // Hourly, Daily, TenMinute, Monthly
+  std::string m_title = "Hyeto";
+};

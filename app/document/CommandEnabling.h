@@ -1,0 +1,20 @@
+#pragma once
+// Which recording-dependent commands the document allows, as one plain
+// function of the document's state. Commands the document has no rule for
+// are left to whoever carries them out.
+
+#include "IntervalMode.h"
+
+#include <optional>
+
+struct EnablingInputs {
+  int loaded = 0;          // LoadedFlag
+  int undoAvailable = 0;
+  int redoAvailable = 0;
+  IntervalMode mode = IntervalMode::Hourly;
+  int dataModified = 0;    // pending record-condition changes
+  int dataListOpen = 0;
+};
+
+// true/false for a command the document rules on, nullopt otherwise.
+std::optional<bool> documentEnables(int commandId, const EnablingInputs& in);

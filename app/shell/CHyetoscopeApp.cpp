@@ -1,0 +1,70 @@
+#include "CHyetoscopeApp.h"
+
+#include "CHyetoscopeDoc.h"
+#include "CHyetoscopeView.h"
+#include "CMainFrame.h"
+#include "FileTypes.h"
+#include "RecordingState.h"
+#include "SelectedPort.h"
+
+#include <QCoreApplication>
+#include <QLayout>
+#include <QSettings>
+
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+
+void applyProgramClock() {
+  setenv("TZ", "JST-9", 1);
+  tzset();
+  std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "C");
+}
+
+CHyetoscopeApp::CHyetoscopeApp(RecordingState& state, UserMessages& messages)
+    : m_state(state), m_messages(messages) {}
+
+CHyetoscopeApp::~CHyetoscopeApp() {
+  // The view refers to the document: the frame (and view) go first.
+  m_frame.reset();
+  m_doc.reset();
+}
+
+bool CHyetoscopeApp::initInstance(const QStringList& arguments) {
+  applyProgramClock();
+  QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
+  QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+
+  m_doc = std::make_unique<CHyetoscopeDoc>(m_state, m_messages);
+  m_frame = std::make_unique<CMainFrame>(*m_doc, m_messages);
+  auto* view = new CHyetoscopeView(*m_doc, m_state);
+  m_frame->setView(view);
+
+  // The first argument that is not an option names a data file.
+  QString file;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(QLatin1Char('-'))) {
+      file = arguments[i];
+      break;
+    }
+  }
+  if (!file.isEmpty() && !m_doc->onOpenDocument(file.toStdString())) return false;
+  // The view's first layout sizes the statistics columns from its width:
+  // give it its real width before the window shows.
+  m_frame->layout()->activate();
+  view->onInitialUpdate();
+  m_frame->refreshCommandStates();
+
+  m_frame->show();
+  // A window manager adds its frame around the client size it was given;
+  // take it off again so the stored outer size is the one that shows.
+  const QSize extra = m_frame->frameGeometry().size() - m_frame->size();
+  if (extra.width() > 0 || extra.height() > 0) m_frame->resize(m_frame->size() - extra);
+
+  QSettings settings;
+  selectedPort() = settings.value(QStringLiteral("Settings/ComPort"), 1).toInt();
+
+  registerFileTypes(userDataHome(), QCoreApplication::applicationFilePath().toStdString());
+  return true;
+}

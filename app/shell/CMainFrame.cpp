@@ -1,0 +1,214 @@
+#include "CMainFrame.h"
+
+#include "AboutDialog.h"
+#include "CHyetoscopeDoc.h"
+#include "CHyetoscopeView.h"
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "HelpFile.h"
+#include "ToolbarIcons.h"
+#include "WindowPlacement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+std::optional<int> storedInt(const QSettings& s, const char* key) {
+  const QVariant v = s.value(QString::fromLatin1(key));
+  bool ok = false;
+  const int n = v.toInt(&ok);
+  return v.isValid() && ok ? std::optional<int>(n) : std::nullopt;
+}
+
+int intervalCommandOf(IntervalMode mode) {
+  switch (mode) {
+    case IntervalMode::Hourly: return cmd::IntervalHourly;
+    case IntervalMode::Daily: return cmd::IntervalDaily;
+    case IntervalMode::TenMinute: return cmd::IntervalTenMinute;
+    case IntervalMode::Monthly: return cmd::IntervalMonthly;
+  }
+  return cmd::IntervalHourly;
+}
+}  // namespace
+
+CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_messages(messages) {
+  setObjectName(QStringLiteral("mainFrame"));
+  setWindowIcon(programIcon());
+  m_urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  buildMenus();
+  buildToolBar();
+  buildStatusBar();
+  buildAccelerators();
+  applyStoredPlacement();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::setView(CHyetoscopeView* view) {
+  m_view = view;
+  setCentralWidget(view);
+  view->setStateChangedHandler([this] { refreshCommandStates(); });
+}
+
+void CMainFrame::buildMenus() {
+  const auto titles = menuTitles();
+  std::vector<QMenu*> menus;
+  for (const char* title : titles) menus.push_back(menuBar()->addMenu(QString::fromUtf8(title)));
+  for (const CommandRow& row : commandTable()) {
+    QAction* action = nullptr;
+    if (row.id == 0) {
+      menus[static_cast<size_t>(row.menu)]->addSeparator();
+      continue;
+    }
+    if (row.menu >= 0) {
+      action = menus[static_cast<size_t>(row.menu)]->addAction(QString::fromUtf8(row.text));
+    } else {
+      action = new QAction(this);
+    }
+    action->setObjectName(QStringLiteral("command%1").arg(row.id));
+    action->setData(row.id);
+    action->setStatusTip(QString::fromUtf8(row.prompt));
+    if (row.tooltip[0] != '\0') action->setToolTip(QString::fromUtf8(row.tooltip));
+    const int id = row.id;
+    connect(action, &QAction::triggered, this, [this, id] { executeCommand(id); });
+    m_actions[id] = action;
+  }
+  for (int id : {cmd::IntervalTenMinute, cmd::IntervalHourly, cmd::IntervalDaily, cmd::IntervalMonthly,
+                 cmd::ToggleToolBar, cmd::ToggleStatusBar})
+    m_actions[id]->setCheckable(true);
+  // Menus are about to be seen: make sure what they show is current.
+  for (QMenu* menu : menus) connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
+}
+
+void CMainFrame::buildToolBar() {
+  m_toolBar = addToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"));
+  m_toolBar->setObjectName(QStringLiteral("toolBar"));
+  m_toolBar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+  for (int id : toolbarLayout()) {
+    if (id == 0) {
+      m_toolBar->addSeparator();
+      continue;
+    }
+    QAction* a = m_actions.at(id);
+    a->setIcon(QIcon(toolbarPixmap(id)));
+    m_toolBar->addAction(a);
+  }
+}
+
+void CMainFrame::buildStatusBar() {
+  auto* idle = new QLabel(QString::fromUtf8(kIdlePrompt), this);
+  idle->setObjectName(QStringLiteral("idlePrompt"));
+  statusBar()->addWidget(idle, 1);
+  // Keyboard state is not readable from here; the indicators keep their
+  // places greyed, as when every lock is off.
+  for (const char* text : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
+    auto* indicator = new QLabel(QString::fromUtf8(text), this);
+    indicator->setEnabled(false);
+    statusBar()->addPermanentWidget(indicator);
+  }
+}
+
+void CMainFrame::buildAccelerators() {
+  for (const Accelerator& acc : accelerators()) {
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(acc.key), QKeySequence::PortableText), this);
+    shortcut->setObjectName(QStringLiteral("accel%1").arg(acc.id));
+    const int id = acc.id;
+    connect(shortcut, &QShortcut::activated, this, [this, id] { executeCommand(id); });
+    m_shortcuts[id] = shortcut;
+  }
+}
+
+QAction* CMainFrame::action(int id) const {
+  auto it = m_actions.find(id);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+bool CMainFrame::executeCommand(int id) {
+  if (!commandEnabled(id, m_doc.enablingInputs())) return false;
+  if (m_view == nullptr || !m_view->onCommand(id)) {
+    switch (id) {
+      case cmd::Exit: close(); break;
+      case cmd::HelpTopics: showHelp(); break;
+      case cmd::About: showAbout(); break;
+      case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
+      case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+      default: return false;
+    }
+  }
+  refreshCommandStates();
+  return true;
+}
+
+void CMainFrame::refreshCommandStates() {
+  const EnablingInputs in = m_doc.enablingInputs();
+  for (auto& [id, action] : m_actions) action->setEnabled(commandEnabled(id, in));
+  const int checked = intervalCommandOf(m_doc.intervalMode);
+  for (int id : {cmd::IntervalTenMinute, cmd::IntervalHourly, cmd::IntervalDaily, cmd::IntervalMonthly})
+    m_actions[id]->setChecked(id == checked);
+  m_actions[cmd::ToggleToolBar]->setChecked(!m_toolBar->isHidden());
+  m_actions[cmd::ToggleStatusBar]->setChecked(!statusBar()->isHidden());
+  setWindowTitle(QString::fromStdString(m_doc.title()) + QStringLiteral(" - ") + QString::fromUtf8(kProgramTitle));
+}
+
+void CMainFrame::showHelp() {
+  const std::filesystem::path help =
+      findHelpFile(QCoreApplication::applicationDirPath().toStdString());
+  if (help.empty() || !m_urlOpener(QUrl::fromLocalFile(QString::fromStdString(help.string()))))
+    m_messages.show(kHelpFailureText, MessageIcon::None, MessageButtons::Ok);
+}
+
+void CMainFrame::showAbout() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+void CMainFrame::applyStoredPlacement() {
+  QSettings s;
+  s.beginGroup(QStringLiteral("GraphWindow"));
+  const Placement p = placementFromStored(storedInt(s, "frameX"), storedInt(s, "frameY"),
+                                          storedInt(s, "Width"), storedInt(s, "Height"));
+  move(p.frameX, p.frameY);
+  resize(p.width, p.height);
+}
+
+void CMainFrame::storePlacement() {
+  const QRect w = frameGeometry();
+  QRect d(0, 0, 640, 480);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) d = screen->virtualGeometry();
+  const Placement p = placementToStore({w.left(), w.top(), w.left() + w.width(), w.top() + w.height()},
+                                       {d.left(), d.top(), d.left() + d.width(), d.top() + d.height()},
+                                       isMaximized() || isMinimized());
+  QSettings s;
+  s.beginGroup(QStringLiteral("GraphWindow"));
+  s.setValue(QStringLiteral("frameX"), p.frameX);
+  s.setValue(QStringLiteral("frameY"), p.frameY);
+  s.setValue(QStringLiteral("Width"), p.width);
+  s.setValue(QStringLiteral("Height"), p.height);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!m_doc.saveChangesPrompt(PromptCaller::MainFrameClose)) {
+    event->ignore();
+    refreshCommandStates();
+    return;
+  }
+  if (m_view) m_view->storeColumnWidths();
+  storePlacement();
+  event->accept();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) update();
+}

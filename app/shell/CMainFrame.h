@@ -1,0 +1,69 @@
+#pragma once
+// CMainFrame: the main window - menus, accelerators and toolbar built from
+// the command table, the status bar, the window placement kept in the
+// "GraphWindow" settings, and the close that offers pending changes for
+// saving. Every command goes through executeCommand, which runs it only
+// while the command table enables it, and routes it to the view first.
+//
+// It owns the view widget; it does not own the document or the messages.
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+
+class CHyetoscopeDoc;
+class CHyetoscopeView;
+class QAction;
+class QLabel;
+class QShortcut;
+class QToolBar;
+class UserMessages;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CHyetoscopeView* view() const { return m_view; }
+  void setView(CHyetoscopeView* view);
+
+  // Runs a command when it is enabled now; returns whether it ran.
+  bool executeCommand(int commandId);
+  // Re-evaluates every command's enabled and checked state and the title.
+  void refreshCommandStates();
+
+  QAction* action(int commandId) const;
+  const std::map<int, QShortcut*>& shortcutsByCommand() const { return m_shortcuts; }
+
+  // Moves and sizes the window from the "GraphWindow" settings.
+  void applyStoredPlacement();
+  // Stores the placement by the off-desktop rule.
+  void storePlacement();
+
+  // How help pages are opened; the desktop's browser unless replaced.
+  void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolBar();
+  void buildStatusBar();
+  void buildAccelerators();
+  void showHelp();
+  void showAbout();
+
+  CHyetoscopeDoc& m_doc;
+  UserMessages& m_messages;
+  CHyetoscopeView* m_view = nullptr;
+  QToolBar* m_toolBar = nullptr;
+  std::map<int, QAction*> m_actions;
+  std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
+  std::function<bool(const QUrl&)> m_urlOpener;
+};

@@ -1,0 +1,97 @@
+#pragma once
+// CHyetoscopeView: the program's form. It holds the chart control, the
+// scroll bar over it, the cursor strip with its two arrow buttons under it,
+// the three read-only fields and the one-row statistics list, and moves them
+// to the rectangles of computeViewLayout on every resize and update.
+//
+// It carries out the open, close and interval commands on the document and
+// is the document's DocumentViews. It does not decide what the chart shows
+// (GraphPlotCtrl and its geometry do), which commands are enabled (the
+// command table does) or what a switch of interval does to the document
+// (IntervalWindows does).
+
+#include "DocumentViews.h"
+#include "IntervalMode.h"
+#include "IntervalWindows.h"
+#include "ViewLayout.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class CHyetoscopeDoc;
+class GraphPlotCtrl;
+class QLineEdit;
+class QScrollBar;
+class QTreeWidget;
+struct RecordingState;
+
+class CHyetoscopeView : public QWidget, public DocumentViews {
+  Q_OBJECT
+
+ public:
+  CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWidget* parent = nullptr);
+  ~CHyetoscopeView() override;
+
+  // The initial update: display reset, and the header refresh when the
+  // document was opened from the command line.
+  void onInitialUpdate();
+
+  // Carries out a command this view owns; false for any other command.
+  bool onCommand(int commandId);
+  void intervalCommand(IntervalMode mode);
+
+  // Writes the statistics list's column widths to the profile.
+  void storeColumnWidths();
+
+  // Called after every update of the views, so the frame can re-evaluate
+  // its commands and title.
+  void setStateChangedHandler(std::function<void()> handler) { m_stateChanged = std::move(handler); }
+  // Called once, after the first complete paint.
+  void setFirstPaintHandler(std::function<void()> handler) { m_firstPaint = std::move(handler); }
+
+  const ViewLayout& layoutRects() const { return m_layout; }
+  IntervalWindows& intervalWindows() { return m_windows; }
+  // The window shown right after the last load (the initial-size target).
+  ShownWindow initialWindow() const { return m_initialWindow; }
+  GraphPlotCtrl* chart() const { return m_chart; }
+
+  // DocumentViews
+  void updateAllViews() override;
+  void postIntervalCommand(IntervalMode mode) override;
+  void clearRememberedWindows() override;
+  void resetWindowAndHistory() override;
+  void showData() override;
+  void rememberInitialWindow() override;
+  void showNoData() override;
+  void postCloseDataList() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void layoutStep();
+  void setUpColumns();
+  void displayReset();
+  void headerRefresh();
+  void setStatsCell(int column, const QString& text);
+  void closeDataList();
+
+  CHyetoscopeDoc& m_doc;
+  RecordingState& m_state;
+  GraphPlotCtrl* m_chart = nullptr;
+  QScrollBar* m_scrollBar = nullptr;
+  QLineEdit* m_hiddenEdit = nullptr;  // edit 1003: kept hidden at every layout
+  QTreeWidget* m_statsList = nullptr;
+  QLineEdit* m_intervalField = nullptr;
+  QLineEdit* m_sampleField = nullptr;
+  QLineEdit* m_unitField = nullptr;
+  ViewLayout m_layout;
+  IntervalWindows m_windows;
+  ShownWindow m_initialWindow;
+  int m_listInitialised = 0;
+  bool m_firstPaintDone = false;
+  std::function<void()> m_stateChanged;
+  std::function<void()> m_firstPaint;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// ChartGeometry: computes the whole rainfall chart of a DisplaySeries as a
+// ChartScene: frame, bars, tick and grid lines, label texts and positions,
+// cursor lines, the bar pitch and the last-tick position. Plain C++: no
+// painter, no widget; the same computation serves the screen and printing.
+//
+// Does not draw (ChartRenderer does) and does not keep state between calls.
+
+#include "ChartScene.h"
+#include "DisplaySeries.h"
+
+struct ChartInput {
+  // Drawing rectangle: right and bottom exclusive.
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int fontHeight = 13;  // h, the unit of the label offsets
+  bool loaded = true;   // false: background and frame only
+  const DisplaySeries* series = nullptr;
+
+  // One-pixel bars: false draws one line per pixel column with the tallest
+  // bar of that column, which gives the same pixels as one line per bar.
+  bool lineEveryBar = false;
+
+  // Cursor lines (screen only): x positions in view coordinates and the
+  // plot's left edge in the view, which turns them into chart coordinates.
+  bool cursors = false;
+  int cursorAX = 0;
+  int cursorBX = 0;
+  int viewOffsetX = 0;
+};
+
+class ChartGeometry {
+ public:
+  static ChartScene compute(const ChartInput& input);
+
+  // Bar pitch for n bars on a drawing rectangle W pixels wide.
+  static double pitch(int w, int n) { return (w - 4) / static_cast<double>(n); }
+
+ private:
+  static void bars(const ChartInput& in, ChartScene& scene);
+  static void timeAxis(const ChartInput& in, ChartScene& scene);
+  static void valueAxis(const ChartInput& in, ChartScene& scene);
+  static void cursorLines(const ChartInput& in, ChartScene& scene);
+};

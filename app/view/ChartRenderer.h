@@ -1,0 +1,21 @@
+#pragma once
+// ChartRenderer: draws a ChartScene on a DrawingSurface in the chart's
+// colours: white background with a black outline, light-blue bars outlined
+// in black, black ticks, grid lines and labels, light-grey cursor lines
+// XOR-ed onto the picture. The single drawing routine for every medium.
+//
+// Computes nothing: positions and texts come from ChartGeometry.
+
+#include "ChartScene.h"
+#include "DrawingSurface.h"
+
+class ChartRenderer {
+ public:
+  static constexpr ChartColor kBackground{255, 255, 255};
+  static constexpr ChartColor kOutline{0, 0, 0};
+  static constexpr ChartColor kBar{0, 192, 255};
+  static constexpr ChartColor kAxis{0, 0, 0};
+  static constexpr ChartColor kCursor{192, 192, 192};
+
+  static void draw(const ChartScene& scene, DrawingSurface& surface);
+};

@@ -1,0 +1,52 @@
+#pragma once
+// ChartScene: everything one chart drawing puts on the page, as plain data.
+// ChartGeometry fills it; ChartRenderer draws it; tests read it.
+//
+// Coordinates follow the drawing surface's rules: a rectangle covers
+// left..right-1 and top..bottom-1 (outline included), a line stops one
+// pixel before its end point, a text is placed by its top-left corner.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ChartRectI {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const ChartRectI&) const = default;
+};
+
+struct ChartLineI {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  bool operator==(const ChartLineI&) const = default;
+};
+
+struct ChartLabel {
+  int x = 0;
+  int y = 0;
+  std::string text;  // UTF-8
+  bool operator==(const ChartLabel&) const = default;
+};
+
+enum class BarShape { None, Rectangles, Lines };
+
+struct ChartScene {
+  ChartRectI frame;                 // background with its outline
+  BarShape barShape = BarShape::None;
+  std::vector<ChartRectI> barRects;  // when bars are wide enough
+  std::vector<ChartLineI> barLines;  // one-pixel bars
+  std::vector<ChartLineI> gridLines; // vertical ticks, then horizontal lines
+  std::vector<ChartLabel> labels;    // time labels, then millimetre labels
+  std::vector<ChartLineI> cursorLines;
+
+  double barPitch = 0.0;
+  bool hasLastTick = false;  // false when nothing was shown
+  double lastTick = 0.0;
+  int labelSkip = 0;           // bars between two labelled bars
+  int64_t labelStepSeconds = 0;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// DrawingSurface: the few drawing primitives the chart needs, so that one
+// drawing routine serves the screen, printing and tests. Implementations:
+// DrawingSurfaceQt (a QPainter) and DrawingSurfaceRecorder (a list of the
+// calls, for tests).
+//
+// Rules every implementation keeps:
+// - rectangle(l, t, r, b): outlined with the pen and filled with the brush,
+//   covering columns l..r-1 and rows t..b-1; l > r or t > b are swapped;
+// - line(x1, y1, x2, y2): with the pen, the end point itself not drawn;
+// - xorLine: like line, but each pixel is XOR-ed with the colour, so drawing
+//   it twice leaves the picture unchanged;
+// - text(x, y, s): UTF-8 text with its top-left corner at (x, y), no
+//   background;
+// - fontHeight(): the height of the current font in pixels, the unit the
+//   chart's label offsets are measured in.
+
+#include "ChartScene.h"
+
+#include <cstdint>
+#include <string>
+
+struct ChartColor {
+  uint8_t r = 0;
+  uint8_t g = 0;
+  uint8_t b = 0;
+  bool operator==(const ChartColor&) const = default;
+};
+
+class DrawingSurface {
+ public:
+  virtual ~DrawingSurface() = default;
+
+  virtual void setPen(ChartColor color) = 0;
+  virtual void setBrush(ChartColor color) = 0;
+  virtual void rectangle(int left, int top, int right, int bottom) = 0;
+  virtual void line(int x1, int y1, int x2, int y2) = 0;
+  // Many lines of the current pen; surfaces may draw them in one call.
+  virtual void lines(const ChartLineI* first, size_t count) {
+    for (size_t i = 0; i < count; ++i) line(first[i].x1, first[i].y1, first[i].x2, first[i].y2);
+  }
+  virtual void xorLine(int x1, int y1, int x2, int y2, ChartColor color) = 0;
+  virtual void text(int x, int y, const std::string& utf8) = 0;
+  virtual int fontHeight() const = 0;
+};

@@ -1,0 +1,91 @@
+#include "DrawingSurfaceQt.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QColor qColor(ChartColor c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+DrawingSurfaceQt::DrawingSurfaceQt(QPainter& painter, const QFont& font)
+    : m_painter(painter), m_metrics(font, painter.device()) {
+  m_painter.setFont(font);
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_painter.setBackgroundMode(Qt::TransparentMode);
+  m_fontHeight = font.pixelSize() > 0 ? font.pixelSize() : m_metrics.height();
+}
+
+void DrawingSurfaceQt::setPen(ChartColor color) {
+  QPen pen(qColor(color));
+  pen.setWidth(0);  // cosmetic: one device pixel whatever the transform
+  pen.setCapStyle(Qt::FlatCap);
+  m_painter.setPen(pen);
+}
+
+void DrawingSurfaceQt::setBrush(ChartColor color) { m_painter.setBrush(qColor(color)); }
+
+void DrawingSurfaceQt::rectangle(int left, int top, int right, int bottom) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  if (right - left < 1 || bottom - top < 1) return;
+  // Qt strokes a rectangle of width w over w + 1 columns.
+  m_painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+bool DrawingSurfaceQt::toQtLine(const ChartLineI& in, QLine& out) {
+  // Qt's one-pixel lines already leave the end point out; a line of no
+  // length draws nothing.
+  if (in.x1 == in.x2 && in.y1 == in.y2) return false;
+  out = QLine(in.x1, in.y1, in.x2, in.y2);
+  return true;
+}
+
+void DrawingSurfaceQt::line(int x1, int y1, int x2, int y2) {
+  QLine q;
+  if (toQtLine({x1, y1, x2, y2}, q)) m_painter.drawLine(q);
+}
+
+void DrawingSurfaceQt::lines(const ChartLineI* first, size_t count) {
+  // Vertical lines (bars, ticks) are one-pixel-wide rectangles: filled as
+  // rectangles they cover exactly the same pixels, much faster than through
+  // the line stroker. Everything else goes through drawLines.
+  m_buffer.clear();
+  m_columns.clear();
+  QLine q;
+  for (size_t i = 0; i < count; ++i) {
+    const ChartLineI& l = first[i];
+    if (l.x1 == l.x2) {
+      if (l.y1 != l.y2) m_columns.emplace_back(l.x1, std::min(l.y1, l.y2) + (l.y2 < l.y1 ? 1 : 0), 1, std::abs(l.y2 - l.y1));
+    } else if (toQtLine(l, q)) {
+      m_buffer.push_back(q);
+    }
+  }
+  if (!m_columns.empty()) {
+    QPen pen = m_painter.pen();
+    QBrush brush = m_painter.brush();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(pen.color());
+    m_painter.drawRects(m_columns.data(), static_cast<int>(m_columns.size()));
+    m_painter.setPen(pen);
+    m_painter.setBrush(brush);
+  }
+  if (!m_buffer.empty()) m_painter.drawLines(m_buffer.data(), static_cast<int>(m_buffer.size()));
+}
+
+void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color) {
+  QLine q;
+  if (!toQtLine({x1, y1, x2, y2}, q)) return;
+  QPainter::CompositionMode previous = m_painter.compositionMode();
+  QPen kept = m_painter.pen();
+  setPen(color);
+  m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  m_painter.drawLine(q);
+  m_painter.setCompositionMode(previous);
+  m_painter.setPen(kept);
+}
+
+void DrawingSurfaceQt::text(int x, int y, const std::string& utf8) {
+  m_painter.drawText(x, y + m_metrics.ascent(), QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())));
+}

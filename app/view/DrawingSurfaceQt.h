@@ -1,0 +1,40 @@
+#pragma once
+// DrawingSurfaceQt: the drawing surface over a QPainter (a widget, an image
+// or a printer). Maps the surface's rules (end points left out, rectangles
+// right- and bottom-exclusive, text by its top-left corner) onto Qt's.
+//
+// Borrows the painter; sets its font, pen and brush and leaves them changed
+// (callers that need them back save and restore the painter).
+
+#include "DrawingSurface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <vector>
+
+class DrawingSurfaceQt : public DrawingSurface {
+ public:
+  // fontHeight: the label unit; 0 takes the font's pixel size, or its
+  // line height on the painter's device when it was set in points.
+  DrawingSurfaceQt(QPainter& painter, const QFont& font);
+
+  void setPen(ChartColor color) override;
+  void setBrush(ChartColor color) override;
+  void rectangle(int left, int top, int right, int bottom) override;
+  void line(int x1, int y1, int x2, int y2) override;
+  void lines(const ChartLineI* first, size_t count) override;
+  void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
+  void text(int x, int y, const std::string& utf8) override;
+  int fontHeight() const override { return m_fontHeight; }
+
+ private:
+  static bool toQtLine(const ChartLineI& in, QLine& out);
+
+  QPainter& m_painter;
+  QFontMetrics m_metrics;
+  int m_fontHeight;
+  std::vector<QLine> m_buffer;
+  std::vector<QRect> m_columns;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// DrawingSurfaceRecorder: a drawing surface that records every call with
+// the pen and brush in effect, so tests can check exactly what a drawing
+// routine puts on the page. Draws nothing.
+
+#include "DrawingSurface.h"
+
+#include <string>
+#include <vector>
+
+class DrawingSurfaceRecorder : public DrawingSurface {
+ public:
+  enum class Kind { Rectangle, Line, XorLine, Text };
+
+  struct Call {
+    Kind kind;
+    int x1, y1, x2, y2;  // rectangle: left, top, right, bottom; text: x, y
+    ChartColor pen;      // XorLine: the XOR colour
+    ChartColor brush;
+    std::string text;
+  };
+
+  explicit DrawingSurfaceRecorder(int fontHeight = 13) : m_fontHeight(fontHeight) {}
+
+  void setPen(ChartColor color) override { m_pen = color; }
+  void setBrush(ChartColor color) override { m_brush = color; }
+  void rectangle(int left, int top, int right, int bottom) override;
+  void line(int x1, int y1, int x2, int y2) override;
+  void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
+  void text(int x, int y, const std::string& utf8) override;
+  int fontHeight() const override { return m_fontHeight; }
+
+  const std::vector<Call>& calls() const { return m_calls; }
+  // The calls of one kind, in order.
+  std::vector<Call> of(Kind kind) const;
+
+ private:
+  int m_fontHeight;
+  ChartColor m_pen;
+  ChartColor m_brush{255, 255, 255};
+  std::vector<Call> m_calls;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The texts of the form's three fields and of the statistics list: headers,
+// profile names, default widths and the placeholder of an empty cell.
+
+#include "IntervalMode.h"
+
+#include <array>
+#include <string>
+
+constexpr int kStatsColumns = 8;
+extern const char* const kPlaceholder;  // "-----"
+
+struct HeaderTexts {
+  std::string unit;
+  std::string interval;
+  std::string sample;
+};
+
+HeaderTexts headerTexts(IntervalMode mode, int valueCount);
+std::string intervalText(IntervalMode mode);
+
+struct StatsColumn {
+  const char* header;
+  const char* profileName;  // value in the "GraphWindow" section
+};
+const std::array<StatsColumn, kStatsColumns>& statsColumns();
+// Width of a column before the user ever resized it, from the view's width.
+int defaultStatsColumnWidth(int column, int clientWidth);

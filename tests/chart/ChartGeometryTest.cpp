@@ -1,0 +1,311 @@
+// What the chart draws, checked as plain data: bars and their switch to
+// one-pixel lines, clipping, time labels and their positions per mode, the
+// millimetre axis, the last tick and the cursor lines.
+#include "ChartGeometry.h"
+#include "LocalTime.h"
+#include "SampleSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr int kH = 13;  // label font height
+
+int64_t jst(int year, int month, int day, int hour) {
+  struct tm f {};
+  f.tm_year = year - 1900;
+  f.tm_mon = month - 1;
+  f.tm_mday = day;
+  f.tm_hour = hour;
+  return fromLocal(f);
+}
+
+ChartInput inputFor(const DisplaySeries& s, int left, int top, int right, int bottom) {
+  ChartInput in;
+  in.left = left;
+  in.top = top;
+  in.right = right;
+  in.bottom = bottom;
+  in.fontHeight = kH;
+  in.series = &s;
+  return in;
+}
+
+std::unique_ptr<DisplaySeries> series(IntervalMode mode, int64_t start, int count, double value,
+                                      int vmax = 100) {
+  std::vector<double> values(static_cast<size_t>(count), value);
+  return makeSeries(mode, static_cast<int32_t>(start), values.data(), count, vmax);
+}
+
+// Vertical grid lines (ticks) only, in order.
+std::vector<ChartLineI> ticks(const ChartScene& scene) {
+  std::vector<ChartLineI> out;
+  for (const ChartLineI& l : scene.gridLines) {
+    if (l.x1 == l.x2) out.push_back(l);
+  }
+  return out;
+}
+
+std::vector<ChartLabel> labelsAtRow(const ChartScene& scene, int y) {
+  std::vector<ChartLabel> out;
+  for (const ChartLabel& l : scene.labels) {
+    if (l.y == y) out.push_back(l);
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(ChartGeometry, NothingButTheFrameWithoutARecordingOrBars) {
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 10, 5.0);
+  ChartInput in = inputFor(*s, 0, 0, 604, 400);
+  in.loaded = false;
+  ChartScene unloaded = ChartGeometry::compute(in);
+  EXPECT_EQ(unloaded.frame, (ChartRectI{0, 0, 604, 400}));
+  EXPECT_TRUE(unloaded.barRects.empty() && unloaded.gridLines.empty() && unloaded.labels.empty());
+  EXPECT_FALSE(unloaded.hasLastTick);
+
+  in.loaded = true;
+  in.cursors = true;
+  EXPECT_TRUE(ChartGeometry::compute(in).hasLastTick);
+  s->visibleCount = 0;
+  ChartScene empty = ChartGeometry::compute(in);
+  EXPECT_TRUE(empty.barRects.empty() && empty.gridLines.empty() && empty.labels.empty());
+  EXPECT_FALSE(empty.hasLastTick);
+  // The cursor lines still come, as the view's own XOR pair expects.
+  EXPECT_EQ(empty.cursorLines.size(), 2u);
+  in.loaded = false;
+  EXPECT_TRUE(ChartGeometry::compute(in).cursorLines.empty());
+}
+
+TEST(ChartGeometry, HourlyTickRowsByBarCount) {
+  // W = 604: the pitch is 600 / n. Up to 4 bars every bar is labelled, 5 to
+  // 24 every third, 25 to 49 every sixth.
+  struct Case {
+    int n;
+    int every;
+  } cases[] = {{1, 1}, {4, 1}, {5, 3}, {24, 3}, {25, 6}, {49, 6}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.n);
+    auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), c.n, 1.0);
+    ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+    EXPECT_EQ(scene.labelSkip, c.every - 1);
+    double p = 600.0 / c.n;
+    std::vector<ChartLineI> t = ticks(scene);
+    ASSERT_EQ(static_cast<int>(t.size()), (c.n - 1) / c.every + 1);
+    for (size_t k = 0; k < t.size(); ++k) {
+      int j = static_cast<int>(k) * c.every;
+      EXPECT_EQ(t[k], (ChartLineI{static_cast<int>(2 + p / 2 + j * p), 0, static_cast<int>(2 + p / 2 + j * p), 400}));
+    }
+  }
+}
+
+TEST(ChartGeometry, HourlyLabelTextsAndPositions) {
+  // 24 bars on W = 604: pitch 25, ticks at x = 14.5 + 25 j, every third bar
+  // labelled. The first bar ends at 15:00 of May 1st, so the fourth label
+  // is the hour ending at midnight.
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 14), 24, 1.0);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  std::vector<ChartLabel> dates = labelsAtRow(scene, 400 + kH);
+  std::vector<ChartLabel> hours = labelsAtRow(scene, 400 + 2 * kH);
+  ASSERT_EQ(dates.size(), 8u);
+  ASSERT_EQ(hours.size(), 8u);
+  EXPECT_EQ(dates[0], (ChartLabel{-24, 413, "2024/05/01"}));  // trunc(14.5 - 39), toward zero
+  EXPECT_EQ(hours[0], (ChartLabel{4, 426, "15'"}));
+  EXPECT_EQ(dates[1], (ChartLabel{79, 413, "05/01"}));  // x = 89.5
+  EXPECT_EQ(hours[1], (ChartLabel{84, 426, "18'"}));
+  EXPECT_EQ(dates[3], (ChartLabel{229, 413, "05/01"}));  // x = 239.5, midnight
+  EXPECT_EQ(hours[3], (ChartLabel{234, 426, "24'"}));
+  EXPECT_EQ(dates[4], (ChartLabel{304, 413, "05/02"}));
+  EXPECT_EQ(hours[4], (ChartLabel{309, 426, "03'"}));
+}
+
+TEST(ChartGeometry, HourlyFirstBarEndingAtMidnight) {
+  auto s = series(IntervalMode::Hourly, jst(2024, 2, 29, 23), 3, 1.0);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  ASSERT_GE(scene.labels.size(), 2u);
+  EXPECT_EQ(scene.labels[0].text, "2024/02/29");
+  EXPECT_EQ(scene.labels[1].text, "24'");
+  EXPECT_EQ(scene.labels[2].text, "03/01");
+  EXPECT_EQ(scene.labels[3].text, "01'");
+}
+
+TEST(ChartGeometry, LabelsFollowTheFirstShownIndex) {
+  // Scrolled 30 bars in: the first label is the end of bar 30.
+  auto s = series(IntervalMode::TenMinute, jst(2024, 5, 1, 0) + 200, 100, 1.0);
+  s->firstShownIndex = 30;
+  s->visibleCount = 20;
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  // 00:03:20 + 31 * 600 s = 05:13:20, shown rounded down.
+  EXPECT_EQ(scene.labels[0], (ChartLabel{static_cast<int>(2 + 15 - 39), 413, "2024/05/01"}));
+  EXPECT_EQ(scene.labels[1], (ChartLabel{2 + 15 - 10, 426, "05:10"}));
+  // Pitch 30 > W / 30: every third bar, thirty minutes apart.
+  EXPECT_EQ(scene.labels[2].text, "05/01");
+  EXPECT_EQ(scene.labels[3], (ChartLabel{2 + 15 + 90 - 10, 426, "05:40"}));
+}
+
+TEST(ChartGeometry, DailyLabelsOneRow) {
+  auto s = series(IntervalMode::Daily, jst(2024, 2, 27, 0), 4, 1.0, 400);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  std::vector<ChartLabel> dates = labelsAtRow(scene, 413);
+  ASSERT_EQ(dates.size(), 4u);  // pitch 150 > 0.1 W: every day
+  EXPECT_EQ(dates[0], (ChartLabel{77 - 39, 413, "2024/02/27"}));
+  EXPECT_EQ(dates[1].text, "02/28");
+  EXPECT_EQ(dates[2], (ChartLabel{377 - 10, 413, "02/29"}));
+  EXPECT_EQ(dates[3].text, "03/01");
+  EXPECT_TRUE(labelsAtRow(scene, 426).empty());
+}
+
+TEST(ChartGeometry, MonthlyLabelsCarryTheYear) {
+  // 40 months from November 2023, on W = 404: pitch 10, centres 7 + 10 j.
+  auto s = series(IntervalMode::Monthly, jst(2023, 11, 1, 0), 40, 10.0, 800);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 404, 300));
+  std::vector<ChartLabel> row = labelsAtRow(scene, 313);
+  ASSERT_EQ(row.size(), 40u);
+  EXPECT_EQ(ticks(scene).size(), 40u);
+  EXPECT_EQ(row[0], (ChartLabel{7 - 35, 313, "2023/11"}));
+  EXPECT_EQ(row[1], (ChartLabel{17 - 5, 313, "12"}));
+  EXPECT_EQ(row[2], (ChartLabel{27 - 20, 313, "2024/1"}));
+  EXPECT_EQ(row[13], (ChartLabel{137 - 5, 313, "12"}));
+  EXPECT_EQ(row[14], (ChartLabel{147 - 20, 313, "2025/1"}));
+  EXPECT_EQ(row[26], (ChartLabel{267 - 20, 313, "2026/1"}));
+  EXPECT_EQ(row[38], (ChartLabel{387 - 20, 313, "2027/1"}));
+  EXPECT_EQ(row[39], (ChartLabel{397 - 5, 313, "2"}));
+
+  // Scrolled: the first shown bar carries its year whatever its month.
+  s->firstShownIndex = 5;
+  s->visibleCount = 10;
+  ChartScene scrolled = ChartGeometry::compute(inputFor(*s, 0, 0, 404, 300));
+  EXPECT_EQ(labelsAtRow(scrolled, 313)[0].text, "2024/4");
+}
+
+TEST(ChartGeometry, MillimetreAxisWithTenLines) {
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 10, 1.0, 10);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 50, 20, 654, 220));
+  std::vector<ChartLabel> axis;
+  for (const ChartLabel& l : scene.labels) {
+    if (l.x == 50 - 3 * kH) axis.push_back(l);
+  }
+  ASSERT_EQ(axis.size(), 11u);
+  EXPECT_EQ(axis[0], (ChartLabel{11, 20 - kH, "(mm)"}));
+  std::vector<ChartLineI> lines;
+  for (const ChartLineI& l : scene.gridLines) {
+    if (l.y1 == l.y2) lines.push_back(l);
+  }
+  ASSERT_EQ(lines.size(), 10u);
+  for (int k = 0; k < 10; ++k) {
+    SCOPED_TRACE(k);
+    char text[8];
+    std::snprintf(text, sizeof text, "    %d", k);
+    EXPECT_EQ(axis[static_cast<size_t>(k) + 1], (ChartLabel{11, 220 - 20 * k - kH, text}));
+    EXPECT_EQ(lines[static_cast<size_t>(k)], (ChartLineI{50, 200 - 20 * k, 654, 200 - 20 * k}));
+  }
+  // The tenth line is the top edge; 10 itself is not labelled.
+  EXPECT_EQ(lines[9].y1, 20);
+
+  s->verticalMax = 100;
+  ChartScene hundred = ChartGeometry::compute(inputFor(*s, 50, 20, 654, 220));
+  std::set<std::string> texts;
+  for (const ChartLabel& l : hundred.labels) texts.insert(l.text);
+  EXPECT_TRUE(texts.count("   90") && texts.count("    0") && !texts.count("  100"));
+}
+
+TEST(ChartGeometry, WideBarsAreRectanglesAndNarrowOnesLines) {
+  // 0.9 p >= 2 draws rectangles over 0.1 p .. 0.9 p of the slot.
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 100, 50.0);
+  ChartScene wide = ChartGeometry::compute(inputFor(*s, 0, 0, 227, 200));  // p = 2.23
+  EXPECT_EQ(wide.barShape, BarShape::Rectangles);
+  ASSERT_EQ(wide.barRects.size(), 100u);
+  EXPECT_EQ(wide.barRects[0], (ChartRectI{2, 100, 4, 200}));  // 2.223 .. 4.007
+  EXPECT_EQ(wide.barRects[1], (ChartRectI{4, 100, 6, 200}));  // 4.453 .. 6.237
+  EXPECT_TRUE(wide.barLines.empty());
+
+  ChartInput in = inputFor(*s, 0, 0, 226, 200);  // p = 2.22
+  ChartScene narrow = ChartGeometry::compute(in);
+  EXPECT_EQ(narrow.barShape, BarShape::Lines);
+  EXPECT_TRUE(narrow.barRects.empty());
+  in.lineEveryBar = true;
+  ChartScene every = ChartGeometry::compute(in);
+  ASSERT_EQ(every.barLines.size(), 100u);
+  // From 0.45 p to 0.55 p of the slot: 2.999 .. 3.221 crosses a column.
+  EXPECT_EQ(every.barLines[0], (ChartLineI{2, 100, 3, 200}));
+  EXPECT_EQ(every.barLines[1], (ChartLineI{5, 100, 5, 200}));  // 5.219 .. 5.441
+}
+
+TEST(ChartGeometry, BarsClipAtTheTopAndZeroDrawsNothing) {
+  double values[] = {0.0, 250.0, 100.0, 50.0, 0.0};
+  auto s = makeSeries(IntervalMode::Daily, static_cast<int32_t>(jst(2024, 5, 1, 0)), values, 5, 100);
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 10, 20, 514, 220));  // p = 100
+  ASSERT_EQ(scene.barRects.size(), 3u);
+  EXPECT_EQ(scene.barRects[0], (ChartRectI{10 + 2 + 100 + 10, 20, 10 + 2 + 100 + 90, 220}));
+  EXPECT_EQ(scene.barRects[1].top, 20);
+  EXPECT_EQ(scene.barRects[2], (ChartRectI{10 + 2 + 300 + 10, 120, 10 + 2 + 300 + 90, 220}));
+}
+
+TEST(ChartGeometry, PerColumnLinesCoverTheSamePixelsAsEveryBar) {
+  // The long sample's ten-minute series, whole: tens of thousands of bars on
+  // a few hundred columns. Rasterise both ways and compare.
+  auto s = loadSampleSeries(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", IntervalMode::TenMinute);
+  ASSERT_TRUE(s);
+  for (int width : {300, 1530}) {
+    SCOPED_TRACE(width);
+    ChartInput in = inputFor(*s, 0, 0, width, 200);
+    ChartScene columns = ChartGeometry::compute(in);
+    in.lineEveryBar = true;
+    ChartScene every = ChartGeometry::compute(in);
+    ASSERT_EQ(columns.barShape, BarShape::Lines);
+    std::set<int> columnsUsed;
+    for (const ChartLineI& l : columns.barLines) {
+      if (l.x1 == l.x2) {
+        EXPECT_TRUE(columnsUsed.insert(l.x1).second) << "two lines in column " << l.x1;
+      }
+    }
+    EXPECT_LT(columns.barLines.size(), every.barLines.size());
+
+    auto raster = [&](const std::vector<ChartLineI>& lines) {
+      std::set<std::pair<int, int>> pixels;
+      for (const ChartLineI& l : lines) {
+        if (l.x1 == l.x2) {
+          for (int y = l.y1; y < l.y2; ++y) pixels.insert({l.x1, y});
+        } else {
+          // A steep line over two columns: upper half in the first column,
+          // lower half in the second.
+          int mid = l.y1 + (l.y2 - l.y1) / 2;
+          for (int y = l.y1; y < mid; ++y) pixels.insert({l.x1, y});
+          for (int y = mid; y < l.y2; ++y) pixels.insert({l.x2, y});
+        }
+      }
+      return pixels;
+    };
+    EXPECT_EQ(raster(columns.barLines), raster(every.barLines));
+  }
+}
+
+TEST(ChartGeometry, LastTickIsOnePitchPastTheLastShownBar) {
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 30, 1.0);
+  s->firstShownIndex = 20;
+  s->visibleCount = 20;  // runs past the end: only 10 bars exist
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 604, 400));
+  EXPECT_DOUBLE_EQ(scene.barPitch, 30.0);
+  ASSERT_TRUE(scene.hasLastTick);
+  EXPECT_DOUBLE_EQ(scene.lastTick, 2 + 15 + 10 * 30.0);
+  EXPECT_EQ(scene.barRects.size(), 10u);
+}
+
+TEST(ChartGeometry, CursorLinesInChartCoordinatesClampedToTheFrame) {
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 30, 1.0);
+  ChartInput in = inputFor(*s, 0, 0, 604, 400);
+  in.cursors = true;
+  in.viewOffsetX = 50;
+  in.cursorAX = 150;
+  in.cursorBX = 900;
+  ChartScene scene = ChartGeometry::compute(in);
+  ASSERT_EQ(scene.cursorLines.size(), 2u);
+  EXPECT_EQ(scene.cursorLines[0], (ChartLineI{100, 0, 100, 400}));
+  EXPECT_EQ(scene.cursorLines[1], (ChartLineI{604, 0, 604, 400}));
+  in.cursorAX = 0;
+  EXPECT_EQ(ChartGeometry::compute(in).cursorLines[0].x1, 0);
+}

@@ -1,0 +1,56 @@
+#include "SampleSeries.h"
+
+#include "CLogstore1App.h"
+#include "DailySeries.h"
+#include "FileImage.h"
+#include "HourlySeries.h"
+#include "MonthlySeries.h"
+#include "RecordingBuffer.h"
+#include "TenMinuteSeries.h"
+
+namespace {
+
+std::unique_ptr<RainSeries> builderFor(IntervalMode mode) {
+  switch (mode) {
+    case IntervalMode::Hourly: return std::make_unique<HourlySeries>();
+    case IntervalMode::Daily: return std::make_unique<DailySeries>();
+    case IntervalMode::TenMinute: return std::make_unique<TenMinuteSeries>();
+    case IntervalMode::Monthly: return std::make_unique<MonthlySeries>();
+  }
+  return nullptr;
+}
+
+int defaultMaximum(IntervalMode mode) {
+  switch (mode) {
+    case IntervalMode::Hourly: return 100;
+    case IntervalMode::Daily: return 400;
+    case IntervalMode::TenMinute: return 50;
+    case IntervalMode::Monthly: return 800;
+  }
+  return 100;
+}
+
+}  // namespace
+
+std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int32_t start, const double* values,
+                                          int count, int verticalMax) {
+  auto series = std::make_unique<DisplaySeries>();
+  series->setValues(values, count);
+  series->intervalMode = mode;
+  series->seriesStart = start;
+  series->verticalMax = verticalMax;
+  series->firstShownIndex = 0;
+  series->visibleCount = series->valueCount;
+  return series;
+}
+
+std::unique_ptr<DisplaySeries> loadSampleSeries(const std::string& path, IntervalMode mode) {
+  auto image = std::make_unique<FileImage>();
+  logstore::CLogstore1App store;
+  if (!store.BfileToBuff(path.c_str(), image->bytes)) return nullptr;
+  auto recording = std::make_unique<RecordingBuffer>();
+  copyFileImage(*image, *recording);
+  std::unique_ptr<RainSeries> built = builderFor(mode);
+  if (!built || !built->build(*recording)) return nullptr;
+  return makeSeries(mode, built->startTime, built->values.get(), built->valueCount, defaultMaximum(mode));
+}

@@ -1,0 +1,288 @@
+// The program's window on the offscreen platform: start-up, the open and
+// close commands, the exit prompt, keys, help and placement. Settings and
+// desktop data go to a private folder, never the user's.
+#include "CHyetoscopeApp.h"
+#include "CHyetoscopeDoc.h"
+#include "CHyetoscopeView.h"
+#include "CLogstore1App.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "RecordingState.h"
+#include "ScriptedMessages.h"
+#include "SelectedPort.h"
+#include "TempDir.h"
+#include "TestRecordings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSettings>
+#include <QShortcut>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+// Runs before the QApplication exists, so every settings and data path the
+// program computes lies in this folder.
+struct PrivateHome {
+  PrivateHome() {
+    // Test discovery runs the binary outside CTest's environment too.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("HOME", dir.path().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+  }
+  TempDir dir;
+};
+PrivateHome& privateHome() {
+  static PrivateHome home;
+  return home;
+}
+const bool kHomeReady = (privateHome(), true);
+
+std::string sample(const char* name) { return std::string(HY_SAMPLES_DIR) + "/" + name; }
+}  // namespace
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(kHomeReady);
+    QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
+    QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+    QSettings().clear();
+    logstore::CLogstore1App::SetFileChooser([this](logstore::ChooserPurpose) { return chooserAnswer; });
+  }
+  void TearDown() override { logstore::CLogstore1App::SetFileChooser(nullptr); }
+
+  bool start(const QString& file = QString()) {
+    QStringList args{QStringLiteral("hyetoscope")};
+    if (!file.isEmpty()) args << file;
+    return app.initInstance(args);
+  }
+  CMainFrame& frame() { return *app.mainFrame(); }
+  CHyetoscopeView& view() { return *frame().view(); }
+  QString field(const char* name) { return view().findChild<QLineEdit*>(QString::fromLatin1(name))->text(); }
+  QString statsCell(int column) {
+    return view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"))->topLevelItem(0)->text(column);
+  }
+  void trigger(int id) {
+    frame().action(id)->trigger();
+    QCoreApplication::processEvents();  // the queued interval command
+  }
+
+  RecordingState state;
+  ScriptedMessages messages;
+  CHyetoscopeApp app{state, messages};
+  std::string chooserAnswer;
+};
+
+TEST_F(MainWindow, StartsWithTheFileOnTheCommandLine) {
+  QSettings().setValue(QStringLiteral("Settings/ComPort"), 3);
+  ASSERT_TRUE(start(QString::fromStdString(sample("long-2024-0.5mm.hyy"))));
+  EXPECT_TRUE(frame().isVisible());
+  EXPECT_EQ(frame().windowTitle(), QStringLiteral("long-2024-0.5mm.hyy - HY for Windows"));
+  EXPECT_EQ(field("edit1075"), QStringLiteral("<Interval> : 1時間"));
+  EXPECT_EQ(field("edit1076"), QStringLiteral("<Sample> : %1").arg(app.document().series().valueCount));
+  EXPECT_EQ(field("edit1094"), QStringLiteral("<雨量単位> : mm"));
+  EXPECT_TRUE(frame().action(cmd::CloseRecording)->isEnabled());
+  EXPECT_TRUE(frame().action(cmd::IntervalHourly)->isChecked());
+  EXPECT_FALSE(frame().action(cmd::Download)->isEnabled()) << "not built yet";
+  EXPECT_EQ(selectedPort(), 3);
+  EXPECT_FALSE(view().findChild<QLineEdit*>(QStringLiteral("edit1003"))->isVisible());
+  const auto data = privateHome().dir.path() / "data";
+  EXPECT_TRUE(std::filesystem::exists(data / "mime/packages/hyetoscope.xml"));
+  EXPECT_TRUE(std::filesystem::exists(data / "applications/hyetoscope.desktop"));
+}
+
+TEST_F(MainWindow, UnreadableFileOnTheCommandLineEndsStartUp) {
+  TempDir dir;
+  EXPECT_FALSE(start(QString::fromStdString(dir.file("none.hyy"))));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("none.hyy"), std::string::npos);
+}
+
+TEST_F(MainWindow, FirstStartIsTopLeft640By480AndClosingStoresThePlacement) {
+  ASSERT_TRUE(start());
+  EXPECT_EQ(frame().frameGeometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(frame().frameGeometry().size(), QSize(640, 480));
+  EXPECT_EQ(frame().windowTitle(), QStringLiteral("Hyeto - HY for Windows"));
+  EXPECT_FALSE(frame().action(cmd::CloseRecording)->isEnabled());
+  EXPECT_TRUE(frame().action(cmd::OpenRecording)->isEnabled());
+  frame().move(30, 40);
+  frame().resize(700, 500);
+  // The outer rectangle, decorations included, is what is stored.
+  const QRect outer = frame().frameGeometry();
+  ASSERT_TRUE(frame().close());
+  QSettings s;
+  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/frameX")).toInt(), 30);
+  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/frameY")).toInt(), 40);
+  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/Width")).toInt(), outer.width());
+  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/Height")).toInt(), outer.height());
+  EXPECT_GE(outer.width(), 700);
+  EXPECT_TRUE(s.contains(QStringLiteral("GraphWindow/ClmL8")));
+}
+
+TEST_F(MainWindow, StoredPlacementAndColumnWidthsAreUsed) {
+  QSettings s;
+  s.setValue(QStringLiteral("GraphWindow/frameX"), 20);
+  s.setValue(QStringLiteral("GraphWindow/frameY"), 10);
+  s.setValue(QStringLiteral("GraphWindow/Width"), 800);
+  s.setValue(QStringLiteral("GraphWindow/Height"), 600);
+  s.setValue(QStringLiteral("GraphWindow/ClmL3"), 123);
+  s.sync();
+  ASSERT_TRUE(start());
+  EXPECT_EQ(frame().frameGeometry(), QRect(20, 10, 800, 600));
+  const auto* list = view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"));
+  EXPECT_EQ(list->columnWidth(2), 123);
+  // Columns never stored take their width from the view's real width.
+  EXPECT_EQ(list->columnWidth(0), view().width() / 11 + 30);
+  EXPECT_GT(view().width(), 700);
+}
+
+TEST_F(MainWindow, OpenByMenuEndsHourlyAndCloseEmptiesTheForm) {
+  ASSERT_TRUE(start());
+  frame().action(cmd::IntervalMonthly)->setChecked(true);
+  chooserAnswer = sample("short-2026-06-0.5mm.hyy");
+  trigger(cmd::OpenRecording);
+  EXPECT_EQ(app.document().intervalMode, IntervalMode::Hourly);
+  EXPECT_TRUE(frame().action(cmd::IntervalHourly)->isChecked());
+  EXPECT_FALSE(frame().action(cmd::IntervalMonthly)->isChecked());
+  EXPECT_EQ(frame().windowTitle(), QString::fromStdString(chooserAnswer) + QStringLiteral(" - HY for Windows"));
+  EXPECT_EQ(field("edit1075"), QStringLiteral("<Interval> : 1時間"));
+  EXPECT_NE(statsCell(0), QStringLiteral("-----")) << "the data name";
+  EXPECT_EQ(statsCell(3), QStringLiteral("-----"));
+
+  trigger(cmd::IntervalDaily);
+  EXPECT_EQ(field("edit1075"), QStringLiteral("<Interval> : 1日"));
+  EXPECT_TRUE(frame().action(cmd::IntervalDaily)->isChecked());
+
+  app.document().dataListOpen = 1;  // as while the data list window is up
+  frame().refreshCommandStates();
+  EXPECT_FALSE(frame().action(cmd::OpenRecording)->isEnabled());
+  trigger(cmd::CloseRecording);
+  EXPECT_EQ(app.document().dataListOpen, 0) << "the queued close-data-list message arrived";
+  EXPECT_EQ(frame().windowTitle(), QStringLiteral("Untitled - HY for Windows"));
+  EXPECT_EQ(field("edit1075"), QString());
+  EXPECT_EQ(field("edit1076"), QString());
+  for (int c = 0; c < 8; ++c) EXPECT_EQ(statsCell(c), QStringLiteral("-----")) << c;
+  EXPECT_TRUE(frame().action(cmd::OpenRecording)->isEnabled());
+  for (int id : {cmd::CloseRecording, cmd::IntervalHourly, cmd::IntervalDaily, cmd::IntervalTenMinute,
+                 cmd::IntervalMonthly})
+    EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
+  EXPECT_FALSE(frame().executeCommand(cmd::IntervalDaily)) << "a disabled command does not run";
+}
+
+class ExitPrompt : public MainWindow {
+ protected:
+  void SetUp() override {
+    MainWindow::SetUp();
+    file = dir.file("edited.hyy");
+    ASSERT_TRUE(writeTestRecording(file, std::vector<uint16_t>(600, 1), kJune2024, 600, "BEFORE"));
+    ASSERT_TRUE(start(QString::fromStdString(file)));
+    state.dataModified = 1;
+    state.pendingStartTime = kJune2024;
+    state.setPendingName("AFTER");
+  }
+  TempDir dir;
+  std::string file;
+};
+
+TEST_F(ExitPrompt, YesWritesAndCloses) {
+  messages.answerNext(MessageAnswer::Yes);
+  EXPECT_TRUE(frame().close());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, file + " の変更を保存しますか。");
+  EXPECT_EQ(storedName(file), "AFTER");
+  EXPECT_FALSE(frame().isVisible());
+}
+
+TEST_F(ExitPrompt, NoClosesWithoutWriting) {
+  messages.answerNext(MessageAnswer::No);
+  EXPECT_TRUE(frame().close());
+  EXPECT_EQ(storedName(file), "BEFORE");
+  EXPECT_FALSE(frame().isVisible());
+}
+
+TEST_F(ExitPrompt, CancelKeepsTheProgramAndTheChanges) {
+  messages.answerNext(MessageAnswer::Cancel);
+  EXPECT_FALSE(frame().close());
+  EXPECT_TRUE(frame().isVisible());
+  EXPECT_EQ(state.dataModified, 1);
+  EXPECT_EQ(app.document().loadedFlag, 1);
+  EXPECT_EQ(storedName(file), "BEFORE");
+  EXPECT_FALSE(QSettings().contains(QStringLiteral("GraphWindow/Width"))) << "nothing stored yet";
+}
+
+TEST_F(ExitPrompt, TheExitCommandAsksToo) {
+  messages.answerNext(MessageAnswer::Cancel);
+  EXPECT_TRUE(frame().executeCommand(cmd::Exit));
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(frame().isVisible());
+}
+
+TEST_F(MainWindow, AcceleratorsAreBoundAndFire) {
+  ASSERT_TRUE(start(QString::fromStdString(sample("short-2026-06-0.5mm.hyy"))));
+  const auto& keys = frame().shortcutsByCommand();
+  ASSERT_EQ(keys.size(), 25u);
+  EXPECT_EQ(keys.at(cmd::EnlargeVertical)->key(), QKeySequence(Qt::CTRL | Qt::Key_Up));
+  EXPECT_EQ(keys.at(cmd::ShrinkHorizontal)->key(), QKeySequence(Qt::CTRL | Qt::Key_Right));
+  EXPECT_EQ(keys.at(cmd::About)->key(), QKeySequence(Qt::CTRL | Qt::Key_A));
+  EXPECT_EQ(keys.at(cmd::Undo)->key(), QKeySequence(Qt::ALT | Qt::Key_U));
+  // The menu shows exactly its own text, not a key Qt would add.
+  EXPECT_EQ(frame().action(cmd::About)->text(), QStringLiteral("HY for Windowsのﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+  EXPECT_TRUE(frame().action(cmd::About)->shortcut().isEmpty());
+
+  frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+  QTest::keyClick(&frame(), Qt::Key_D, Qt::ShiftModifier);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app.document().intervalMode, IntervalMode::Daily);
+  QTest::keyClick(&frame(), Qt::Key_T, Qt::ShiftModifier);
+  EXPECT_EQ(app.document().intervalMode, IntervalMode::TenMinute);
+  QTest::keyClick(&frame(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(app.document().loadedFlag, 0);
+  QTest::keyClick(&frame(), Qt::Key_M, Qt::ShiftModifier);
+  EXPECT_EQ(app.document().intervalMode, IntervalMode::TenMinute) << "disabled without a recording";
+}
+
+TEST_F(MainWindow, HelpOpensThePageBesideTheProgramOrSaysItCannot) {
+  ASSERT_TRUE(start());
+  QUrl opened;
+  frame().setUrlOpener([&](const QUrl& url) {
+    opened = url;
+    return true;
+  });
+  EXPECT_TRUE(frame().executeCommand(cmd::HelpTopics));
+  EXPECT_TRUE(opened.isLocalFile());
+  EXPECT_TRUE(opened.toLocalFile().endsWith(QStringLiteral("/help/Hyetoscope.html")));
+  EXPECT_TRUE(messages.shown.empty());
+
+  frame().setUrlOpener([](const QUrl&) { return false; });
+  EXPECT_TRUE(frame().executeCommand(cmd::HelpTopics));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "ヘルプファイル <Hyetoscope.chm> が起動できません。");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheVersion) {
+  ASSERT_TRUE(start());
+  QString title;
+  QString version;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    if (auto* label = box->findChild<QWidget*>(QStringLiteral("versionText")))
+      version = label->property("text").toString();
+    box->close();
+  });
+  EXPECT_TRUE(frame().executeCommand(cmd::About));
+  EXPECT_EQ(title, QStringLiteral("HY for Windows のﾊﾞｰｼﾞｮﾝ情報"));
+  EXPECT_EQ(version, QStringLiteral("HY for Windows Version 2.11"));
+}
