@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
   setenv("TZ", "JST-9", 1);
   tzset();
+  // Widget tests never need a display; test discovery runs them without
+  // the environment CTest sets.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   ::testing::InitGoogleTest(&argc, argv);
