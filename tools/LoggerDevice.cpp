@@ -1,6 +1,7 @@
 #include "LoggerDevice.h"
 
 #include "CLogstore1App.h"
+#include "RainGenerator.h"
 
 #include <algorithm>
 #include <cstring>
@@ -225,4 +226,12 @@ bool loadHyyRecording(const std::string& path, LoggerSettings& settings, LoggerR
   recording.elapsed = static_cast<uint32_t>(count * 600);
   recording.live = false;
   return true;
+}
+
+void generatedRecording(const RainGeneratorOptions& options, LoggerSettings& settings, LoggerRecording& recording) {
+  recording.samples = generateRain(options);
+  recording.startTime = static_cast<uint32_t>(options.startTime);
+  recording.elapsed = static_cast<uint32_t>(600LL * options.sampleCount);
+  recording.live = false;
+  settings.modelWord = options.tenthMillimetre ? 0x2001 : 0x1001;
 }

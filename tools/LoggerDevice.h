@@ -95,6 +95,12 @@ class LoggerDevice {
   int m_nextBlock = 0;
 };
 
+struct RainGeneratorOptions;
+
+// A generated recording (tools/RainGenerator.h) of options.sampleCount
+// samples from options.startTime; the model word follows the 0.1-mm flag.
+void generatedRecording(const RainGeneratorOptions& options, LoggerSettings& settings, LoggerRecording& recording);
+
 // A recording and its settings from an HYY data file (name, start time,
 // version word, samples). Returns false with a reason when it cannot be read.
 bool loadHyyRecording(const std::string& path, LoggerSettings& settings, LoggerRecording& recording,

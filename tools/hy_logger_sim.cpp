@@ -89,10 +89,7 @@ int main(int argc, char** argv) {
     // A recording that ends now, on a 10-minute boundary.
     int64_t now = std::time(nullptr);
     rain.startTime = static_cast<int32_t>(now - now % 600 - 600LL * rain.sampleCount);
-    recording.samples = generateRain(rain);
-    recording.startTime = static_cast<uint32_t>(rain.startTime);
-    recording.elapsed = static_cast<uint32_t>(600 * rain.sampleCount);
-    settings.modelWord = rain.tenthMillimetre ? 0x2001 : 0x1001;
+    generatedRecording(rain, settings, recording);
     if (name.empty()) name = "SIMULATOR";
   }
   if (!name.empty()) {

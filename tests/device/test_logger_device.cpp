@@ -3,6 +3,7 @@
 #include "CLogstore1App.h"
 #include "CommandFrames.h"
 #include "LoggerDevice.h"
+#include "RainGenerator.h"
 #include "Replies.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,31 @@ TEST(LoggerDevice, LoadsARecordingFromADataFile) {
 
   EXPECT_FALSE(loadHyyRecording(HY_SAMPLES_DIR "/missing.hyy", s, r, &error));
   EXPECT_FALSE(error.empty());
+}
+
+TEST(LoggerDevice, ServesAGeneratedRecording) {
+  RainGeneratorOptions options;
+  options.startTime = 1750000200;
+  options.sampleCount = 3000;
+  options.tenthMillimetre = true;
+  options.seed = 11;
+  LoggerSettings s;
+  LoggerRecording r;
+  generatedRecording(options, s, r);
+  ASSERT_EQ(r.samples.size(), 3000u);
+  EXPECT_EQ(s.modelWord, kTenthModelWord);
+  LoggerDevice d(s, r);
+  auto base = feed(d, baseDataFrame(s.modelWord));
+  BaseDataRecord rec{};
+  TKGetBaseData(0, base[0].bytes.data(), &rec);
+  EXPECT_EQ(firstSampleTime(rec, 0), options.startTime);
+  Bytes words;
+  for (int k = 0; k < blockCount(rec.count); ++k) {
+    auto b = feedByte(d, kBlockRequest);
+    words.insert(words.end(), b[0].bytes.begin(), b[0].bytes.end());
+  }
+  for (size_t i = 0; i < r.samples.size(); ++i)
+    ASSERT_EQ(words[2 * i] | words[2 * i + 1] << 8, r.samples[i]) << i;
 }
 
 }  // namespace
