@@ -141,6 +141,7 @@ void LoggerSimulator::setPace(double pace) {
   {
     std::lock_guard lock(m_mutex);
     m_pace = pace;
+    restartLine();
   }
   wake();
 }
@@ -149,8 +150,17 @@ void LoggerSimulator::holdReplies(bool hold) {
   {
     std::lock_guard lock(m_mutex);
     m_hold = hold;
+    // Held replies go out from the moment of release, at the line's pace.
+    if (!hold) restartLine();
   }
   wake();
+}
+
+void LoggerSimulator::restartLine() {
+  Clock::time_point now = Clock::now();
+  m_lineStart = now;
+  m_lineSent = 0;
+  if (!m_queue.empty() && m_queue.front().sent == 0) m_queue.front().notBefore = std::max(m_queue.front().notBefore, now);
 }
 
 std::vector<uint8_t> LoggerSimulator::received() const {

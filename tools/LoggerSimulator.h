@@ -77,6 +77,8 @@ class LoggerSimulator {
   // Writes what is due; returns the time of the next byte, or max when idle.
   Clock::time_point sendDue(Clock::time_point now);
   void dropLine();
+  // Pacing starts afresh now (the caller holds m_mutex).
+  void restartLine();
   void wake();
 
   SimulatorOptions m_options;

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 using namespace device;
 using namespace std::chrono_literals;
@@ -88,6 +89,20 @@ TEST_F(Simulator, HeldRepliesWaitUntilReleased) {
   EXPECT_TRUE(client->receive(67, 200).empty());
   sim->holdReplies(false);
   EXPECT_EQ(client->receive(67, 2000).size(), 67u);
+}
+
+TEST_F(Simulator, PacedReplyReleasedAfterAHoldStillKeepsTheLineRate) {
+  start();
+  sim->setPace(1);  // 960 bytes/s: 67 bytes take 70 ms
+  sim->holdReplies(true);
+  client->send(romRequestFrame());
+  ASSERT_TRUE(sim->waitForReceived(6, 2s));
+  std::this_thread::sleep_for(200ms);
+  sim->holdReplies(false);
+  Bytes early = client->receive(67, 30);
+  EXPECT_LT(early.size(), 67u) << "no burst of the time spent held";
+  Bytes rest = client->receive(67 - early.size(), 2000);
+  EXPECT_EQ(early.size() + rest.size(), 67u);
 }
 
 TEST_F(Simulator, SilentShortAndNoisyReplies) {
