@@ -78,6 +78,13 @@ std::vector<LoggerReply> LoggerDevice::receive(const uint8_t* data, size_t size,
   return out;
 }
 
+void LoggerDevice::abandonPartialFrame() {
+  if (m_expected == 0) return;
+  ++m_counters.rejected;
+  m_expected = 0;
+  m_pending.clear();
+}
+
 void LoggerDevice::command(const uint8_t* f, int64_t now, std::vector<LoggerReply>& out) {
   if (f[5] != static_cast<uint8_t>(f[0] + f[1] + f[2] + f[3] + f[4])) {
     ++m_counters.rejected;

@@ -68,6 +68,10 @@ class LoggerDevice {
   // now is the logger's clock (seconds since 1970 UTC).
   std::vector<LoggerReply> receive(const uint8_t* data, size_t size, int64_t now);
 
+  // Drops a frame whose bytes stopped coming (the sender gave up half-way),
+  // so that the next command is read from its first byte.
+  void abandonPartialFrame();
+
   void setFaults(const LoggerFaults& faults) { m_faults = faults; }
   const LoggerFaults& faults() const { return m_faults; }
   const LoggerSettings& settings() const { return m_settings; }

@@ -18,6 +18,7 @@ namespace {
 
 constexpr double kBytesPerSecondAt9600 = 960.0;  // 10 bits per byte
 constexpr auto kPacedTick = std::chrono::milliseconds(1);
+constexpr auto kFrameGap = std::chrono::milliseconds(300);
 
 std::string defaultPortsDir() {
   const char* dir = std::getenv("TKCOM_PORT_DIR");
@@ -244,6 +245,9 @@ void LoggerSimulator::takeInput() {
     if (n <= 0) return;
     Clock::time_point now = Clock::now();
     std::lock_guard lock(m_mutex);
+    // The logger forgets a frame whose bytes stopped coming.
+    if (now - m_lastInput > kFrameGap) m_device.abandonPartialFrame();
+    m_lastInput = now;
     m_received.insert(m_received.end(), buf, buf + n);
     for (LoggerReply& reply : m_device.receive(buf, static_cast<size_t>(n), static_cast<int64_t>(time(nullptr)))) {
       Outgoing out;

@@ -100,5 +100,6 @@ class LoggerSimulator {
   Clock::time_point m_lineStart;  // pacing: when the current burst began
   size_t m_lineSent = 0;          // pacing: bytes written since m_lineStart
   bool m_dropPending = false;
+  Clock::time_point m_lastInput;
   int m_drops = 0;
 };

@@ -84,6 +84,19 @@ TEST(LoggerDevice, FramesSplitAcrossReadsAndStrayBytes) {
   EXPECT_EQ(d.counters().rejected, 1);
 }
 
+TEST(LoggerDevice, AbandonedHalfFrameDoesNotSwallowTheNextCommand) {
+  LoggerDevice d = sampleDevice(3);
+  CommandFrame rom = romRequestFrame();
+  d.receive(rom.data(), 3, 0);
+  d.abandonPartialFrame();
+  feedByte(d, kLeadInByte);
+  auto replies = feed(d, probeFrame());
+  ASSERT_EQ(replies.size(), 1u);
+  EXPECT_TRUE(isValidProbeReply(replies[0].bytes.data()));
+  EXPECT_EQ(d.counters().leadIns, 1);
+  EXPECT_EQ(d.counters().rejected, 1);
+}
+
 TEST(LoggerDevice, BlocksFollowTheBaseDataAndStartAgainWithIt) {
   LoggerDevice d = sampleDevice(2100);
   auto base = feed(d, baseDataFrame(0));

@@ -81,6 +81,18 @@ TEST_F(Simulator, LateProbeReplyArrivesOnlyAfterItsDelay) {
   EXPECT_TRUE(isValidProbeReply(reply.data()));
 }
 
+TEST_F(Simulator, HalfAFrameFromAnEarlierSessionIsForgotten) {
+  start();
+  client->send(Bytes{0x20, 0x00});
+  ASSERT_TRUE(sim->waitForReceived(2, 2s));
+  std::this_thread::sleep_for(400ms);
+  client->send(Bytes{0x00});
+  client->send(probeFrame());
+  Bytes reply = client->receive(6, 2000);
+  ASSERT_EQ(reply.size(), 6u);
+  EXPECT_TRUE(isValidProbeReply(reply.data()));
+}
+
 TEST_F(Simulator, HeldRepliesWaitUntilReleased) {
   start();
   sim->holdReplies(true);
