@@ -131,7 +131,7 @@ TEST(RomFields, SixteenByteNameWithoutTerminator) {
   std::vector<uint8_t> wire(67, 0);
   const char* name = "ABCDEFGHIJKLMNOP";
   std::memcpy(wire.data() + 33, name, 16);
-  wire[49] = 'Q';  // the next byte is no part of the name
+  wire[49] = 'Q';  // the byte after the name field does not belong to it
   RomRecord rom = romFromWire(wire);
   EXPECT_EQ(romFields(rom).deviceName, name);
   uint8_t raw[16];
