@@ -1,0 +1,111 @@
+#pragma once
+// The simulated logger's behaviour without any I/O: its settings and
+// recording, how it takes the bytes it receives apart into commands, and the
+// replies it gives, with the selected faults applied. LoggerSimulator puts it
+// on a pseudo-terminal; tests may also drive it directly.
+//
+// Not thread-safe: its owner serialises every call.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct LoggerSettings {
+  uint16_t modelWord = 0x1001;  // 0x2001: the 0.1-mm model
+  std::array<uint8_t, 16> name{};  // raw Shift-JIS bytes, zero-padded
+  uint16_t thresholdHour = 0;   // 0.5-mm units; 0 and 1 mean off
+  uint16_t thresholdDay = 0;
+  uint16_t thresholdStart = 0;
+  uint16_t buzzer = 0;          // 1 = on
+  uint16_t displayMask = 7;     // bit 0 hour, bit 1 day, bit 2 from start
+  uint16_t resetHours = 6;
+};
+
+struct LoggerRecording {
+  uint32_t startTime = 0;  // seconds since 1970 UTC; 0 = the logger keeps none
+  uint32_t elapsed = 0;    // seconds recorded
+  std::vector<uint16_t> samples;  // one word per 600 s, oldest first
+  // Set by a start record: from then on the logger records by the clock,
+  // one dry sample per 600 s since startTime.
+  bool live = false;
+};
+
+struct LoggerFaults {
+  bool noAnswer = false;     // reads and records everything, answers nothing
+  int probeDelayMs = 0;      // the probe reply leaves this much later
+  bool wrongRomChecksum = false;
+  int shortBaseData = -1;    // bytes of the base data sent; -1: all 14
+  int shortBlock = -1;       // index of the block sent short; -1: none
+  int shortBlockBytes = 2048;
+  int dropAfterBlock = -1;   // hang up once block k has been sent; -1: never
+  int garbageBytes = 0;      // noise bytes sent before every reply
+};
+
+struct LoggerReply {
+  std::vector<uint8_t> bytes;
+  int delayMs = 0;           // held back this long before the first byte
+  bool hangUpAfter = false;  // the line drops once the last byte is out
+};
+
+struct LoggerCounters {
+  int leadIns = 0;
+  int romRequests = 0;
+  int baseDataRequests = 0;
+  int probes = 0;
+  int settingFrames = 0;
+  int startRecords = 0;
+  int blocksServed = 0;
+  int rejected = 0;  // frames with a wrong checksum, unknown bytes
+};
+
+class LoggerDevice {
+ public:
+  LoggerDevice() = default;
+  LoggerDevice(const LoggerSettings& settings, const LoggerRecording& recording);
+
+  // Takes received bytes; returns the replies they call for, in order.
+  // now is the logger's clock (seconds since 1970 UTC).
+  std::vector<LoggerReply> receive(const uint8_t* data, size_t size, int64_t now);
+
+  // Drops a frame whose bytes stopped coming (the sender gave up half-way),
+  // so that the next command is read from its first byte.
+  void abandonPartialFrame();
+
+  void setFaults(const LoggerFaults& faults) { m_faults = faults; }
+  const LoggerFaults& faults() const { return m_faults; }
+  const LoggerSettings& settings() const { return m_settings; }
+  const LoggerRecording& recording() const { return m_recording; }
+  const LoggerCounters& counters() const { return m_counters; }
+
+  // The replies as the logger builds them, faults aside.
+  std::vector<uint8_t> romRecord() const;
+  std::vector<uint8_t> baseData() const;
+  std::vector<uint8_t> block(int index) const;
+  static std::vector<uint8_t> probeReply();
+
+ private:
+  void command(const uint8_t* frame, int64_t now, std::vector<LoggerReply>& out);
+  void startRecord(const uint8_t* record);
+  void catchUp(int64_t now);
+  LoggerReply reply(std::vector<uint8_t> bytes) const;
+
+  LoggerSettings m_settings;
+  LoggerRecording m_recording;
+  LoggerFaults m_faults;
+  LoggerCounters m_counters;
+  std::vector<uint8_t> m_pending;  // a frame or start record being received
+  size_t m_expected = 0;
+  int m_nextBlock = 0;
+};
+
+struct RainGeneratorOptions;
+
+// A generated recording (tools/RainGenerator.h) of options.sampleCount
+// samples from options.startTime; the model word follows the 0.1-mm flag.
+void generatedRecording(const RainGeneratorOptions& options, LoggerSettings& settings, LoggerRecording& recording);
+
+// A recording and its settings from an HYY data file (name, start time,
+// version word, samples). Returns false with a reason when it cannot be read.
+bool loadHyyRecording(const std::string& path, LoggerSettings& settings, LoggerRecording& recording,
+                      std::string* error);

@@ -1,0 +1,134 @@
+// hy-logger-sim: a simulated rain-gauge logger on a pseudo-terminal, linked
+// into the ports folder as COM<n> so that the program can talk to it as to a
+// logger on that port. See docs/logger-simulator.md.
+#include "LoggerSimulator.h"
+#include "RainGenerator.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <iconv.h>
+#include <string>
+
+namespace {
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: hy-logger-sim [--port N] [--ports-dir DIR] [--pace X]\n"
+               "         [--hyy FILE | --samples N [--seed N] [--step 0.5|0.1] [--storm-at INDEX]]\n"
+               "         [--name TEXT]\n"
+               "  faults: [--no-answer] [--probe-delay MS] [--bad-rom-checksum] [--short-base-data N]\n"
+               "          [--short-block K [--short-block-bytes N]] [--drop-after-block K] [--garbage N]\n");
+  return 2;
+}
+
+std::string toShiftJis(const std::string& utf8) {
+  iconv_t cd = iconv_open("SHIFT_JIS", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
+  std::string in = utf8;
+  std::string out(in.size() * 2 + 4, '\0');
+  char* ip = in.data();
+  size_t il = in.size();
+  char* op = out.data();
+  size_t ol = out.size();
+  size_t r = iconv(cd, &ip, &il, &op, &ol);
+  iconv_close(cd);
+  if (r == static_cast<size_t>(-1)) return utf8;
+  out.resize(out.size() - ol);
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("TZ", "JST-9", 1);
+  tzset();
+  SimulatorOptions options;
+  LoggerFaults faults;
+  std::string hyy;
+  std::string name;
+  RainGeneratorOptions rain;
+  rain.sampleCount = 1008;  // one week
+  rain.seed = 7;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--no-answer") { faults.noAnswer = true; continue; }
+    if (a == "--bad-rom-checksum") { faults.wrongRomChecksum = true; continue; }
+    if (i + 1 >= argc) return usage();
+    const char* v = argv[++i];
+    if (a == "--port") options.port = std::atoi(v);
+    else if (a == "--ports-dir") options.portsDir = v;
+    else if (a == "--pace") options.pace = std::atof(v);
+    else if (a == "--hyy") hyy = v;
+    else if (a == "--samples") rain.sampleCount = std::atoi(v);
+    else if (a == "--seed") rain.seed = static_cast<uint32_t>(std::strtoul(v, nullptr, 10));
+    else if (a == "--step") rain.tenthMillimetre = std::strcmp(v, "0.1") == 0;
+    else if (a == "--storm-at") rain.stormAt = std::atoi(v);
+    else if (a == "--name") name = v;
+    else if (a == "--probe-delay") faults.probeDelayMs = std::atoi(v);
+    else if (a == "--short-base-data") faults.shortBaseData = std::atoi(v);
+    else if (a == "--short-block") faults.shortBlock = std::atoi(v);
+    else if (a == "--short-block-bytes") faults.shortBlockBytes = std::atoi(v);
+    else if (a == "--drop-after-block") faults.dropAfterBlock = std::atoi(v);
+    else if (a == "--garbage") faults.garbageBytes = std::atoi(v);
+    else return usage();
+  }
+  if (options.port < 1 || rain.sampleCount < 0 || options.pace < 0) return usage();
+
+  LoggerSettings settings;
+  LoggerRecording recording;
+  std::string error;
+  if (!hyy.empty()) {
+    if (!loadHyyRecording(hyy, settings, recording, &error)) {
+      std::fprintf(stderr, "hy-logger-sim: %s\n", error.c_str());
+      return 1;
+    }
+  } else {
+    // A recording that ends now, on a 10-minute boundary.
+    int64_t now = std::time(nullptr);
+    rain.startTime = static_cast<int32_t>(now - now % 600 - 600LL * rain.sampleCount);
+    generatedRecording(rain, settings, recording);
+    if (name.empty()) name = "SIMULATOR";
+  }
+  if (!name.empty()) {
+    std::string bytes = toShiftJis(name);
+    if (bytes.size() > 16) {
+      std::fprintf(stderr, "hy-logger-sim: the name is longer than 16 bytes in Shift-JIS\n");
+      return 2;
+    }
+    settings.name.fill(0);
+    std::memcpy(settings.name.data(), bytes.data(), bytes.size());
+  }
+
+  LoggerDevice device(settings, recording);
+  device.setFaults(faults);
+  // Block the stop signals before the simulator's thread starts, so that
+  // only sigwait below receives them.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  sigaddset(&stopSignals, SIGHUP);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+  LoggerSimulator simulator(device, options);
+  if (!simulator.start(&error)) {
+    std::fprintf(stderr, "hy-logger-sim: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("logger on COM%d: %s -> %s (%zu samples%s); Ctrl+C stops it\n", options.port,
+              simulator.linkPath().c_str(), simulator.terminalPath().c_str(), recording.samples.size(),
+              options.pace > 0 ? ", paced" : "");
+  std::fflush(stdout);
+  int signal = 0;
+  sigwait(&stopSignals, &signal);
+  LoggerCounters c = simulator.counters();
+  simulator.stop();
+  std::printf("served: %d ROM, %d base data, %d blocks, %d probes, %d settings, %d start records; "
+              "%d rejected, %zu bytes received\n",
+              c.romRequests, c.baseDataRequests, c.blocksServed, c.probes, c.settingFrames, c.startRecords,
+              c.rejected, simulator.received().size());
+  return 0;
+}
