@@ -6,8 +6,4 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh" >/dev/null
 file="${1:-$root/samples/long-2024-0.5mm.hyy}"
 bin="${HY_BUILD_DIR:-$root/build}/bin"
-if [ -x "$bin/hyetoscope" ]; then
-  exec "$bin/hyetoscope" "$file"
-fi
-# Until the window exists, show what the recording holds.
-exec "$bin/hy-inspect" "$file"
+exec "$bin/hyetoscope" "$file"
