@@ -3,13 +3,13 @@
 // logger on that port. See docs/logger-simulator.md.
 #include "LoggerSimulator.h"
 #include "RainGenerator.h"
+#include "ShiftJis.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <iconv.h>
 #include <string>
 
 namespace {
@@ -22,22 +22,6 @@ int usage() {
                "  faults: [--no-answer] [--probe-delay MS] [--bad-rom-checksum] [--short-base-data N]\n"
                "          [--short-block K [--short-block-bytes N]] [--drop-after-block K] [--garbage N]\n");
   return 2;
-}
-
-std::string toShiftJis(const std::string& utf8) {
-  iconv_t cd = iconv_open("SHIFT_JIS", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
-  std::string in = utf8;
-  std::string out(in.size() * 2 + 4, '\0');
-  char* ip = in.data();
-  size_t il = in.size();
-  char* op = out.data();
-  size_t ol = out.size();
-  size_t r = iconv(cd, &ip, &il, &op, &ol);
-  iconv_close(cd);
-  if (r == static_cast<size_t>(-1)) return utf8;
-  out.resize(out.size() - ol);
-  return out;
 }
 
 }  // namespace
@@ -93,7 +77,7 @@ int main(int argc, char** argv) {
     if (name.empty()) name = "SIMULATOR";
   }
   if (!name.empty()) {
-    std::string bytes = toShiftJis(name);
+    std::string bytes = utf8ToShiftJis(name);
     if (bytes.size() > 16) {
       std::fprintf(stderr, "hy-logger-sim: the name is longer than 16 bytes in Shift-JIS\n");
       return 2;

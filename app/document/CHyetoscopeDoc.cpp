@@ -1,27 +1,14 @@
 #include "CHyetoscopeDoc.h"
 
-#include "DailySeries.h"
-#include "HourlySeries.h"
 #include "LoadFailureText.h"
-#include "MonthlySeries.h"
 #include "RecordingState.h"
-#include "TenMinuteSeries.h"
+#include "SeriesForMode.h"
 
 #include <cstring>
 #include <filesystem>
 
 namespace {
 const char* const kFilterText = "*.HYX;*.HYY";
-
-std::unique_ptr<RainSeries> builderFor(IntervalMode mode) {
-  switch (mode) {
-    case IntervalMode::Hourly: return std::make_unique<HourlySeries>();
-    case IntervalMode::Daily: return std::make_unique<DailySeries>();
-    case IntervalMode::TenMinute: return std::make_unique<TenMinuteSeries>();
-    case IntervalMode::Monthly: return std::make_unique<MonthlySeries>();
-  }
-  return std::make_unique<HourlySeries>();
-}
 
 std::string replaceFirst(std::string text, const std::string& what, const std::string& with) {
   auto at = text.find(what);
@@ -165,7 +152,7 @@ void CHyetoscopeDoc::onCloseRecording() {
 }
 
 void CHyetoscopeDoc::rebuild() {
-  std::unique_ptr<RainSeries> built = builderFor(intervalMode);
+  std::unique_ptr<RainSeries> built = makeSeriesFor(intervalMode);
   built->build(*m_recording);
   m_series->seriesStart = built->startTime;
   m_series->setValues(built->values.get(), built->values ? built->valueCount : 0);

@@ -1,7 +1,7 @@
-// hy-inspect: prints what a data file holds: its header fields and the start,
+// hy-info: prints what a data file holds: its header fields and the start,
 // length and total of its ten-minute, hourly, daily and monthly series.
 //
-//   hy-inspect FILE...
+//   hy-info FILE...
 #include "CLogstore1App.h"
 #include "DailySeries.h"
 #include "HourlySeries.h"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   setenv("TZ", "JST-9", 1);
   tzset();
   if (argc < 2) {
-    std::fprintf(stderr, "usage: hy-inspect FILE...\n");
+    std::fprintf(stderr, "usage: hy-info FILE...\n");
     return 2;
   }
   int status = 0;
