@@ -9,7 +9,13 @@
 // Does not own or change the DisplaySeries; does not decide what to draw:
 // ChartGeometry computes the bars, grid lines and labels as plain data and
 // ChartRenderer draws them on a DrawingSurface. The same routine serves the
-// screen (paintOnScreen) and printing (paintToDevice).
+// screen (paintOnScreen) and printing (paintToDevice). Which bars carry
+// time labels, including the spacing chosen when a long recording is shown
+// whole, is described in ChartTicks.h.
+//
+// Rectangles given to the paint calls are the area the chart covers (Qt's
+// QRect: left, top, width, height); the chart's frame fills exactly that
+// area, with the bars standing on its bottom row.
 //
 // The widget is placed by the view exactly over the plot rectangle. It never
 // fills its background (the view paints the chart through paintOnScreen with

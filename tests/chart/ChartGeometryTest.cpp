@@ -245,43 +245,71 @@ TEST(ChartGeometry, BarsClipAtTheTopAndZeroDrawsNothing) {
   EXPECT_EQ(scene.barRects[2], (ChartRectI{10 + 2 + 300 + 10, 120, 10 + 2 + 300 + 90, 220}));
 }
 
+namespace {
+
+// Pixels of one-pixel bar lines, drawn the way the painter does (0 or 1 per
+// pixel of a width x height grid): a vertical
+// line from its top down to (not including) its end, a line slanted over two
+// columns with its upper half in the first column and its lower half in the
+// second.
+std::vector<uint8_t> rasterise(const std::vector<ChartLineI>& lines, int width, int height) {
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  auto set = [&](int x, int y) { pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = 1; };
+  for (const ChartLineI& l : lines) {
+    if (l.x1 == l.x2) {
+      for (int y = l.y1; y < l.y2; ++y) set(l.x1, y);
+    } else {
+      int mid = l.y1 + (l.y2 - l.y1) / 2;
+      for (int y = l.y1; y < mid; ++y) set(l.x1, y);
+      for (int y = mid; y < l.y2; ++y) set(l.x2, y);
+    }
+  }
+  return pixels;
+}
+
+void expectSamePixelsBothWays(const DisplaySeries& s, int width) {
+  SCOPED_TRACE(width);
+  ChartInput in = inputFor(s, 7, 0, 7 + width, 200);
+  ChartScene columns = ChartGeometry::compute(in);
+  in.lineEveryBar = true;
+  ChartScene every = ChartGeometry::compute(in);
+  ASSERT_EQ(columns.barShape, BarShape::Lines);
+  std::set<int> columnsUsed;
+  int slanted = 0;
+  for (const ChartLineI& l : columns.barLines) {
+    if (l.x1 == l.x2) {
+      EXPECT_TRUE(columnsUsed.insert(l.x1).second) << "two lines in column " << l.x1;
+    } else {
+      ++slanted;
+    }
+  }
+  EXPECT_LE(columns.barLines.size(), static_cast<size_t>(width) + slanted);
+  EXPECT_TRUE(rasterise(columns.barLines, width + 10, 200) == rasterise(every.barLines, width + 10, 200));
+}
+
+}  // namespace
+
+TEST(ChartGeometry, PerColumnLinesMatchEveryBarOnDenseSeries) {
+  // Every kind of pitch below the line threshold, with most values above
+  // zero so that many bars straddle column boundaries, and a window that
+  // starts inside the series.
+  std::vector<double> values(20000);
+  for (size_t i = 0; i < values.size(); ++i) values[i] = static_cast<double>((i * 7919) % 97) * 0.5;
+  auto s = makeSeries(IntervalMode::TenMinute, 1714489200, values.data(), 20000, 50);
+  for (int width : {150, 611, 1530, 4000, 19000}) expectSamePixelsBothWays(*s, width);
+  s->firstShownIndex = 1234;
+  s->visibleCount = 997;
+  for (int width : {300, 1000, 2000, 2210}) expectSamePixelsBothWays(*s, width);
+  s->verticalMax = 0;  // every value at full height
+  expectSamePixelsBothWays(*s, 1000);
+}
+
 TEST(ChartGeometry, PerColumnLinesCoverTheSamePixelsAsEveryBar) {
   // The long sample's ten-minute series, whole: tens of thousands of bars on
-  // a few hundred columns. Rasterise both ways and compare.
+  // a few hundred columns.
   auto s = loadSampleSeries(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", IntervalMode::TenMinute);
   ASSERT_TRUE(s);
-  for (int width : {300, 1530}) {
-    SCOPED_TRACE(width);
-    ChartInput in = inputFor(*s, 0, 0, width, 200);
-    ChartScene columns = ChartGeometry::compute(in);
-    in.lineEveryBar = true;
-    ChartScene every = ChartGeometry::compute(in);
-    ASSERT_EQ(columns.barShape, BarShape::Lines);
-    std::set<int> columnsUsed;
-    for (const ChartLineI& l : columns.barLines) {
-      if (l.x1 == l.x2) {
-        EXPECT_TRUE(columnsUsed.insert(l.x1).second) << "two lines in column " << l.x1;
-      }
-    }
-    EXPECT_LT(columns.barLines.size(), every.barLines.size());
-
-    auto raster = [&](const std::vector<ChartLineI>& lines) {
-      std::set<std::pair<int, int>> pixels;
-      for (const ChartLineI& l : lines) {
-        if (l.x1 == l.x2) {
-          for (int y = l.y1; y < l.y2; ++y) pixels.insert({l.x1, y});
-        } else {
-          // A steep line over two columns: upper half in the first column,
-          // lower half in the second.
-          int mid = l.y1 + (l.y2 - l.y1) / 2;
-          for (int y = l.y1; y < mid; ++y) pixels.insert({l.x1, y});
-          for (int y = mid; y < l.y2; ++y) pixels.insert({l.x2, y});
-        }
-      }
-      return pixels;
-    };
-    EXPECT_EQ(raster(columns.barLines), raster(every.barLines));
-  }
+  for (int width : {300, 1530}) expectSamePixelsBothWays(*s, width);
 }
 
 TEST(ChartGeometry, LastTickIsOnePitchPastTheLastShownBar) {

@@ -155,6 +155,35 @@ TEST(GraphPlotCtrlGui, PerColumnLinesPaintTheSamePixelsAsOneLinePerBar) {
   EXPECT_GT(barColumns, 50);
 }
 
+TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
+  // Printing passes its own font; the labels move down with its height.
+  auto series = loadSampleSeries(HY_SAMPLES_DIR "/short-2026-06-0.5mm.hyy", IntervalMode::Daily);
+  ASSERT_TRUE(series);
+  GraphPlotCtrl chart;
+  auto firstInkRowBelow = [&](QFont font) {
+    QImage image(800, 500, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      chart.paintToDevice(painter, QRect(100, 50, 600, 300), font, *series);
+    }
+    for (int y = 351; y < 500; ++y) {
+      for (int x = 0; x < 800; ++x) {
+        if (qGray(image.pixel(x, y)) < 128) return y;
+      }
+    }
+    return -1;
+  };
+  QFont small = chart.labelFont();
+  QFont large = chart.labelFont();
+  large.setPixelSize(26);
+  int smallRow = firstInkRowBelow(small);
+  int largeRow = firstInkRowBelow(large);
+  ASSERT_GT(smallRow, 350);
+  EXPECT_GE(largeRow - smallRow, 13);
+  EXPECT_LE(largeRow - smallRow, 20);
+}
+
 TEST(GraphPlotCtrlGui, LabelFontIsThirteenPixelsWithJapaneseGlyphs) {
   GraphPlotCtrl chart;
   EXPECT_EQ(chart.labelFont().pixelSize(), 13);
