@@ -16,14 +16,6 @@
 
 namespace {
 
-// Test discovery runs this program without CTest's environment; the shared
-// test main creates the QApplication before any test, so the offscreen
-// platform must be chosen before main runs.
-const bool kOffscreen = [] {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return true;
-}();
-
 const QRgb kBarColour = qRgb(0, 192, 255);
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);

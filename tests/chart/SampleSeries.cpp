@@ -1,24 +1,11 @@
 #include "SampleSeries.h"
 
 #include "CLogstore1App.h"
-#include "DailySeries.h"
 #include "FileImage.h"
-#include "HourlySeries.h"
-#include "MonthlySeries.h"
 #include "RecordingBuffer.h"
-#include "TenMinuteSeries.h"
+#include "SeriesForMode.h"
 
 namespace {
-
-std::unique_ptr<RainSeries> builderFor(IntervalMode mode) {
-  switch (mode) {
-    case IntervalMode::Hourly: return std::make_unique<HourlySeries>();
-    case IntervalMode::Daily: return std::make_unique<DailySeries>();
-    case IntervalMode::TenMinute: return std::make_unique<TenMinuteSeries>();
-    case IntervalMode::Monthly: return std::make_unique<MonthlySeries>();
-  }
-  return nullptr;
-}
 
 int defaultMaximum(IntervalMode mode) {
   switch (mode) {
@@ -50,7 +37,7 @@ std::unique_ptr<DisplaySeries> loadSampleSeries(const std::string& path, Interva
   if (!store.BfileToBuff(path.c_str(), image->bytes)) return nullptr;
   auto recording = std::make_unique<RecordingBuffer>();
   copyFileImage(*image, *recording);
-  std::unique_ptr<RainSeries> built = builderFor(mode);
+  std::unique_ptr<RainSeries> built = makeSeriesFor(mode);
   if (!built || !built->build(*recording)) return nullptr;
   return makeSeries(mode, built->startTime, built->values.get(), built->valueCount, defaultMaximum(mode));
 }

@@ -32,8 +32,6 @@ namespace {
 // program computes lies in this folder.
 struct PrivateHome {
   PrivateHome() {
-    // Test discovery runs the binary outside CTest's environment too.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("HOME", dir.path().c_str(), 1);
     setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
