@@ -25,21 +25,6 @@ double barHeight(double value, int vmax, int h) {
   return t > h ? h : t;
 }
 
-// The largest of count values, at least 0. Four running maxima instead of
-// one keep the processor from waiting on each comparison in turn.
-double largestOf(const double* v, int count) {
-  double m0 = 0.0, m1 = 0.0, m2 = 0.0, m3 = 0.0;
-  int i = 0;
-  for (; i + 4 <= count; i += 4) {
-    m0 = std::max(m0, v[i]);
-    m1 = std::max(m1, v[i + 1]);
-    m2 = std::max(m2, v[i + 2]);
-    m3 = std::max(m3, v[i + 3]);
-  }
-  for (; i < count; ++i) m0 = std::max(m0, v[i]);
-  return std::max(std::max(m0, m1), std::max(m2, m3));
-}
-
 }  // namespace
 
 ChartScene ChartGeometry::compute(const ChartInput& in) {
@@ -107,30 +92,18 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   std::vector<double> largest(span, 0.0);
   std::vector<int> slanted;
   const double* values = s.values;
-  // Both ends of a bar's line only move right from bar to bar, so the bars
-  // of one column are a run of indices, and the slanted ones a tail of that
-  // run. Each run's ends are found from an estimate and then checked
-  // against the very expressions above, so no bar changes column.
-  const int n = e - f;
-  auto startColumn = [&](int k) { return trunc(left + k * p + 0.45 * p); };
-  auto endColumn = [&](int k) { return trunc(left + k * p + 0.55 * p); };
-  // First k in [from, n) whose column (by columnOf) exceeds c.
-  auto firstPast = [&](int from, int c, double offset, auto columnOf) {
-    double guess = (c + 1 - left - offset) / p;
-    int k = guess <= from ? from : (guess >= n ? n : static_cast<int>(guess));
-    while (k > from && columnOf(k - 1) > c) --k;
-    while (k < n && columnOf(k) <= c) ++k;
-    return k;
-  };
-  for (int k = 0; k < n;) {
-    const int c = startColumn(k);
-    const int runEnd = firstPast(k, c, 0.45 * p, startColumn);
-    const int straightEnd = firstPast(k, c, 0.55 * p, endColumn);
-    largest[static_cast<size_t>(c - firstColumn)] = largestOf(values + f + k, straightEnd - k);
-    for (int j = straightEnd; j < runEnd; ++j) {
-      if (values[f + j] > 0.0) slanted.push_back(f + j);
+  // One pass: a dry bar costs one comparison, a wet one two truncations.
+  for (int i = f; i < e; ++i) {
+    const double v = values[i];
+    if (!(v > 0.0)) continue;
+    const double x0 = left + (i - f) * p;
+    const int c = trunc(x0 + 0.45 * p);
+    if (trunc(x0 + 0.55 * p) != c) {
+      slanted.push_back(i);
+      continue;
     }
-    k = runEnd;
+    double& top = largest[static_cast<size_t>(c - firstColumn)];
+    if (v > top) top = v;
   }
   std::vector<int> tops(span, INT_MAX);
   for (size_t c = 0; c < span; ++c) {
