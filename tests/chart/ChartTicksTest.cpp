@@ -1,7 +1,8 @@
 // The label tables of each interval mode, the spacing past their last rows,
 // and the label texts (midnight rule, ten-minute rounding, monthly years).
 #include "ChartTicks.h"
-#include "LocalTime.h"
+
+#include "TestClock.h"
 
 #include <gtest/gtest.h>
 
@@ -51,17 +52,6 @@ void checkTable(IntervalMode mode, const std::vector<TableRow>& rows) {
       EXPECT_FALSE(on.fromTable);
     }
   }
-}
-
-int64_t jst(int year, int month, int day, int hour, int minute, int second = 0) {
-  struct tm f {};
-  f.tm_year = year - 1900;
-  f.tm_mon = month - 1;
-  f.tm_mday = day;
-  f.tm_hour = hour;
-  f.tm_min = minute;
-  f.tm_sec = second;
-  return fromLocal(f);
 }
 
 }  // namespace
