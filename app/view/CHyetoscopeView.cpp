@@ -1,5 +1,6 @@
 #include "CHyetoscopeView.h"
 
+#include "CDataListDlg.h"
 #include "CHyetoscopeDoc.h"
 #include "CTextSaveDlg.h"
 #include "CommandIds.h"
@@ -92,6 +93,7 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::DataList: dataListCommand(); return true;
     case cmd::SaveText:
     case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
@@ -110,7 +112,24 @@ void CHyetoscopeView::textExportCommand() {
   runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
 }
 
+void CHyetoscopeView::dataListCommand() {
+  // An open list keeps what it shows.
+  if (m_dataList) return;
+  CDataListDlg::Hooks hooks;
+  hooks.firstShownIndex = [this] { return m_state.firstShownIndexMirror; };
+  hooks.closeRequested = [this] { postCloseDataList(); };
+  m_dataList = new CDataListDlg(m_doc.messages(), std::move(hooks), this);
+  m_dataList->setGraphMode(m_doc.intervalMode);
+  m_doc.dataListOpen = 1;
+  m_dataList->show();
+  m_dataList->initialise(m_doc.recording(), m_state.dataModified == 1, m_state.pendingStartTime,
+                         listIntervalOf(m_doc.intervalMode));
+  if (m_stateChanged) m_stateChanged();
+}
+
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {
+  // The list follows the graph's interval.
+  if (m_dataList) m_dataList->postIntervalButton(mode);
   if (m_windows.switchTo(m_doc, m_state, mode)) headerRefresh();
   updateAllViews();
 }
@@ -224,8 +243,11 @@ void CHyetoscopeView::postCloseDataList() {
 }
 
 void CHyetoscopeView::closeDataList() {
-  // The data list window arrives with its own command; until then there is
-  // no window to destroy, only the flag to clear.
+  if (CDataListDlg* list = m_dataList.data()) {
+    m_dataList.clear();
+    list->hide();
+    list->deleteLater();
+  }
   m_doc.dataListOpen = 0;
   if (m_stateChanged) m_stateChanged();
 }
