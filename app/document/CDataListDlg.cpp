@@ -1,6 +1,7 @@
 #include "CDataListDlg.h"
 
 #include "DataListModel.h"
+#include "DateFieldRow.h"
 #include "Integration.h"
 #include "LocalTime.h"
 #include "UserMessages.h"
@@ -25,31 +26,6 @@ QPushButton* button(const char* text, const char* name, QWidget* parent) {
   b->setObjectName(QLatin1String(name));
   b->setAutoDefault(false);
   return b;
-}
-
-void dateRow(QGridLayout* grid, int row, const char* label, std::array<QLineEdit*, 5>& fields, int firstId,
-             QWidget* parent) {
-  static const char* const kUnits[5] = {"年", "月", "日", "時", "分"};
-  auto* title = new QLabel(QString::fromUtf8(label), parent);
-  grid->addWidget(title, row, 0);
-  for (int i = 0; i < 5; ++i) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("edit%1").arg(firstId + i));
-    edit->setMaxLength(i == 0 ? 4 : 2);
-    edit->setFixedWidth(i == 0 ? 48 : 32);
-    auto* unit = new QLabel(QString::fromUtf8(kUnits[i]), parent);
-    unit->setBuddy(edit);
-    grid->addWidget(edit, row, 1 + 2 * i);
-    grid->addWidget(unit, row, 2 + 2 * i);
-    fields[static_cast<size_t>(i)] = edit;
-  }
-  title->setBuddy(fields[0]);
-}
-
-CalendarFields readFields(const std::array<QLineEdit*, 5>& f) {
-  return {readDecimalField(f[0]->text().toStdString()), readDecimalField(f[1]->text().toStdString()),
-          readDecimalField(f[2]->text().toStdString()), readDecimalField(f[3]->text().toStdString()),
-          readDecimalField(f[4]->text().toStdString()), 0};
 }
 
 CalendarFields localFields(int64_t t) {
@@ -94,8 +70,10 @@ CDataListDlg::CDataListDlg(UserMessages& messages, Hooks hooks, QWidget* parent)
 
   auto* integration = new QGroupBox(QString::fromUtf8("積算"), this);
   auto* grid = new QGridLayout(integration);
-  dateRow(grid, 0, "開始", m_start, 1050, integration);
-  dateRow(grid, 1, "終了", m_end, 1055, integration);
+  static const int kStartIds[5] = {1050, 1051, 1052, 1053, 1054};
+  static const int kEndIds[5] = {1055, 1056, 1057, 1058, 1059};
+  addDateRow(grid, 0, "開始", m_start, kStartIds, integration);
+  addDateRow(grid, 1, "終了", m_end, kEndIds, integration);
   auto* computeButton = button("算出", "button1061", integration);
   connect(computeButton, &QPushButton::clicked, this, &CDataListDlg::compute);
   auto* resultLabel = new QLabel(QString::fromUtf8("積算結果(mm)"), integration);
@@ -188,7 +166,7 @@ void CDataListDlg::linkWithGraph() {
 }
 
 void CDataListDlg::compute() {
-  const IntegrationResult r = integrate(m_rows.tenMinute(), readFields(m_start), readFields(m_end));
+  const IntegrationResult r = integrate(m_rows.tenMinute(), calendarFieldsOf(m_start), calendarFieldsOf(m_end));
   if (r.check != IntegrationCheck::Ok) {
     m_messages.show(integrationMessage(r.check), MessageIcon::None, MessageButtons::Ok);
     (integrationFocusOnStart(r.check) ? m_start[0] : m_end[0])->setFocus();

@@ -2,7 +2,9 @@
 
 #include "CDataListDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CRangeSaveDlg.h"
 #include "CTextSaveDlg.h"
+#include "RangeSave.h"
 #include "CommandIds.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
@@ -94,6 +96,7 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
     case cmd::DataList: dataListCommand(); return true;
+    case cmd::SaveRangeHyy: rangeSaveCommand(); return true;
     case cmd::SaveText:
     case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
@@ -104,9 +107,19 @@ bool CHyetoscopeView::onCommand(int id) {
   }
 }
 
-void CHyetoscopeView::textExportCommand() {
+GraphWindow CHyetoscopeView::graphWindow() const {
   const DisplaySeries& s = m_doc.series();
-  const GraphWindow graph{m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+  return {m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+}
+
+void CHyetoscopeView::rangeSaveCommand() {
+  CRangeSaveDlg dialog(m_doc.recording(), graphWindow(), m_doc.messages(), this);
+  if (dialog.exec() == QDialog::Accepted) saveRange(dialog.recording(), dialog.span(), m_doc.messages());
+  updateAllViews();
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const GraphWindow graph = graphWindow();
   CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);

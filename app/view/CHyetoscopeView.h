@@ -12,6 +12,7 @@
 
 #include "CDataListDlg.h"
 #include "DocumentViews.h"
+#include "ExportRange.h"
 #include "IntervalMode.h"
 #include "IntervalWindows.h"
 #include "ViewLayout.h"
@@ -48,6 +49,9 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The data list command: opens the modeless list unless it is open.
   void dataListCommand();
   CDataListDlg* dataList() const { return m_dataList.data(); }
+
+  // The HYY range save command: range dialog, file choice, new file.
+  void rangeSaveCommand();
 
   // The text export command: settings dialog, file choice, file.
   void textExportCommand();
@@ -90,6 +94,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
+  GraphWindow graphWindow() const;
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
