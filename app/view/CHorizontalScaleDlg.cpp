@@ -27,7 +27,9 @@ CHorizontalScaleDlg::CHorizontalScaleDlg(const HorizontalBounds& bounds, UserMes
     grid->addWidget(label, r, 0);
     for (int c = 0; c < 5; ++c) {
       const int k = r * 5 + c;
-      auto* edit = new QLineEdit(QString::fromStdString(filled[r][static_cast<size_t>(c)]), group);
+      // Without a series start there is nothing to pre-fill.
+      auto* edit = new QLineEdit(bounds.upper == 0 ? QString() : QString::fromStdString(filled[r][static_cast<size_t>(c)]),
+                                 group);
       edit->setObjectName(QStringLiteral("edit%1").arg(kFieldIds[k]));
       edit->setMaxLength(c == 0 ? 4 : 2);
       edit->setFixedWidth(c == 0 ? 44 : 28);

@@ -160,13 +160,17 @@ void CHyetoscopeView::scrollAction(int action) {
   const ScrollCode code = scrollCodeOf(action);
   const bool shift = m_chartWindow.scroll(code, m_scrollBar->sliderPosition(), m_scrollBar->value(),
                                           m_scrollBar->pageStep(), m_layout.plot.width());
+  // The bar is about to take over the position its action computed; it
+  // takes the one of the window instead, also where the window did not move.
+  {
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setSliderPosition(m_chartWindow.scrollBar(m_scrollBar->width()).position);
+  }
   afterWindowMoved(shift, code != ScrollCode::ThumbTrack);
 }
 
 void CHyetoscopeView::updateScrollBar() {
   const ScrollBarState bar = m_chartWindow.scrollBar(m_scrollBar->width());
-  if (bar == m_barShown) return;
-  m_barShown = bar;
   // Qt's range leaves the page out; the original bar's range holds it.
   const QSignalBlocker quiet(m_scrollBar);
   m_scrollBar->setRange(0, std::max(bar.maximum - bar.page, 0));

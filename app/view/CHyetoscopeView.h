@@ -110,7 +110,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ChartWindow m_chartWindow;
   CursorState m_cursors;
-  ScrollBarState m_barShown;
   ShownWindow m_initialWindow;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;

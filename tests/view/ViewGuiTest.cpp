@@ -113,7 +113,16 @@ TEST_F(ExploreChart, BandKeysUndoAndRedo) {
   view().repaint();
   EXPECT_EQ(series().firstShownIndex, f + n);
   EXPECT_GT(bar->value(), position);
+  // The bar shows the window, also after an action that moves nothing.
+  EXPECT_EQ(bar->value(), view().chartWindow().scrollBar(bar->width()).position);
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  view().repaint();
+  EXPECT_EQ(series().firstShownIndex, f + n);
+  EXPECT_EQ(bar->value(), view().chartWindow().scrollBar(bar->width()).position);
+  bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+  view().repaint();
 
+  EXPECT_EQ(series().firstShownIndex, f);
   key(Qt::Key_U, Qt::AltModifier);
   EXPECT_EQ(series().visibleCount, N);
   EXPECT_EQ(series().firstShownIndex, 0);
