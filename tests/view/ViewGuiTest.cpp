@@ -12,7 +12,7 @@
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
-#include "TempDir.h"
+#include "PrivateHome.h"
 #include "TestClock.h"
 
 #include <QApplication>
@@ -25,20 +25,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
-namespace {
-struct PrivateHome {
-  PrivateHome() {
-    setenv("HOME", dir.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-  }
-  TempDir dir;
-};
-const bool kHomeReady = (static_cast<void>(new PrivateHome), true);
-}  // namespace
+// Runs before the QApplication exists.
+const bool kHomeReady = (privateHome(), true);
 
 class ExploreChart : public ::testing::Test {
  protected:
