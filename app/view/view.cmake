@@ -15,7 +15,9 @@ target_include_directories(hy_viewlogic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(hy_viewlogic PUBLIC hy_docmodel hy_chart)
 
 add_library(hy_view STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h)
+  ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h
+  ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.h)
 set_target_properties(hy_view PROPERTIES AUTOMOC ON)
 target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart Qt6::Widgets)
 # The dialogs the view's commands open.
