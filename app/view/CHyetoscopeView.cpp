@@ -1,6 +1,7 @@
 #include "CHyetoscopeView.h"
 
 #include "CHyetoscopeDoc.h"
+#include "CPrintCommands.h"
 #include "CommandIds.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
@@ -74,8 +75,14 @@ CHyetoscopeView::~CHyetoscopeView() {
   m_doc.setViews(nullptr);
 }
 
+void CHyetoscopeView::setUserMessages(UserMessages& messages) {
+  m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
+  m_printing->setChart(m_chart);
+}
+
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
+  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
@@ -95,7 +102,12 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
-    default: return false;
+    default:
+      if (m_printing && m_printing->onCommand(id)) {
+        updateAllViews();
+        return true;
+      }
+      return false;
   }
 }
 

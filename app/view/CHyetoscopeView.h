@@ -18,8 +18,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class CHyetoscopeDoc;
+class CPrintCommands;
+class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
@@ -36,6 +39,10 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The initial update: display reset, and the header refresh when the
   // document was opened from the command line.
   void onInitialUpdate();
+
+  // The print commands need the program's messages for their dialog.
+  void setUserMessages(UserMessages& messages);
+  CPrintCommands* printing() const { return m_printing.get(); }
 
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
@@ -94,4 +101,5 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
+  std::unique_ptr<CPrintCommands> m_printing;  // the shared printer and the table snapshot
 };

@@ -10,4 +10,4 @@ target_link_libraries(hy_viewlogic PUBLIC hy_docmodel)
 add_library(hy_view STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h)
 set_target_properties(hy_view PROPERTIES AUTOMOC ON)
-target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart Qt6::Widgets)
+target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart hy_printui Qt6::Widgets)
