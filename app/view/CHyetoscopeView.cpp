@@ -3,6 +3,7 @@
 #include "CDataListDlg.h"
 #include "CHorizontalScaleDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CPrintCommands.h"
 #include "CRangeSaveDlg.h"
 #include "CTextSaveDlg.h"
 #include "CVerticalScaleDlg.h"
@@ -97,8 +98,14 @@ CHyetoscopeView::~CHyetoscopeView() {
   m_doc.setViews(nullptr);
 }
 
+void CHyetoscopeView::setUserMessages(UserMessages& messages) {
+  m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
+  m_printing->setChart(m_chart);
+}
+
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
+  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
@@ -126,7 +133,12 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
-    default: return zoomCommand(id);
+    default:
+      if (m_printing && m_printing->onCommand(id)) {
+        updateAllViews();
+        return true;
+      }
+      return zoomCommand(id);
   }
 }
 

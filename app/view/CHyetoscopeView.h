@@ -26,10 +26,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 
 class CHyetoscopeDoc;
+class CPrintCommands;
+class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
@@ -46,6 +49,10 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The initial update: display reset, and the header refresh when the
   // document was opened from the command line.
   void onInitialUpdate();
+
+  // The print commands need the program's messages for their dialog.
+  void setUserMessages(UserMessages& messages);
+  CPrintCommands* printing() const { return m_printing.get(); }
 
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
@@ -135,4 +142,5 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   std::function<void()> m_firstPaint;
   std::function<std::string(QWidget*)> m_textFileChooser;
   QPointer<CDataListDlg> m_dataList;  // the data list window while it is open
+  std::unique_ptr<CPrintCommands> m_printing;  // the shared printer and the table snapshot
 };
