@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipaexfont-gothic
   xvfb xauth x11-apps imagemagick poppler-utils
+  dpkg-dev
 )
 
 missing=()
