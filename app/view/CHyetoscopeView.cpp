@@ -1,6 +1,7 @@
 #include "CHyetoscopeView.h"
 
 #include "CHyetoscopeDoc.h"
+#include "CTextSaveDlg.h"
 #include "CommandIds.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
@@ -91,12 +92,22 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::SaveText:
+    case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
     default: return false;
   }
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const DisplaySeries& s = m_doc.series();
+  const GraphWindow graph{m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+  CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
 }
 
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {
