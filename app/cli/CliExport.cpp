@@ -11,13 +11,18 @@
 #include "ExportRange.h"
 #include "IsoExport.h"
 #include "LocalTime.h"
+#include "ParallelWrites.h"
 #include "SeriesForMode.h"
 #include "TextExport.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
+
+// Enough writers for their flushes to disk to overlap.
+constexpr int kWriterThreads = 8;
 
 DateTexts textsOf(const struct tm& f) {
   return {std::to_string(f.tm_year + 1900), std::to_string(f.tm_mon + 1), std::to_string(f.tm_mday),
@@ -45,6 +50,11 @@ GivenRange givenRange(const RecordingBuffer& rec, IntervalMode mode, std::option
     end = textsOf(toLocal(to ? *to : recordEnd));
   }
   return givenExportRange(rec, mode, start, end, separator);
+}
+
+void appendIsoLines(const RecordingBuffer& rec, const ExportRequest& request, std::string& out) {
+  std::unique_ptr<RainSeries> series = makeSeriesFor(request.interval);
+  if (series->build(rec)) appendIsoExportLines(*series, request, out);
 }
 
 bool writeAtomically(const std::string& path, const std::string& bytes) {
@@ -96,6 +106,7 @@ int runExport(const QStringList& arguments) {
     return cli.usageError("several files need -o with a pattern such as '{stem}-{interval}.txt'");
   }
 
+  ParallelWrites writes(kWriterThreads);
   const int status = forEachRecording(inputs, [&](CliRecording& file, size_t k) {
     if (!file.selectInterval(*mode)) return cliFail(kExitBadInput, file.message());
     const RecordingBuffer& rec = file.doc().recording();
@@ -108,22 +119,25 @@ int runExport(const QStringList& arguments) {
       if (given.check != RangeCheck::Ok) return cliFail(kExitBadInput, files[k] + ": " + rangeCheckMessage(given.check));
       request = given.request;
     }
-    std::string bytes;
-    bool written = false;
-    if (iso) {
-      std::unique_ptr<RainSeries> series = makeSeriesFor(*mode);
-      series->build(rec);
-      appendIsoExportLines(*series, request, bytes);
-      written = outputs.empty() ? std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()
-                                : writeAtomically(outputs[k], bytes);
-    } else if (outputs.empty()) {
-      exportSeriesText(rec, request, bytes);
-      written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    } else {
-      written = writeSeriesTextFile(rec, request, outputs[k]) == ExportStatus::Written;
+    if (outputs.empty()) {
+      std::string bytes;
+      if (iso) appendIsoLines(rec, request, bytes);
+      else exportSeriesText(rec, request, bytes);
+      const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+      return written ? int(kExitOk) : notWritable("standard output");
     }
-    return written ? int(kExitOk) : notWritable(outputs.empty() ? "standard output" : outputs[k]);
+    // The writer threads get a copy: the document loads the next file.
+    auto copy = std::make_shared<const RecordingBuffer>(rec);
+    writes.submit(k, [copy, request, iso, path = outputs[k]] {
+      if (!iso) return writeSeriesTextFile(*copy, request, path) == ExportStatus::Written;
+      std::string bytes;
+      appendIsoLines(*copy, request, bytes);
+      return writeAtomically(path, bytes);
+    });
+    return int(kExitOk);
   });
-  if (std::fflush(stdout) != 0) return cliFail(kExitBadInput, "standard output に書き込めません。");
-  return status;
+  int result = status;
+  for (size_t k : writes.finish()) result = notWritable(outputs[k]);
+  if (std::fflush(stdout) != 0) return notWritable("standard output");
+  return result;
 }
