@@ -17,6 +17,7 @@ int runChart(const QStringList& arguments);
 int runExport(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runTable(const QStringList& arguments);
+int runProbe(const QStringList& arguments);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);
