@@ -1,7 +1,10 @@
 #include "CHyetoscopeView.h"
 
+#include "CDataListDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CRangeSaveDlg.h"
 #include "CTextSaveDlg.h"
+#include "RangeSave.h"
 #include "CommandIds.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
@@ -92,6 +95,8 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::DataList: dataListCommand(); return true;
+    case cmd::SaveRangeHyy: rangeSaveCommand(); return true;
     case cmd::SaveText:
     case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
@@ -102,15 +107,42 @@ bool CHyetoscopeView::onCommand(int id) {
   }
 }
 
-void CHyetoscopeView::textExportCommand() {
+GraphWindow CHyetoscopeView::graphWindow() const {
   const DisplaySeries& s = m_doc.series();
-  const GraphWindow graph{m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+  return {m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+}
+
+void CHyetoscopeView::rangeSaveCommand() {
+  CRangeSaveDlg dialog(m_doc.recording(), graphWindow(), m_doc.messages(), this);
+  if (dialog.exec() == QDialog::Accepted) saveRange(dialog.recording(), dialog.span(), m_doc.messages());
+  updateAllViews();
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const GraphWindow graph = graphWindow();
   CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
 }
 
+void CHyetoscopeView::dataListCommand() {
+  // An open list keeps what it shows.
+  if (m_dataList) return;
+  CDataListDlg::Hooks hooks;
+  hooks.firstShownIndex = [this] { return m_state.firstShownIndexMirror; };
+  hooks.closeRequested = [this] { postCloseDataList(); };
+  m_dataList = new CDataListDlg(m_doc.messages(), std::move(hooks), this);
+  m_dataList->setGraphMode(m_doc.intervalMode);
+  m_doc.dataListOpen = 1;
+  m_dataList->show();
+  m_dataList->initialise(m_doc.recording(), m_state.dataModified == 1, m_state.pendingStartTime,
+                         listIntervalOf(m_doc.intervalMode));
+  if (m_stateChanged) m_stateChanged();
+}
+
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {
+  // The list follows the graph's interval.
+  if (m_dataList) m_dataList->postIntervalButton(mode);
   if (m_windows.switchTo(m_doc, m_state, mode)) headerRefresh();
   updateAllViews();
 }
@@ -224,8 +256,11 @@ void CHyetoscopeView::postCloseDataList() {
 }
 
 void CHyetoscopeView::closeDataList() {
-  // The data list window arrives with its own command; until then there is
-  // no window to destroy, only the flag to clear.
+  if (CDataListDlg* list = m_dataList.data()) {
+    m_dataList.clear();
+    list->hide();
+    list->deleteLater();
+  }
   m_doc.dataListOpen = 0;
   if (m_stateChanged) m_stateChanged();
 }

@@ -10,15 +10,19 @@
 // command table does) or what a switch of interval does to the document
 // (IntervalWindows does).
 
+#include "CDataListDlg.h"
 #include "DocumentViews.h"
+#include "ExportRange.h"
 #include "IntervalMode.h"
 #include "IntervalWindows.h"
 #include "ViewLayout.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+
 
 class CHyetoscopeDoc;
 class GraphPlotCtrl;
@@ -41,6 +45,13 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // The data list command: opens the modeless list unless it is open.
+  void dataListCommand();
+  CDataListDlg* dataList() const { return m_dataList.data(); }
+
+  // The HYY range save command: range dialog, file choice, new file.
+  void rangeSaveCommand();
 
   // The text export command: settings dialog, file choice, file.
   void textExportCommand();
@@ -83,6 +94,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
+  GraphWindow graphWindow() const;
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
@@ -101,4 +113,5 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
   std::function<std::string(QWidget*)> m_textFileChooser;
+  QPointer<CDataListDlg> m_dataList;  // the data list window while it is open
 };

@@ -19,4 +19,4 @@ add_library(hy_view STATIC
 set_target_properties(hy_view PROPERTIES AUTOMOC ON)
 target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart Qt6::Widgets)
 # The dialogs the view's commands open.
-target_link_libraries(hy_view PUBLIC hy_export_ui)
+target_link_libraries(hy_view PUBLIC hy_export_ui hy_document_ui)
