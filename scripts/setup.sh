@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipaexfont-gothic qt6-translations-l10n
   xvfb xauth x11-apps imagemagick poppler-utils
+  dpkg-dev
 )
 
 PACKAGES+=("$@")

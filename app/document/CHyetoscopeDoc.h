@@ -55,6 +55,11 @@ class CHyetoscopeDoc {
   void setOpenedHandler(std::function<void(const std::string&, bool)> handler) { m_opened = std::move(handler); }
   // The close recording command.
   void onCloseRecording();
+  // The reload after a download: loads CurrentDataPath unless it is "ER" or
+  // empty or the logger held no data. Pending record-condition changes are
+  // dropped (they were offered for saving before the download started), so
+  // they can never be written into the new file. Returns whether it loaded.
+  bool reloadAfterDownload(int noDataFlag);
   // The prompt about pending record-condition changes. Returns true when the
   // asking operation may go on (Yes written, or No), false when it stops.
   bool saveChangesPrompt(PromptCaller caller);
@@ -84,6 +89,8 @@ class CHyetoscopeDoc {
   const RecordingBuffer& recording() const { return *m_recording; }
   DisplaySeries& series() { return *m_series; }
   const DisplaySeries& series() const { return *m_series; }
+  // The user messages the document was given, for the dialogs of the view.
+  UserMessages& messages() { return m_messages; }
 
  private:
   // Loads path into the FileImage; tells the user and returns false when the

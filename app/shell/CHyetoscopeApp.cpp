@@ -52,6 +52,7 @@ bool CHyetoscopeApp::initInstance(const QStringList& arguments) {
   m_doc = std::make_unique<CHyetoscopeDoc>(m_state, m_messages);
   m_frame = std::make_unique<CMainFrame>(*m_doc, m_messages);
   auto* view = new CHyetoscopeView(*m_doc, m_state);
+  view->setUserMessages(m_messages);
   m_frame->setView(view);
 
   const QString file = commandLineFile(arguments);

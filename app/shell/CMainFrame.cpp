@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "HelpFile.h"
+#include "PrintJobHold.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
 
@@ -201,6 +202,12 @@ void CMainFrame::storePlacement() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A print job holds the pending changes aside until it ends: closing now
+  // would skip the prompt that saves them.
+  if (PrintJobHold::jobRunning()) {
+    event->ignore();
+    return;
+  }
   if (!m_doc.saveChangesPrompt(PromptCaller::MainFrameClose)) {
     event->ignore();
     refreshCommandStates();

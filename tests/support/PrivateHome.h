@@ -1,9 +1,11 @@
 #pragma once
-// For tests that start the program's window: HOME, the XDG settings and
-// data folders and the single-instance socket name point at a folder of
-// this test process, so nothing of the user's is read, written or answered.
-// Call privateHome() before the QApplication exists (a namespace-scope
-// initialiser does).
+// A private home folder for widget tests of the whole program: HOME and the
+// XDG config and data folders point into a fresh temporary folder, so every
+// settings and desktop-data path the program computes lies there, never in
+// the user's; the single-instance socket name is this test process's own,
+// so a test never hands files to (or takes them from) a program the user
+// runs. Create it before the program reads any path (a test file's static
+// initialisation does).
 
 #include "TempDir.h"
 
@@ -22,6 +24,7 @@ struct PrivateHome {
   TempDir dir;
 };
 
+// The one private home of a test program.
 inline PrivateHome& privateHome() {
   static PrivateHome home;
   return home;
