@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -160,6 +161,18 @@ TEST_F(RecentAndInstance, ASecondStartWithAFileHandsItToTheRunningProgram) {
   EXPECT_EQ(state.dataModified, 0);
   EXPECT_EQ(app.document().loadedFlag, 1);
   EXPECT_EQ(app.mainFrame()->recentFiles().paths().front(), files[3]);
+}
+
+TEST_F(RecentAndInstance, AHandedOverFileWaitsForAnOpenDialog) {
+  ASSERT_TRUE(app.initInstance({QStringLiteral("hyetoscope"), QString::fromStdString(files[0])}));
+  QDialog busy(app.mainFrame());
+  busy.setModal(true);
+  busy.show();
+  app.mainFrame()->openFromElsewhere(QString::fromStdString(files[1]));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(state.currentDataPath, files[0]) << "opened under a modal dialog";
+  busy.close();
+  EXPECT_TRUE(waitFor([&] { return state.currentDataPath == files[1]; }, 5000));
 }
 
 TEST_F(RecentAndInstance, QtsOwnDialogButtonsAreJapanese) {
