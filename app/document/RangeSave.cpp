@@ -4,6 +4,7 @@
 #include "DateFields.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -27,8 +28,17 @@ TimeSpan rangeSaveGraphSpan(const RecordingBuffer& recording, const GraphWindow&
   return span;
 }
 
+namespace {
+// A data file keeps its start as a signed 32-bit time: a range whose first
+// sample lies past January 2038 cannot be written as one.
+bool startFitsAFile(const RecordingBuffer& recording, const TimeSpan& span) {
+  return planRangeSave(recording, span).startTime <= INT32_MAX;
+}
+}  // namespace
+
 RangeCheck checkGraphSaveSpan(const RecordingBuffer& recording, const TimeSpan& span) {
-  return span.start >= recordEnd(recording) ? RangeCheck::EndInvalid : RangeCheck::Ok;
+  if (span.start >= recordEnd(recording)) return RangeCheck::EndInvalid;
+  return startFitsAFile(recording, span) ? RangeCheck::Ok : RangeCheck::DateInvalid;
 }
 
 TimeSpan wholeRecordingSpan(const RecordingBuffer& recording) { return {recording.startTime, recordEnd(recording)}; }
@@ -44,7 +54,7 @@ RangeCheck checkGivenSaveSpan(const RecordingBuffer& recording, const DateTexts&
   const int64_t slots = recording.sampleCount() + (recording.startTime % 600 != 0 ? 1 : 0);
   if (*s > *e || *e > static_cast<int64_t>(recording.startTime) + 600 * slots) return RangeCheck::EndInvalid;
   span = {*s, *e};
-  return RangeCheck::Ok;
+  return startFitsAFile(recording, span) ? RangeCheck::Ok : RangeCheck::DateInvalid;
 }
 
 RangeSavePlan planRangeSave(const RecordingBuffer& recording, const TimeSpan& span) {
@@ -55,7 +65,7 @@ RangeSavePlan planRangeSave(const RecordingBuffer& recording, const TimeSpan& sp
   const int64_t wanted = span.end > span.start ? (span.end - span.start) / 600 : 0;
   plan.count = static_cast<int>(std::clamp<int64_t>(wanted, 0, std::max(0, n - plan.firstIndex)));
   plan.blockSize = plan.count < 4096 ? 4096 : (plan.count + 4095) / 4096 * 4096;
-  plan.startTime = static_cast<int32_t>(recording.startTime + 600LL * plan.firstIndex);
+  plan.startTime = recording.startTime + 600LL * plan.firstIndex;
   return plan;
 }
 

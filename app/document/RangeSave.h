@@ -37,7 +37,7 @@ struct RangeSavePlan {
   int firstIndex = 0;     // first sample written
   int count = 0;          // samples written
   int blockSize = 4096;   // words handed to the data-file library
-  int32_t startTime = 0;  // time stamp of the first sample written
+  int64_t startTime = 0;  // time stamp of the first sample written
 };
 
 // First index rounded up, count rounded down and cut at the last sample,

@@ -118,6 +118,23 @@ TEST(RangeSave, GraphWindowsByIntervalAndPastTheEnd) {
   EXPECT_EQ(hourly.end, recordEnd(*rec));
 }
 
+TEST(RangeSave, ARangeStartingPastJanuary2038IsRefusedNotWrapped) {
+  // Three days from 2038-01-18 00:00; the 32-bit end is 2038-01-19 12:14:07.
+  auto rec = makeSteady(jst(2038, 1, 18, 0, 0), 3 * 144);
+  const TimeSpan before = rangeSaveGraphSpan(*rec, {IntervalMode::Daily, 1, 1, 3, jst(2038, 1, 18, 0, 0)});
+  EXPECT_EQ(checkGraphSaveSpan(*rec, before), RangeCheck::Ok);
+  const TimeSpan past = rangeSaveGraphSpan(*rec, {IntervalMode::Daily, 2, 1, 3, jst(2038, 1, 18, 0, 0)});
+  EXPECT_EQ(past.start, jst64(2038, 1, 20, 0, 0));
+  EXPECT_EQ(checkGraphSaveSpan(*rec, past), RangeCheck::DateInvalid);
+  // Typed, samples at 5 past the ten minutes: 12:10 is a time a file holds,
+  // but the first sample from it (12:15) is not.
+  auto offset = makeSteady(jst(2038, 1, 18, 0, 5), 3 * 144);
+  TimeSpan typed;
+  EXPECT_EQ(checkGivenSaveSpan(*offset, at(2038, 1, 19, 12, 10), at(2038, 1, 19, 12, 10), typed),
+            RangeCheck::DateInvalid);
+  EXPECT_EQ(checkGivenSaveSpan(*offset, at(2038, 1, 19, 12, 0), at(2038, 1, 19, 12, 10), typed), RangeCheck::Ok);
+}
+
 TEST(RangeSave, FailuresAreToldAndLeaveNoFile) {
   auto rec = makeRecording(jst(2024, 6, 1, 10, 0), counting(5000));
   TempDir dir;
