@@ -20,6 +20,14 @@ const std::string& scratchFolder();
 // Writes size bytes to path, replacing it. False when the write failed.
 bool writeWholeFile(const std::string& path, const uint8_t* data, size_t size);
 
+// The last of n bytes is the sum of the others modulo 256 (frames, start
+// records).
+inline bool lastByteIsSum(const uint8_t* b, size_t n) {
+  uint8_t sum = 0;
+  for (size_t i = 0; i + 1 < n; ++i) sum = static_cast<uint8_t>(sum + b[i]);
+  return b[n - 1] == sum;
+}
+
 // Reads bytes off the front of the input; zero once it is used up.
 class Input {
  public:

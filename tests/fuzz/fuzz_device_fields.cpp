@@ -14,12 +14,6 @@
 #include <string>
 
 namespace {
-bool sumHolds(const uint8_t* b, size_t n) {
-  uint8_t sum = 0;
-  for (size_t i = 0; i + 1 < n; ++i) sum = static_cast<uint8_t>(sum + b[i]);
-  return b[n - 1] == sum;
-}
-
 std::string text(fuzz::Input& in) { return in.bytes(in.byte() % 12); }
 }  // namespace
 
@@ -47,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const device::DeviceStateSettings& s = *check.settings;
     FUZZ_CHECK(s.displayMask >= 0 && s.displayMask <= 7);
     for (int v : {s.resetHours, s.thresholdHour, s.thresholdDay, s.thresholdStart}) FUZZ_CHECK(v >= 0 && v <= 9999);
-    for (const device::CommandFrame& f : device::deviceStateFrames(s)) FUZZ_CHECK(sumHolds(f.data(), f.size()));
+    for (const device::CommandFrame& f : device::deviceStateFrames(s)) FUZZ_CHECK(fuzz::lastByteIsSum(f.data(), f.size()));
   }
 
   device::ReservationForm reservation;
@@ -68,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (start.order->reserved) FUZZ_CHECK(start.order->target >= now && start.order->target <= INT32_MAX);
     const int64_t sendAt = now + in.u16() % 600;
     if (const auto record = device::startRecordAt(*start.order, sendAt)) {
-      FUZZ_CHECK(sumHolds(record->data(), record->size()));
+      FUZZ_CHECK(fuzz::lastByteIsSum(record->data(), record->size()));
       FUZZ_CHECK((*record)[0] == 0x55 && (*record)[1] == 0xAA);
     }
   }

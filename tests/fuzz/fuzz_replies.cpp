@@ -13,19 +13,12 @@
 #include <vector>
 
 namespace {
-
 // Exactly n bytes of input (zero-filled when it runs out), on the heap.
 std::unique_ptr<uint8_t[]> exactly(fuzz::Input& in, size_t n) {
   std::unique_ptr<uint8_t[]> b(new uint8_t[n]());
   const std::string got = in.bytes(n);
   std::memcpy(b.get(), got.data(), got.size());
   return b;
-}
-
-bool sumHolds(const uint8_t* b, size_t n) {
-  uint8_t sum = 0;
-  for (size_t i = 0; i + 1 < n; ++i) sum = static_cast<uint8_t>(sum + b[i]);
-  return b[n - 1] == sum;
 }
 
 }  // namespace
@@ -87,20 +80,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(record.has_value() == (name.size() <= 16));
         if (record) {
           FUZZ_CHECK((*record)[0] == 0x55 && (*record)[1] == 0xAA);
-          FUZZ_CHECK(sumHolds(record->data(), record->size()));
+          FUZZ_CHECK(fuzz::lastByteIsSum(record->data(), record->size()));
         }
         break;
       }
       case 6: {
         const uint8_t code = in.byte();
         device::CommandFrame f = device::commandFrame(code, in.byte(), in.byte(), in.byte(), in.byte());
-        FUZZ_CHECK(f[0] == code && sumHolds(f.data(), f.size()));
+        FUZZ_CHECK(f[0] == code && fuzz::lastByteIsSum(f.data(), f.size()));
         const int value = static_cast<int>(in.u32());
         for (device::CommandFrame g : {device::thresholdFrame(device::kCmdThresholdHour, value),
                                        device::thresholdFrame(device::kCmdThresholdDay, value),
                                        device::resetHoursFrame(value), device::displayFrame(value),
                                        device::buzzerFrame(value & 1), device::baseDataFrame(in.u16())})
-          FUZZ_CHECK(sumHolds(g.data(), g.size()));
+          FUZZ_CHECK(fuzz::lastByteIsSum(g.data(), g.size()));
         FUZZ_CHECK(device::encodeThreshold(value) <= 2 * device::kMaxSettingValue);
         break;
       }
