@@ -69,7 +69,6 @@ class CHyetoscopeDoc {
 
   EnablingInputs enablingInputs() const;
   const std::string& title() const { return m_title; }
-  UserMessages& messages() { return m_messages; }
 
   int loadedFlag = 0;
   int undoAvailable = 0;
