@@ -86,6 +86,7 @@ void CliDeviceUi::call(std::function<void()> work) {
 MessageAnswer CliDeviceUi::message(const std::string& text, MessageIcon) {
   // Shown and remembered on the main thread, in the order they came.
   call([this, text] {
+    if (m_beforeMessage) m_beforeMessage();
     m_messages.push_back(text);
     std::fprintf(stderr, "hyetoscope-cli: %s\n", text.c_str());
   });

@@ -37,6 +37,9 @@ class CliDeviceUi : public device::UiWait, public device::WorkerUi {
   // waiting, until it returns true (the operation could take the cancel).
   void setInterruptHandler(std::function<bool()> handler) { m_onInterrupt = std::move(handler); }
   bool interrupted() const;
+  // Runs on the main thread before a message is written (to end a progress
+  // line that is being rewritten in place).
+  void setBeforeMessage(std::function<void()> hook) { m_beforeMessage = std::move(hook); }
   // Messages a worker showed, in order (for the exit code and tests).
   const std::vector<std::string>& messages() const { return m_messages; }
 
@@ -44,6 +47,7 @@ class CliDeviceUi : public device::UiWait, public device::WorkerUi {
   void runPending();
 
   std::function<bool()> m_onInterrupt;
+  std::function<void()> m_beforeMessage;
   bool m_interruptHandled = false;
   std::vector<std::string> m_messages;
 };

@@ -52,13 +52,13 @@ class StderrDownloadView : public device::DownloadView {
   }
 
   bool ended() const { return m_ended; }
-
- private:
+  // Ends a progress line that is being rewritten, before other output.
   void endLine() {
     if (m_open) std::fputc('\n', stderr);
     m_open = false;
   }
 
+ private:
   bool m_terminal;
   bool m_open = false;
   bool m_ended = false;
@@ -100,6 +100,7 @@ int runDownload(const QStringList& arguments) {
   device::DeviceLink link(cliDeviceTiming(), ui, ui);
   RecordingState state;
   StderrDownloadView view;
+  ui.setBeforeMessage([&view] { view.endLine(); });
   device::DownloadOptions options;
   options.port = *port;
   options.textPath = cli.value("text");
