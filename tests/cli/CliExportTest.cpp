@@ -35,7 +35,7 @@ std::unique_ptr<RecordingBuffer> load(const std::string& path) {
 std::string dialogWhole(const RecordingBuffer& rec, IntervalMode mode, char sep) {
   auto series = makeSeriesFor(mode);
   series->build(rec);
-  GraphWindow graph{mode, 0, series->valueCount, series->valueCount, static_cast<int32_t>(series->startTime)};
+  GraphWindow graph{mode, 0, series->valueCount, series->valueCount, series->startTime};
   std::string out;
   exportSeriesText(rec, wholeExportRequest(graph, sep), out);
   return out;
