@@ -110,3 +110,15 @@ TEST_F(DataListWindow, IntegratesTheWholeSeriesByDefault) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "\"積算開始日時 ≧ 積算終了日時\" になっています。");
 }
+
+TEST_F(DataListWindow, ARecordConditionChangeClosesTheList) {
+  ASSERT_NE(open(), nullptr);
+  doc.applyRecordConditions(doc.recording().startTime + 600, "NEW");
+  QApplication::processEvents();
+  EXPECT_EQ(view.dataList(), nullptr);
+  EXPECT_EQ(doc.dataListOpen, 0);
+  // Opened again, it lists the changed recording.
+  CDataListDlg* list = open();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->list()->model()->rowCount(), doc.series().valueCount);
+}
