@@ -17,7 +17,7 @@ struct GraphWindow {
   int firstShownIndex = 0;
   int visibleCount = 0;
   int valueCount = 0;
-  int32_t seriesStart = 0;
+  int64_t seriesStart = 0;
 };
 
 struct TimeSpan {
