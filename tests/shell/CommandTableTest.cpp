@@ -96,7 +96,6 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
                             // zoom, move, Undo/Redo and the two scale dialogs
                             32781, 32782, 32784, 32787, 32788, 32803, 32823, 32832, 32833, 32834, 32836,
                             // printing
-
                             32845, 32846, 32852, 32826, 57606, 57607};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
