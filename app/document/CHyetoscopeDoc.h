@@ -86,6 +86,8 @@ class CHyetoscopeDoc {
 
   EnablingInputs enablingInputs() const;
   const std::string& title() const { return m_title; }
+  // The user messages the document was given, for the dialogs of the view.
+  UserMessages& messages() { return m_messages; }
 
   int loadedFlag = 0;
   int undoAvailable = 0;
