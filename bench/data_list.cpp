@@ -3,8 +3,8 @@
 // back, on the offscreen platform.
 //   bench_data_list [runs, default 10]
 #include "CDataListDlg.h"
-#include "CLogstore1App.h"
 #include "RecordingBuffer.h"
+#include "SampleRecording.h"
 #include "UserMessages.h"
 
 #include <QAbstractItemModel>
@@ -38,14 +38,8 @@ int main(int argc, char** argv) {
   if (getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-  auto image = std::make_unique<FileImage>();
-  auto rec = std::make_unique<RecordingBuffer>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", image->bytes)) {
-    std::fprintf(stderr, "cannot load the long sample\n");
-    return 1;
-  }
-  copyFileImage(*image, *rec);
+  const std::unique_ptr<RecordingBuffer> rec = loadSampleRecording(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy");
+  if (!rec) return 1;
   SilentMessages messages;
   std::vector<double> open, scroll;
   int rows = 0;

@@ -4,8 +4,8 @@
 //   bench_export_text [runs, default 20]
 // Prints the best and median times of both and the speed ratio. Without
 // gawk the comparison is skipped and only the export is timed.
-#include "CLogstore1App.h"
 #include "RecordingBuffer.h"
+#include "SampleRecording.h"
 #include "TenMinuteSeries.h"
 #include "TextExport.h"
 
@@ -49,14 +49,8 @@ int main(int argc, char** argv) {
   setenv("TZ", "JST-9", 1);
   tzset();
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-  auto image = std::make_unique<FileImage>();
-  auto rec = std::make_unique<RecordingBuffer>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", image->bytes)) {
-    std::fprintf(stderr, "cannot load the long sample\n");
-    return 1;
-  }
-  copyFileImage(*image, *rec);
+  const std::unique_ptr<RecordingBuffer> rec = loadSampleRecording(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy");
+  if (!rec) return 1;
   TenMinuteSeries series;
   series.build(*rec);
   const ExportRequest whole{IntervalMode::TenMinute, series.startTime, 0, series.valueCount, ','};

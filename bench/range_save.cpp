@@ -1,9 +1,9 @@
 // Saving the whole long sample as a new HYY file, timed against copying
 // the file (both end with the data on disk: the copy is synced too).
 //   bench_range_save [runs, default 20]
-#include "CLogstore1App.h"
 #include "RangeSave.h"
 #include "RecordingBuffer.h"
+#include "SampleRecording.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,14 +43,8 @@ int main(int argc, char** argv) {
   tzset();
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   const char* sample = HY_SAMPLES_DIR "/long-2024-0.5mm.hyy";
-  auto image = std::make_unique<FileImage>();
-  auto rec = std::make_unique<RecordingBuffer>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(sample, image->bytes)) {
-    std::fprintf(stderr, "cannot load the long sample\n");
-    return 1;
-  }
-  copyFileImage(*image, *rec);
+  const std::unique_ptr<RecordingBuffer> rec = loadSampleRecording(sample);
+  if (!rec) return 1;
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "hy-bench-range-save";
   std::filesystem::create_directories(dir);
   const std::string saved = (dir / "saved.hyy").string();

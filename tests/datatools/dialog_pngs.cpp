@@ -2,12 +2,12 @@
 // and the data list on the long sample into PNG files for looking at by eye:
 //   hy-data-dialog-pngs [output folder, default /tmp]
 #include "CDataListDlg.h"
-#include "CLogstore1App.h"
 #include "CRangeSaveDlg.h"
 #include "CRecordConditionDlg.h"
 #include "CTextSaveDlg.h"
 #include "HourlySeries.h"
 #include "RecordingBuffer.h"
+#include "SampleRecording.h"
 #include "UserMessages.h"
 
 #include <QApplication>
@@ -44,14 +44,8 @@ int main(int argc, char** argv) {
   if (getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   const std::string out = argc > 1 ? argv[1] : "/tmp";
-  auto image = std::make_unique<FileImage>();
-  auto rec = std::make_unique<RecordingBuffer>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", image->bytes)) {
-    std::fprintf(stderr, "cannot load the long sample\n");
-    return 1;
-  }
-  copyFileImage(*image, *rec);
+  const std::unique_ptr<RecordingBuffer> rec = loadSampleRecording(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy");
+  if (!rec) return 1;
   HourlySeries hourly;
   hourly.build(*rec);
   const GraphWindow graph{IntervalMode::Hourly, 100, 300, hourly.valueCount, hourly.startTime};
