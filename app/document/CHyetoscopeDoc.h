@@ -52,6 +52,7 @@ class CHyetoscopeDoc {
 
   EnablingInputs enablingInputs() const;
   const std::string& title() const { return m_title; }
+  UserMessages& messages() { return m_messages; }
 
   int loadedFlag = 0;
   int undoAvailable = 0;
@@ -72,8 +73,6 @@ class CHyetoscopeDoc {
   const RecordingBuffer& recording() const { return *m_recording; }
   DisplaySeries& series() { return *m_series; }
   const DisplaySeries& series() const { return *m_series; }
-  // The user messages the document was given, for the dialogs of the view.
-  UserMessages& messages() { return m_messages; }
 
  private:
   // Loads path into the FileImage; tells the user and returns false when the

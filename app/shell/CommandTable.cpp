@@ -28,7 +28,7 @@ const CommandRow kRows[] = {
     {0, 0, "", "", -1, "", "", false},
     {OverwriteSave, 0, "上書き保存(&W)\tCtrl+W", "Ctrl+W", -1, "ﾌｧｲﾙに変更を加えた状態で上書きします", "", false},
     {SaveRangeHyy, 0, "ﾃﾞｰﾀをHYY形式で保存(&S)...\tCtrl+S", "Ctrl+S", 1, "ﾃﾞｰﾀをHYY形式で保存します", "HYY形式で保存する", false},
-    {SaveAsText, 0, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存(&T)...\tCtrl+T", "Ctrl+T", 2, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存します", "ﾃｷｽﾄ形式で保存する", false},
+    {SaveAsText, 0, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存(&T)...\tCtrl+T", "Ctrl+T", 2, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存します", "ﾃｷｽﾄ形式で保存する", true},
     {0, 0, "", "", -1, "", "", false},
     {Exit, 0, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "Ctrl+X", -1, "ｱﾌﾟﾘｹｰｼｮﾝを終了します", "終了", true},
 

@@ -2,6 +2,7 @@
 
 #include "CHorizontalScaleDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CTextSaveDlg.h"
 #include "CVerticalScaleDlg.h"
 #include "CommandIds.h"
 #include "CursorStatistics.h"
@@ -114,6 +115,8 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::SaveText:
+    case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
@@ -216,6 +219,14 @@ void CHyetoscopeView::horizontalScaleCommand() {
   if (dialog.exec() != QDialog::Accepted) return;
   m_chartWindow.showRange(dialog.start(), dialog.end());
   updateAllViews();
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const DisplaySeries& s = m_doc.series();
+  const GraphWindow graph{m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+  CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
 }
 
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {

@@ -23,6 +23,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class CHyetoscopeDoc;
 class GraphPlotCtrl;
@@ -45,6 +46,11 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // The text export command: settings dialog, file choice, file.
+  void textExportCommand();
+  // Replaces the save-file dialog of the text export (tests).
+  void setTextFileChooser(std::function<std::string(QWidget*)> chooser) { m_textFileChooser = std::move(chooser); }
 
   // Writes the statistics list's column widths to the profile.
   void storeColumnWidths();
@@ -115,4 +121,5 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
+  std::function<std::string(QWidget*)> m_textFileChooser;
 };

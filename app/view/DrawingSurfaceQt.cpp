@@ -17,6 +17,23 @@ DrawingSurfaceQt::DrawingSurfaceQt(QPainter& painter, const QFont& font)
   m_fontHeight = font.pixelSize() > 0 ? font.pixelSize() : m_metrics.height();
 }
 
+QFont DrawingSurfaceQt::japaneseFont(const SurfaceFont& f) {
+  QFont font;
+  font.setFamilies({QStringLiteral("メイリオ"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAexゴシック"),
+                    QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(f.height > 0 ? f.height : 1);
+  font.setWeight(static_cast<QFont::Weight>(f.weight));
+  font.setUnderline(f.underline);
+  return font;
+}
+
+void DrawingSurfaceQt::setFont(const SurfaceFont& f) {
+  const QFont font = japaneseFont(f);
+  m_painter.setFont(font);
+  m_metrics = QFontMetrics(font, m_painter.device());
+  m_fontHeight = f.height;
+}
+
 void DrawingSurfaceQt::setPen(ChartColor color) {
   QPen pen(qColor(color));
   pen.setWidth(0);  // cosmetic: one device pixel whatever the transform

@@ -26,11 +26,7 @@ GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
   // adds the band while it is dragged.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
-  // "メイリオ" is asked for first; the installed Japanese face stands in.
-  m_labelFont.setFamilies({QStringLiteral("メイリオ"), QStringLiteral("IPAexGothic"),
-                           QStringLiteral("IPAexゴシック"), QStringLiteral("Noto Sans CJK JP")});
-  m_labelFont.setPixelSize(13);
-  m_labelFont.setWeight(QFont::Normal);
+  m_labelFont = DrawingSurfaceQt::japaneseFont(SurfaceFont{13, 400, false});
   for (size_t i = 0; i < m_bitmaps.size(); ++i) m_bitmaps[i] = ChartBitmaps::make(kBitmapIds[i]);
 }
 

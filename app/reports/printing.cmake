@@ -1,0 +1,18 @@
+# hy_reports: page set-up, the chart pages, the two rainfall tables and the
+# print-job hold as plain code (no Qt). hy_printing: drawing them on a
+# printer, PDF or preview, and the table print settings dialog.
+add_library(hy_reports STATIC
+  DailyYearTable.cpp DailyYearTable.h
+  GraphPages.cpp GraphPages.h
+  HourlyMonthTable.cpp HourlyMonthTable.h
+  PageSetup.cpp PageSetup.h
+  PrintJobHold.cpp PrintJobHold.h
+  ReportPage.cpp ReportPage.h
+  TableSnapshot.cpp TableSnapshot.h)
+target_include_directories(hy_reports PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(hy_reports PUBLIC hy_document)
+
+add_library(hy_printing STATIC
+  ReportPrintJob.cpp ReportPrintJob.h
+  ReportRenderer.cpp ReportRenderer.h)
+target_link_libraries(hy_printing PUBLIC hy_reports hy_chart Qt6::PrintSupport Qt6::Widgets)
