@@ -7,7 +7,11 @@ namespace {
 
 constexpr CliSubcommand kSubcommands[] = {
     {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false},
+    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false},
     {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true},
+    {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true},
+    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true},
+    {"probe", "Ask whether a logger answers on a COM port.", runProbe, false},
 };
 
 }  // namespace

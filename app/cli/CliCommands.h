@@ -14,6 +14,10 @@ struct CliSubcommand {
 
 int runInfo(const QStringList& arguments);
 int runChart(const QStringList& arguments);
+int runExport(const QStringList& arguments);
+int runPrint(const QStringList& arguments);
+int runTable(const QStringList& arguments);
+int runProbe(const QStringList& arguments);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);

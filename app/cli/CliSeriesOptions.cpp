@@ -13,12 +13,18 @@ void CliSeriesOptions::add(CliParser& cli) {
              "hour");
   cli.option({"from"}, "Show from this local time (UTC+9): YYYY-MM-DD or 'YYYY-MM-DD HH:MM'.", "T");
   cli.option({"to"}, "Show up to this local time (exclusive), same forms as --from.", "T");
+  cli.option({"vmax"}, "Top of the millimetre axis (default: the window's, 100 mm for hours, 400 for days, "
+             "50 for 10 minutes, 800 for months).", "MM");
 }
 
 int CliSeriesOptions::read(const CliParser& cli) {
   const auto interval = parseInterval(cli.value("interval"));
   if (!interval) return cli.usageError("unknown interval '" + cli.value("interval") + "'");
   m_interval = *interval;
+  if (cli.isSet("vmax")) {
+    m_vmax = parseBoundedInt(cli.value("vmax"), 1, 1000000);
+    if (!m_vmax) return cli.usageError("--vmax '" + cli.value("vmax") + "' is not a whole number of millimetres");
+  }
   for (const char* name : {"from", "to"}) {
     if (!cli.isSet(name)) continue;
     const auto time = parseTimeArgument(cli.value(name));
@@ -39,5 +45,6 @@ int CliSeriesOptions::apply(CliRecording& file) const {
   }
   series.firstShownIndex = window.firstIndex;
   series.visibleCount = window.count;
+  if (m_vmax) series.verticalMax = *m_vmax;
   return -1;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// CliSeriesOptions: the --interval, --from and --to options that chart and
-// print share, read once and applied to each recording: which series, and
-// which of its buckets are shown.
+// CliSeriesOptions: the --interval, --from, --to and --vmax options that
+// chart and print share, read once and applied to each recording: which
+// series, which of its buckets are shown, and the top of the axis.
 
 #include "CliParser.h"
 #include "CliRecording.h"
@@ -13,7 +13,7 @@
 
 class CliSeriesOptions {
  public:
-  // Adds the three options to cli.
+  // Adds the four options to cli.
   static void add(CliParser& cli);
 
   // Reads them after parsing. Returns -1 to go on, otherwise the exit code
@@ -21,7 +21,8 @@ class CliSeriesOptions {
   // bad input).
   int read(const CliParser& cli);
 
-  // Rebuilds file's display series for the interval and shows the range.
+  // Rebuilds file's display series for the interval, shows the range and
+  // sets the axis top (the window's default for the interval unless given).
   // Returns -1 to go on, otherwise the exit code after the message naming
   // the file (the range lies outside the recording, or the recording
   // cannot be bucketed).
@@ -33,6 +34,7 @@ class CliSeriesOptions {
   IntervalMode m_interval = IntervalMode::Hourly;
   std::optional<int64_t> m_from;
   std::optional<int64_t> m_to;
+  std::optional<int> m_vmax;
 };
 
 // The program's message for a date that does not exist.

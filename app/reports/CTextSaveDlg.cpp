@@ -1,5 +1,6 @@
 #include "CTextSaveDlg.h"
 
+#include "DateFieldRow.h"
 #include "UserMessages.h"
 
 #include <QButtonGroup>
@@ -24,32 +25,6 @@ QRadioButton* radio(const char* text, const QString& name, QWidget* parent) {
   return r;
 }
 
-// One row of date fields: the label, then year, month, day, hour and minute
-// each followed by its unit.
-QLabel* dateRow(QGridLayout* grid, int row, const char* label, std::array<QLineEdit*, 5>& fields,
-                const char* namePrefix, QWidget* parent) {
-  static const char* const kUnits[5] = {"年", "月", "日", "時", "分"};
-  auto* title = new QLabel(QString::fromUtf8(label), parent);
-  grid->addWidget(title, row, 0);
-  for (int i = 0; i < 5; ++i) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(namePrefix)).arg(i));
-    edit->setMaxLength(i == 0 ? 4 : 2);
-    edit->setFixedWidth(i == 0 ? 48 : 32);
-    auto* unit = new QLabel(QString::fromUtf8(kUnits[i]), parent);
-    unit->setBuddy(edit);
-    grid->addWidget(edit, row, 1 + 2 * i);
-    grid->addWidget(unit, row, 2 + 2 * i);
-    fields[static_cast<size_t>(i)] = edit;
-  }
-  title->setBuddy(fields[0]);
-  return title;
-}
-
-DateTexts textsOf(const std::array<QLineEdit*, 5>& f) {
-  return {f[0]->text().toStdString(), f[1]->text().toStdString(), f[2]->text().toStdString(),
-          f[3]->text().toStdString(), f[4]->text().toStdString()};
-}
 }  // namespace
 
 CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& graph, UserMessages& messages,
@@ -87,8 +62,10 @@ CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& 
 
   auto* datesBox = new QGroupBox(QString::fromUtf8("保存範囲設定"), this);
   auto* grid = new QGridLayout(datesBox);
-  dateRow(grid, 0, "開始日 ：", m_start, "start", datesBox);
-  dateRow(grid, 1, "終了日 ：", m_end, "end", datesBox);
+  static const int kStartIds[5] = {1017, 1028, 1020, 1024, 1025};
+  static const int kEndIds[5] = {1040, 1041, 1042, 1043, 1044};
+  addDateRow(grid, 0, "開始日 ：", m_start, kStartIds, datesBox);
+  addDateRow(grid, 1, "終了日 ：", m_end, kEndIds, datesBox);
   grid->setColumnStretch(11, 1);
 
   auto* ok = new QPushButton(QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ保存"), this);
@@ -185,7 +162,7 @@ void CTextSaveDlg::accept() {
   } else if (m_range[2]->isChecked()) {
     m_request = wholeExportRequest(m_graph, separator);
   } else {
-    const GivenRange given = givenExportRange(*m_copy, selectedInterval(), textsOf(m_start), textsOf(m_end), separator);
+    const GivenRange given = givenExportRange(*m_copy, selectedInterval(), dateTextsOf(m_start), dateTextsOf(m_end), separator);
     if (given.check != RangeCheck::Ok) {
       m_messages.show(rangeCheckMessage(given.check), MessageIcon::None, MessageButtons::Ok);
       return;

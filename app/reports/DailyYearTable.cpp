@@ -19,7 +19,8 @@ std::string dailyYearEraLine(int64_t tableStart) {
   return text;
 }
 
-ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect, int fh) {
+ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect, int fh,
+                               const TextWidth& width) {
   ReportPage page;
   const int X0 = rect.left;
   const int Y0 = rect.top;
@@ -81,7 +82,7 @@ ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect
   if (index >= count) return page;
 
   auto cell = [&](int m, int r, double value) {
-    page.texts.push_back(tableCell(X0 + m * B + B / 2, Y0 + (r + 2) * u + s + K, value, fh));
+    page.texts.push_back(tableCell(X0 + m * B + B / 2, Y0 + (r + 2) * u + s + K, value, fh, width));
   };
   double rowTotal[33] = {};
   bool rowFlag[33] = {};

@@ -15,7 +15,8 @@
 #include "ReportPage.h"
 #include "TableSnapshot.h"
 
-ReportPage buildDailyYearTable(const TableSnapshot& snapshot, const ReportRect& rect, int bodyFontHeight);
+ReportPage buildDailyYearTable(const TableSnapshot& snapshot, const ReportRect& rect, int bodyFontHeight,
+                               const TextWidth& width = {});
 
 // The era line with the Western year of the table start.
 std::string dailyYearEraLine(int64_t tableStart);

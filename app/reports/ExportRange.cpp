@@ -41,7 +41,7 @@ CalendarFields fieldsOf(const DateTexts& t) {
 }
 }  // namespace
 
-TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g) {
+TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& g, int64_t tenMinuteOrigin) {
   TimeSpan span;
   const int64_t f = g.firstShownIndex;
   const int64_t v = g.visibleCount;
@@ -55,7 +55,7 @@ TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g)
       span.end = span.start + v * 86400;
       break;
     case IntervalMode::TenMinute:
-      span.start = floor600(recording.startTime) + f * 600;
+      span.start = tenMinuteOrigin + f * 600;
       span.end = span.start + v * 600;
       break;
     case IntervalMode::Monthly: {
@@ -63,16 +63,23 @@ TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g)
       firstSeriesMonth(recording.startTime, year, month);
       monthAfter(year, month, g.firstShownIndex, year, month);
       span.start = firstOfMonth(year, month);
-      int64_t end = span.start;
+      span.end = span.start;
       for (int i = 0; i < g.visibleCount; ++i) {
-        end += static_cast<int64_t>(MonthlySeries::DaysInMonth(month, year)) * 86400;
+        span.end += static_cast<int64_t>(MonthlySeries::DaysInMonth(month, year)) * 86400;
         monthAfter(year, month, 1, year, month);
       }
-      const int64_t lastSample = static_cast<int64_t>(recording.startTime) +
-                                 static_cast<int64_t>(recording.sampleCount() - 1) * 600;
-      span.end = std::min(end, lastSample);
       break;
     }
+  }
+  return span;
+}
+
+TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g) {
+  TimeSpan span = shownSpan(recording, g, floor600(recording.startTime));
+  if (g.mode == IntervalMode::Monthly) {
+    const int64_t lastSample = static_cast<int64_t>(recording.startTime) +
+                               static_cast<int64_t>(recording.sampleCount() - 1) * 600;
+    span.end = std::min(span.end, lastSample);
   }
   return span;
 }

@@ -17,7 +17,7 @@ struct GraphWindow {
   int firstShownIndex = 0;
   int visibleCount = 0;
   int valueCount = 0;
-  int32_t seriesStart = 0;
+  int64_t seriesStart = 0;
 };
 
 struct TimeSpan {
@@ -25,7 +25,15 @@ struct TimeSpan {
   int64_t end = 0;
 };
 
-// The displayed start and end times of the graph, by its interval.
+// The time span of the graph's window, by its interval: hourly and daily
+// from the series start, ten-minute from tenMinuteOrigin, monthly from the
+// 1st of the monthly series' first month advanced by the first shown index,
+// over the visible count of calendar months. Not limited to the recording.
+TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& graph, int64_t tenMinuteOrigin);
+
+// The displayed start and end times the export works with: ten-minute from
+// the record start rounded down to 600 s; a monthly end never past the
+// recording's last sample.
 TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& graph);
 
 // The displayed range: the shown values from the first shown index, never

@@ -52,7 +52,8 @@ std::string hourlyMonthEraLine(int64_t tableStart) {
   return text;
 }
 
-ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& rect, int fh) {
+ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& rect, int fh,
+                                 const TextWidth& width) {
   ReportPage page;
   const int X0 = rect.left;
   const int Y0 = rect.top;
@@ -116,7 +117,7 @@ ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& re
   if (index >= count) return page;
 
   auto cell = [&](int k, int r, double v) {
-    page.texts.push_back(tableCell(X0 + k * L + L / 2, Y0 + (r + 2) * N + t, v, fh));
+    page.texts.push_back(tableCell(X0 + k * L + L / 2, Y0 + (r + 2) * N + t, v, fh, width));
   };
   const struct tm start = toLocal(snap.tableStart);
   const int days = MonthlySeries::DaysInMonth(start.tm_mon + 1, start.tm_year + 1900);

@@ -18,8 +18,9 @@
 #include "TableSnapshot.h"
 
 // The page of the table drawn in rect (X0, Y0, X1, Y1) with a body font of
-// bodyFontHeight pixels.
-ReportPage buildHourlyMonthTable(const TableSnapshot& snapshot, const ReportRect& rect, int bodyFontHeight);
+// bodyFontHeight pixels (width: its text widths, see tableCell).
+ReportPage buildHourlyMonthTable(const TableSnapshot& snapshot, const ReportRect& rect, int bodyFontHeight,
+                                 const TextWidth& width = {});
 
 // The era line of the table start: Heisei, Reiwa from May 2019, the era
 // year left blank up to 1988.

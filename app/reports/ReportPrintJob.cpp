@@ -58,8 +58,15 @@ bool ReportPrintJob::beginPrinting(QPrinter& printer, const PrintSource& source)
   m_layout = planPrintLayout(GetPageMetrics(printer), printerOrientation(printer), stockTextHeight(printer),
                              source.mode, shown);
   if (!m_layout) return false;
+  m_bodyMetrics.emplace(DrawingSurfaceQt::japaneseFont(ReportRenderer::surfaceFont(ReportFont::TableBody, m_layout->fonts)),
+                        &printer);
   if (m_state != nullptr) m_hold = std::make_unique<PrintJobHold>(*m_state);
   return true;
+}
+
+int ReportPrintJob::bodyTextWidth(const std::string& utf8) const {
+  if (!m_bodyMetrics) return 0;
+  return m_bodyMetrics->horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 ReportPage ReportPrintJob::pageData(int page) const {
@@ -68,8 +75,9 @@ ReportPage ReportPrintJob::pageData(int page) const {
   if (page >= 2) return valueListPage(l, m_source.graph, page);
   if (l.mode.tableFlag == 1) {
     if (m_source.table == nullptr) return {};
-    if (l.mode.tableKind == 1) return buildDailyYearTable(*m_source.table, l.rects.table, l.fonts.tableBody);
-    return buildHourlyMonthTable(*m_source.table, l.rects.table, l.fonts.tableBody);
+    const TextWidth width = [this](const std::string& s) { return bodyTextWidth(s); };
+    if (l.mode.tableKind == 1) return buildDailyYearTable(*m_source.table, l.rects.table, l.fonts.tableBody, width);
+    return buildHourlyMonthTable(*m_source.table, l.rects.table, l.fonts.tableBody, width);
   }
   return graphFirstPage(l, m_source.graph);
 }
@@ -94,6 +102,7 @@ void ReportPrintJob::printPage(QPainter& painter, int page) {
 
 void ReportPrintJob::endPrinting() {
   m_hold.reset();
+  m_bodyMetrics.reset();
   m_layout.reset();
 }
 

@@ -28,6 +28,7 @@
 #include "TableSnapshot.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include <memory>
 #include <optional>
@@ -63,6 +64,8 @@ class ReportPrintJob {
   const std::optional<PrintLayout>& layout() const { return m_layout; }
   // The page's data (page 1: chart page or table; 2 on: value list).
   ReportPage pageData(int page) const;
+  // Width of a text in the body font of the job's tables, on the printer.
+  int bodyTextWidth(const std::string& utf8) const;
   void printPage(QPainter& painter, int page);
   void endPrinting();
 
@@ -75,6 +78,7 @@ class ReportPrintJob {
   PrintSource m_source;
   std::optional<PrintLayout> m_layout;
   std::unique_ptr<PrintJobHold> m_hold;
+  std::optional<QFontMetrics> m_bodyMetrics;
 };
 
 // A whole job into a PDF file at path, A4 in the given orientation, 600 dpi.

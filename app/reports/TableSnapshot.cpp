@@ -49,9 +49,13 @@ std::string tableCellText(double value) {
   return text;
 }
 
-ReportText tableCell(int x, int y, double value, int bodyFontHeight) {
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width) {
   std::string text = tableCellText(value);
-  const int extra = static_cast<int>(text.size()) - 3;
-  if (extra > 0) x -= extra * (bodyFontHeight / 2);
+  if (text.size() > 3) {
+    if (width)
+      x -= width(text) - width("0.0");
+    else
+      x -= static_cast<int>(text.size() - 3) * (bodyFontHeight / 2);
+  }
   return {x, y, ReportFont::TableBody, std::move(text)};
 }

@@ -6,14 +6,17 @@
 // that a preview can redraw after the document went back to the chart's
 // interval; tools build one straight from a recording.
 //
-// Also the cell rule both tables share: "%3.1f", "-" for exactly 0, and
-// texts wider than three characters moved left by half the body font height
-// per extra character, so that wide numbers stay inside their cells.
+// Also the cell rule both tables share: "%3.1f", "-" for exactly 0, and a
+// text wider than three characters moved left by what it is wider than a
+// three-character number, so that numbers end at the same place in their
+// cells. Widths come from the printer's font when the page is printed;
+// without them a character is taken as half the body font height wide.
 
 #include "DisplaySeries.h"
 #include "ReportPage.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +46,10 @@ std::optional<int64_t> tableStartTime(TableKind kind, int year, int month);
 std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording, TableKind kind, int year,
                                                int month, const std::string& station);
 
+// The width in pixels of a text in the body font; empty: half the font
+// height per character.
+using TextWidth = std::function<int(const std::string&)>;
+
 std::string tableCellText(double value);
 // The cell text at its reference point (x, y), moved left when wide.
-ReportText tableCell(int x, int y, double value, int bodyFontHeight);
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width = {});

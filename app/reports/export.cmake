@@ -13,5 +13,5 @@ if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/CTextSaveDlg.cpp)
   add_library(hy_export_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/CTextSaveDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CTextSaveDlg.h)
   set_target_properties(hy_export_ui PROPERTIES AUTOMOC ON)
-  target_link_libraries(hy_export_ui PUBLIC hy_export hy_docmodel Qt6::Widgets)
+  target_link_libraries(hy_export_ui PUBLIC hy_export hy_document_ui Qt6::Widgets)
 endif()

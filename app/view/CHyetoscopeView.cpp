@@ -1,9 +1,13 @@
 #include "CHyetoscopeView.h"
 
+#include "CDataListDlg.h"
 #include "CHorizontalScaleDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CPrintCommands.h"
+#include "CRangeSaveDlg.h"
 #include "CTextSaveDlg.h"
 #include "CVerticalScaleDlg.h"
+#include "RangeSave.h"
 #include "CommandIds.h"
 #include "CursorStatistics.h"
 #include "GraphPlotCtrl.h"
@@ -94,8 +98,14 @@ CHyetoscopeView::~CHyetoscopeView() {
   m_doc.setViews(nullptr);
 }
 
+void CHyetoscopeView::setUserMessages(UserMessages& messages) {
+  m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
+  m_printing->setChart(m_chart);
+}
+
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
+  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
@@ -115,14 +125,54 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::DataList: dataListCommand(); return true;
+    case cmd::SaveRangeHyy: rangeSaveCommand(); return true;
     case cmd::SaveText:
     case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
-    default: return zoomCommand(id);
+    default:
+      if (m_printing && m_printing->onCommand(id)) {
+        updateAllViews();
+        return true;
+      }
+      return zoomCommand(id);
   }
+}
+
+GraphWindow CHyetoscopeView::graphWindow() const {
+  const DisplaySeries& s = m_doc.series();
+  return {m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+}
+
+void CHyetoscopeView::rangeSaveCommand() {
+  CRangeSaveDlg dialog(m_doc.recording(), graphWindow(), m_doc.messages(), this);
+  if (dialog.exec() == QDialog::Accepted) saveRange(dialog.recording(), dialog.span(), m_doc.messages());
+  updateAllViews();
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const GraphWindow graph = graphWindow();
+  CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
+}
+
+void CHyetoscopeView::dataListCommand() {
+  // An open list keeps what it shows.
+  if (m_dataList) return;
+  CDataListDlg::Hooks hooks;
+  hooks.firstShownIndex = [this] { return m_state.firstShownIndexMirror; };
+  hooks.closeRequested = [this] { postCloseDataList(); };
+  m_dataList = new CDataListDlg(m_doc.messages(), std::move(hooks), this);
+  m_dataList->setGraphMode(m_doc.intervalMode);
+  m_doc.dataListOpen = 1;
+  m_dataList->show();
+  m_dataList->initialise(m_doc.recording(), m_state.dataModified == 1, m_state.pendingStartTime,
+                         listIntervalOf(m_doc.intervalMode));
+  if (m_stateChanged) m_stateChanged();
 }
 
 bool CHyetoscopeView::zoomCommand(int id) {
@@ -221,15 +271,9 @@ void CHyetoscopeView::horizontalScaleCommand() {
   updateAllViews();
 }
 
-void CHyetoscopeView::textExportCommand() {
-  const DisplaySeries& s = m_doc.series();
-  const GraphWindow graph{m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
-  CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
-}
-
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {
+  // The list follows the graph's interval.
+  if (m_dataList) m_dataList->postIntervalButton(mode);
   if (m_windows.switchTo(m_doc, m_state, mode)) {
     headerRefresh();
     m_chartWindow.startHistory();
@@ -346,8 +390,11 @@ void CHyetoscopeView::postCloseDataList() {
 }
 
 void CHyetoscopeView::closeDataList() {
-  // The data list window arrives with its own command; until then there is
-  // no window to destroy, only the flag to clear.
+  if (CDataListDlg* list = m_dataList.data()) {
+    m_dataList.clear();
+    list->hide();
+    list->deleteLater();
+  }
   m_doc.dataListOpen = 0;
   if (m_stateChanged) m_stateChanged();
 }

@@ -13,19 +13,26 @@
 // the window moves (ChartWindow does) or where the cursors go and what the
 // statistics read (CursorState, CursorStatistics).
 
+#include "CDataListDlg.h"
 #include "ChartWindow.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
+#include "ExportRange.h"
 #include "IntervalMode.h"
 #include "IntervalWindows.h"
 #include "ViewLayout.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+
 class CHyetoscopeDoc;
+class CPrintCommands;
+class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
@@ -43,9 +50,20 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // document was opened from the command line.
   void onInitialUpdate();
 
+  // The print commands need the program's messages for their dialog.
+  void setUserMessages(UserMessages& messages);
+  CPrintCommands* printing() const { return m_printing.get(); }
+
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // The data list command: opens the modeless list unless it is open.
+  void dataListCommand();
+  CDataListDlg* dataList() const { return m_dataList.data(); }
+
+  // The HYY range save command: range dialog, file choice, new file.
+  void rangeSaveCommand();
 
   // The text export command: settings dialog, file choice, file.
   void textExportCommand();
@@ -102,6 +120,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
+  GraphWindow graphWindow() const;
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
@@ -122,4 +141,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
   std::function<std::string(QWidget*)> m_textFileChooser;
+  QPointer<CDataListDlg> m_dataList;  // the data list window while it is open
+  std::unique_ptr<CPrintCommands> m_printing;  // the shared printer and the table snapshot
 };

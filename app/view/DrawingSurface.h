@@ -14,11 +14,11 @@
 //   background;
 // - fontHeight(): the height of the current font in pixels, the unit the
 //   chart's label offsets are measured in;
-// - textWidth(s): how far text s reaches to the right of its x; surfaces
-//   without fonts estimate it from the font height;
 // - setFont(f): later texts use a font of cell height f.height pixels in the
 //   program's Japanese face, with f.weight (300 light, 400 normal) and
 //   underlined when f.underline; fontHeight() then reads f.height.
+// - textWidth(s): how far text s reaches to the right of its x; surfaces
+//   without fonts estimate it from the font height.
 
 #include "ChartScene.h"
 

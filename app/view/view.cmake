@@ -19,6 +19,6 @@ add_library(hy_view STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.h
   ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.h)
 set_target_properties(hy_view PROPERTIES AUTOMOC ON)
-target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart Qt6::Widgets)
+target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart hy_printui Qt6::Widgets)
 # The dialogs the view's commands open.
-target_link_libraries(hy_view PUBLIC hy_export_ui)
+target_link_libraries(hy_view PUBLIC hy_export_ui hy_document_ui)

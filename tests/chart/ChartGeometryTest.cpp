@@ -4,6 +4,7 @@
 #include "ChartGeometry.h"
 #include "LocalTime.h"
 #include "SampleSeries.h"
+#include "../document/RecordingFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ ChartInput inputFor(const DisplaySeries& s, int left, int top, int right, int bo
 std::unique_ptr<DisplaySeries> series(IntervalMode mode, int64_t start, int count, double value,
                                       int vmax = 100) {
   std::vector<double> values(static_cast<size_t>(count), value);
-  return makeSeries(mode, static_cast<int32_t>(start), values.data(), count, vmax);
+  return makeSeries(mode, start, values.data(), count, vmax);
 }
 
 // Vertical grid lines (ticks) only, in order.
@@ -337,6 +338,28 @@ TEST(ChartGeometry, CursorLinesInChartCoordinatesClampedToTheFrame) {
   EXPECT_EQ(scene.cursorLines[1], (ChartLineI{604, 0, 604, 400}));
   in.cursorAX = 0;
   EXPECT_EQ(ChartGeometry::compute(in).cursorLines[0].x1, 0);
+}
+
+TEST(ChartGeometry, LabelsPastJanuary2038ComeFromTheBuiltSeries) {
+  // A recording from 2038-01-18 06:00, two and a half days: the daily series
+  // starts at 2038-01-19 00:00 and its second bar ends past the 32-bit limit.
+  auto rec = makeSteady(jst(2038, 1, 18, 6, 0), 360, 1);
+  auto daily = seriesFromRecording(*rec, IntervalMode::Daily);
+  ASSERT_TRUE(daily);
+  ChartScene scene = ChartGeometry::compute(inputFor(*daily, 0, 0, 604, 400));
+  std::vector<ChartLabel> dates = labelsAtRow(scene, 413);
+  ASSERT_EQ(dates.size(), 2u);
+  EXPECT_EQ(dates[0].text, "2038/01/19");
+  EXPECT_EQ(dates[1].text, "01/20");
+
+  auto hourly = seriesFromRecording(*rec, IntervalMode::Hourly);
+  ASSERT_TRUE(hourly);
+  hourly->firstShownIndex = 48;  // the bar of 2038-01-20 06:00
+  hourly->visibleCount = 4;
+  ChartScene h = ChartGeometry::compute(inputFor(*hourly, 0, 0, 604, 400));
+  ASSERT_GE(h.labels.size(), 2u);
+  EXPECT_EQ(h.labels[0].text, "2038/01/20");
+  EXPECT_EQ(h.labels[1].text, "07'");
 }
 
 // The month sample in hourly mode on the chart of the default window: the

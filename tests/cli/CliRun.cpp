@@ -23,7 +23,7 @@ CliResult runProgram(const std::string& program, const std::vector<std::string>&
   TempDir dir;
   const std::string outFile = dir.file("out");
   const std::string errFile = dir.file("err");
-  const std::string path = std::string(HY_BIN_DIR) + "/" + program;
+  const std::string path = program.find('/') == std::string::npos ? std::string(HY_BIN_DIR) + "/" + program : program;
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(path.c_str()));
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));

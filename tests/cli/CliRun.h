@@ -11,7 +11,7 @@ struct CliResult {
   std::string err;
 };
 
-// program: a file name in the build's bin folder.
+// program: a file name in the build's bin folder, or a path.
 CliResult runProgram(const std::string& program, const std::vector<std::string>& arguments);
 inline CliResult runCli(const std::vector<std::string>& arguments) {
   return runProgram("hyetoscope-cli", arguments);

@@ -2,14 +2,12 @@
 
 #include "HourlySeries.h"
 #include "RecordingFixture.h"
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "TestClock.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -96,16 +94,11 @@ TEST(TextExport, FailedWriteLeavesTheOldFileAndNoPartialFile) {
 
   { std::ofstream(path) << "old contents\n"; }
   // A file-size limit makes every write past 4 KiB fail, even for root.
-  struct rlimit saved {};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const ExportStatus status =
-      writeSeriesTextFile(*rec, {IntervalMode::TenMinute, jst(2024, 6, 1, 0, 0), 0, 6000, ','}, path);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
+  ExportStatus status;
+  {
+    const FileSizeLimit limit(4096);
+    status = writeSeriesTextFile(*rec, {IntervalMode::TenMinute, jst(2024, 6, 1, 0, 0), 0, 6000, ','}, path);
+  }
   EXPECT_EQ(status, ExportStatus::WriteFailed);
   EXPECT_EQ(readFile(path), "old contents\n");
   int files = 0;

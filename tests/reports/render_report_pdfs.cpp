@@ -5,15 +5,24 @@
 // Writes chart-portrait.pdf, chart-landscape.pdf (hourly, whole recording,
 // with the value list), month-<y>-<m>.pdf, month-2019-04.pdf, month-2019-05.pdf
 // and year-<y>.pdf. The print time is fixed at 2026-01-02 03:04 (UTC+9).
+// Also table-dialog.png (the table print settings dialog, filled in) and
+// preview.png (the print preview on the monthly table).
 #include "ReportPrintJob.h"
+
+#include "CTablePrintDlg.h"
 
 #include "CLogstore1App.h"
 #include "FileImage.h"
 #include "GraphPages.h"
 #include "RecordingBuffer.h"
+#include "GraphPlotCtrl.h"
 #include "SeriesForMode.h"
+#include "UserMessages.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,5 +89,34 @@ int main(int argc, char** argv) {
   std::snprintf(name, sizeof name, "year-%04d.pdf", year);
   auto snap = makeTableSnapshot(*recording, TableKind::DailyYear, year, 1, "観測所");
   report(name, snap ? printTableToPdf(out + "/" + name, *snap, TableKind::DailyYear, PaperOrientation::Portrait) : 0);
+
+  // What the user sees: the settings dialog and the preview.
+  struct Silent : UserMessages {
+    MessageAnswer show(const std::string&, MessageIcon, MessageButtons) override { return MessageAnswer::Ok; }
+  } messages;
+  CTablePrintDlg dialog(messages);
+  dialog.findChild<QLineEdit*>(QStringLiteral("edit1079"))->setText(QString::number(year));
+  dialog.findChild<QLineEdit*>(QStringLiteral("edit1080"))->setText(QString::number(month));
+  dialog.findChild<QLineEdit*>(QStringLiteral("edit1082"))->setText(QStringLiteral("観測所"));
+  dialog.show();
+  QApplication::processEvents();
+  if (!dialog.grab().save(QString::fromStdString(out + "/table-dialog.png"))) ++failures;
+  auto shown = makeTableSnapshot(*recording, TableKind::HourlyMonth, year, month, "観測所");
+  QPrinter printer(QPrinter::HighResolution);
+  setUpPrinter(printer);
+  QPrintPreviewDialog preview(&printer);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
+    GraphPlotCtrl chart;
+    ReportPrintJob job(chart, nullptr);
+    PrintSource source;
+    source.mode = PrintMode{0, 1, 0};
+    source.table = &*shown;
+    job.run(*p, source);
+  });
+  preview.resize(900, 1100);
+  preview.show();
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  if (!preview.grab().save(QString::fromStdString(out + "/preview.png"))) ++failures;
+  std::printf("%s/table-dialog.png, %s/preview.png\n", out.c_str(), out.c_str());
   return failures == 0 ? 0 : 1;
 }
