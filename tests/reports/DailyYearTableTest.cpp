@@ -117,4 +117,12 @@ TEST(DailyYearTable, CellsUseTheSharedFormatAndShift) {
   EXPECT_EQ(cells.at({1, 2}).x, middle - 45);
   EXPECT_EQ(cells.at({1, 3}).text, "-");
   EXPECT_EQ(cells.at({1, 3}).x, middle);
+
+  // With the printer's widths a wide number ends where "0.0" ends, unless it
+  // would cross its cell's left line.
+  const TextWidth wide = [](const std::string& t) { return static_cast<int>(t.size()) * 60; };
+  const auto measured = kGrid.cells(buildDailyYearTable(snap, kRect, kFont, wide));
+  EXPECT_EQ(measured.at({1, 1}).x, middle - 60);
+  EXPECT_EQ(measured.at({1, 2}).x, 100 + 200 + 30 / 8);
+  EXPECT_EQ(measured.at({1, 3}).x, middle);
 }
