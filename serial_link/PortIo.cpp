@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace tkcom {
@@ -29,6 +30,15 @@ int portDescriptor(TKHandle handle) {
   // (end of file) and to close.
   if (!isatty(fd) && errno != EIO) return -1;
   return fd;
+}
+
+std::chrono::milliseconds readTimeout() {
+  static const std::chrono::milliseconds timeout = [] {
+    const char* text = std::getenv("TKCOM_READ_TIMEOUT_MS");
+    long ms = text != nullptr ? std::strtol(text, nullptr, 10) : 0;
+    return ms > 0 ? std::chrono::milliseconds(ms) : kReadTimeout;
+  }();
+  return timeout;
 }
 
 namespace {
@@ -172,7 +182,7 @@ int TKReadComm(TKHandle handle, uint8_t* buffer, int count) {
   int fd = portDescriptor(handle);
   if (fd < 0) return TK_ERR_READ;
   if (count > TK_BUFFER_SIZE) count = TK_BUFFER_SIZE;
-  Clock::time_point deadline = Clock::now() + kReadTimeout;
+  Clock::time_point deadline = Clock::now() + readTimeout();
   int got = 0;
   bool hungUp = false;
   while (got < count) {

@@ -10,6 +10,10 @@
 namespace tkcom {
 
 constexpr std::chrono::milliseconds kReadTimeout{10000};
+// kReadTimeout, or the milliseconds in $TKCOM_READ_TIMEOUT_MS when that is a
+// positive number (read once, at the first read): test benches that play an
+// absent logger set it to wait less than 10 s.
+std::chrono::milliseconds readTimeout();
 constexpr std::chrono::milliseconds kWriteTimeout{10000};
 constexpr int kQueueRoom = 4096;  // what the writer's wait measures against
 

@@ -12,6 +12,10 @@ namespace {
 constexpr int kStartRecordSize = 32;
 constexpr int kFrameSize = 6;
 constexpr int kSamplesPerBlock = 2048;
+// A strict logger takes a wait as kept when three quarters of it passed
+// between the arrivals it sees: its own reads of the line may lag by a few
+// milliseconds, while a program that skips a wait comes in at once.
+constexpr double kStrictShare = 0.75;
 
 void putLe16(uint8_t* p, uint16_t v) {
   p[0] = static_cast<uint8_t>(v);
@@ -37,7 +41,51 @@ LoggerDevice::LoggerDevice(const LoggerSettings& settings, const LoggerRecording
     : m_settings(settings), m_recording(recording) {}
 
 std::vector<LoggerReply> LoggerDevice::receive(const uint8_t* data, size_t size, int64_t now) {
+  return receiveAt(data, size, now, m_nowMs);
+}
+
+void LoggerDevice::replySent(int64_t steadyMs) {
+  m_lastReplyMs = steadyMs;
+  m_lastActivityMs = steadyMs;
+}
+
+bool LoggerDevice::awake(int64_t t) const {
+  if (!m_faults.strict) return true;
+  const double k = m_faults.strictScale;
+  if (m_leadInMs < 0 || t < m_leadInMs + static_cast<int64_t>(600 * kStrictShare * k)) return false;
+  return true;
+}
+
+bool LoggerDevice::strictRejects(const uint8_t* f) const {
+  if (!m_faults.strict) return false;
+  switch (f[0]) {
+    case 0x20:
+    case 0x21:
+    case 0x22: return f[1] != 0 || f[2] != 0 || f[3] != 0 || f[4] != 0;
+    case 0x30: return f[1] != 1 || f[2] != 1 || f[3] != 1 || f[4] != 1;
+    case 0x40:
+    case 0x41:
+    case 0x42: return f[3] != 0 || f[4] != 0 || (f[1] | f[2] << 8) > 19998;
+    case 0x43: return f[1] > 1 || f[2] != 0 || f[3] != 0 || f[4] != 0;
+    case 0x44: return f[1] > 7 || f[2] != 0 || f[3] != 0 || f[4] != 0;
+    case 0x45: return f[3] != 0 || f[4] != 0 || (f[1] | f[2] << 8) > 9999;
+    default: return false;
+  }
+}
+
+int LoggerDevice::delayFor(uint8_t code) const {
+  auto it = m_faults.replyDelayMs.find(code);
+  return it == m_faults.replyDelayMs.end() ? 0 : it->second;
+}
+
+std::vector<LoggerReply> LoggerDevice::receiveAt(const uint8_t* data, size_t size, int64_t now, int64_t steadyMs) {
   std::vector<LoggerReply> out;
+  // Asleep again after a silence of 5 s (scaled): a new session needs a new lead-in.
+  if (m_faults.strict && m_lastActivityMs >= 0 &&
+      steadyMs - m_lastActivityMs > static_cast<int64_t>(5000 * m_faults.strictScale))
+    m_leadInMs = -1;
+  m_nowMs = steadyMs;
+  m_lastActivityMs = steadyMs;
   for (size_t i = 0; i < size; ++i) {
     uint8_t b = data[i];
     if (m_expected > 0) {
@@ -54,17 +102,9 @@ std::vector<LoggerReply> LoggerDevice::receive(const uint8_t* data, size_t size,
     }
     if (b == 0x00) {
       ++m_counters.leadIns;
+      m_leadInMs = steadyMs;
     } else if (b == 0x1B) {
-      catchUp(now);
-      int k = m_nextBlock++;
-      LoggerReply r = reply(block(k));
-      if (k == m_faults.shortBlock) {
-        size_t keep = static_cast<size_t>(std::clamp(m_faults.shortBlockBytes, 0, 4096));
-        r.bytes.resize(r.bytes.size() - 4096 + keep);
-      }
-      r.hangUpAfter = k == m_faults.dropAfterBlock;
-      ++m_counters.blocksServed;
-      if (!m_faults.noAnswer) out.push_back(std::move(r));
+      blockRequest(now, out);
     } else if (b == 0x55) {
       m_pending.assign(1, b);
       m_expected = kStartRecordSize;
@@ -76,6 +116,42 @@ std::vector<LoggerReply> LoggerDevice::receive(const uint8_t* data, size_t size,
     }
   }
   return out;
+}
+
+void LoggerDevice::blockRequest(int64_t now, std::vector<LoggerReply>& out) {
+  if (m_faults.strict &&
+      (!awake(m_nowMs) ||
+       (m_lastReplyMs >= 0 && m_nowMs - m_lastReplyMs < static_cast<int64_t>(100 * kStrictShare * m_faults.strictScale)))) {
+    ++m_counters.ignored;
+    return;
+  }
+  catchUp(now);
+  int k = m_nextBlock++;
+  ++m_counters.blocksServed;
+  if (m_faults.noAnswer) return;
+  if (m_faults.hangUpOnCommand == 0x1B) {
+    LoggerReply r;
+    r.hangUpAfter = true;
+    out.push_back(std::move(r));
+    return;
+  }
+  LoggerReply r = reply(block(k));
+  r.delayMs = delayFor(0x1B);
+  const size_t head = r.bytes.size() - 4096;  // noise bytes before the block
+  if (k == m_faults.shortBlock) {
+    size_t keep = static_cast<size_t>(std::clamp(m_faults.shortBlockBytes, 0, 4096));
+    r.bytes.resize(head + keep);
+  }
+  if (k == m_faults.stallBlock) {
+    // The rest never comes: the reader runs into its time-out.
+    r.bytes.resize(head + static_cast<size_t>(std::clamp(m_faults.stallAfterBytes, 0, 4096)));
+  }
+  if (k == m_faults.hangUpBlock) {
+    r.bytes.resize(head + static_cast<size_t>(std::clamp(m_faults.hangUpAfterBytes, 0, 4096)));
+    r.hangUpAfter = true;
+  }
+  r.hangUpAfter = r.hangUpAfter || k == m_faults.dropAfterBlock;
+  out.push_back(std::move(r));
 }
 
 void LoggerDevice::abandonPartialFrame() {
@@ -90,6 +166,10 @@ void LoggerDevice::command(const uint8_t* f, int64_t now, std::vector<LoggerRepl
     ++m_counters.rejected;
     return;
   }
+  if (!awake(m_nowMs) || strictRejects(f)) {
+    ++m_counters.ignored;
+    return;
+  }
   uint16_t value = static_cast<uint16_t>(f[1] | f[2] << 8);
   std::vector<LoggerReply> replies;
   switch (f[0]) {
@@ -97,6 +177,7 @@ void LoggerDevice::command(const uint8_t* f, int64_t now, std::vector<LoggerRepl
       ++m_counters.romRequests;
       LoggerReply r = reply(romRecord());
       if (m_faults.wrongRomChecksum) r.bytes.back() ^= 0x5A;
+      if (m_faults.shortRom >= 0) r.bytes.resize(r.bytes.size() - 67 + static_cast<size_t>(std::clamp(m_faults.shortRom, 0, 67)));
       replies.push_back(std::move(r));
       break;
     }
@@ -116,7 +197,10 @@ void LoggerDevice::command(const uint8_t* f, int64_t now, std::vector<LoggerRepl
     }
     case 0x30: {
       ++m_counters.probes;
-      LoggerReply r = reply(probeReply());
+      std::vector<uint8_t> probe = probeReply();
+      if (m_faults.invalidProbe) probe[4] = 1;
+      if (m_faults.shortProbe >= 0) probe.resize(static_cast<size_t>(std::clamp(m_faults.shortProbe, 0, 6)));
+      LoggerReply r = reply(std::move(probe));
       r.delayMs = m_faults.probeDelayMs;
       replies.push_back(std::move(r));
       break;
@@ -130,7 +214,16 @@ void LoggerDevice::command(const uint8_t* f, int64_t now, std::vector<LoggerRepl
     default: ++m_counters.rejected; break;
   }
   if (m_faults.noAnswer) return;
-  for (LoggerReply& r : replies) out.push_back(std::move(r));
+  if (m_faults.hangUpOnCommand == f[0]) {
+    LoggerReply r;
+    r.hangUpAfter = true;
+    out.push_back(std::move(r));
+    return;
+  }
+  for (LoggerReply& r : replies) {
+    r.delayMs += delayFor(f[0]);
+    out.push_back(std::move(r));
+  }
 }
 
 void LoggerDevice::startRecord(const uint8_t* r) {
@@ -140,11 +233,16 @@ void LoggerDevice::startRecord(const uint8_t* r) {
     ++m_counters.rejected;
     return;
   }
+  if (m_faults.strict && (!awake(m_nowMs) || std::any_of(r + 26, r + 31, [](uint8_t b) { return b != 0; }))) {
+    ++m_counters.ignored;
+    return;
+  }
   ++m_counters.startRecords;
   // Erases the recording: from the start time on the logger records by the
   // clock (the delay only says how far off that start is).
   std::memcpy(m_settings.name.data(), r + 2, 16);
   m_recording.startTime = le32(r + 18);
+  m_recording.startDelay = le32(r + 22);
   m_recording.elapsed = 0;
   m_recording.samples.clear();
   m_recording.live = true;
@@ -179,6 +277,7 @@ std::vector<uint8_t> LoggerDevice::romRecord() const {
   word(12, m_settings.displayMask);
   word(13, m_settings.resetHours);
   std::memcpy(b.data() + 33, m_settings.name.data(), 16);
+  if (m_faults.romTail) std::memset(b.data() + 49, 0xFF, 16);
   unsigned sum = 0;
   for (int i = 0; i < 65; ++i) sum += b[i];
   putLe16(b.data() + 65, static_cast<uint16_t>(sum));
@@ -188,10 +287,11 @@ std::vector<uint8_t> LoggerDevice::romRecord() const {
 std::vector<uint8_t> LoggerDevice::baseData() const {
   std::vector<uint8_t> b(14, 0);
   b[0] = 0x01;
-  putLe32(b.data() + 1, static_cast<uint32_t>(m_recording.samples.size()));
+  auto either = [](int64_t over, uint32_t value) { return over >= 0 ? static_cast<uint32_t>(over) : value; };
+  putLe32(b.data() + 1, either(m_faults.baseCount, static_cast<uint32_t>(m_recording.samples.size())));
   b[5] = m_recording.live ? 1 : 0;
-  putLe32(b.data() + 6, m_recording.startTime);
-  putLe32(b.data() + 10, m_recording.elapsed);
+  putLe32(b.data() + 6, either(m_faults.baseStartTime, m_recording.startTime));
+  putLe32(b.data() + 10, either(m_faults.baseElapsed, m_recording.elapsed));
   return b;
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct LoggerRecording {
   // Set by a start record: from then on the logger records by the clock,
   // one dry sample per 600 s since startTime.
   bool live = false;
+  // The delay the last start record carried (0: an immediate start).
+  uint32_t startDelay = 0;
 };
 
 struct LoggerFaults {
@@ -40,6 +43,36 @@ struct LoggerFaults {
   int shortBlockBytes = 2048;
   int dropAfterBlock = -1;   // hang up once block k has been sent; -1: never
   int garbageBytes = 0;      // noise bytes sent before every reply
+
+  // Reply delay per command code (0x20, 0x21, 0x22, 0x30, and 0x1B for a
+  // block), counted from the last byte of the command; adds to probeDelayMs.
+  std::map<uint8_t, int> replyDelayMs;
+  int stallBlock = -1;        // block k stops after stallAfterBytes and never goes on
+  int stallAfterBytes = 0;
+  int hangUpBlock = -1;       // the line drops after hangUpAfterBytes of block k
+  int hangUpAfterBytes = 0;
+  int hangUpOnCommand = -1;   // the line drops instead of answering this code
+  int shortProbe = -1;        // bytes of the probe reply sent; -1: all 6
+  bool invalidProbe = false;  // byte 4 of the probe reply is 1
+  int shortRom = -1;          // bytes of the ROM record sent; -1: all 67
+  bool romTail = false;       // ROM words 24..31 (after the name) filled with 0xFF bytes
+  // Base data as sent, whatever the recording holds; -1: from the recording.
+  int64_t baseCount = -1;
+  int64_t baseStartTime = -1;
+  int64_t baseElapsed = -1;
+
+  // Strict: the logger ignores a command that comes without a lead-in byte
+  // before it, sooner than 600 ms after that lead-in, or (a block request)
+  // sooner than 100 ms after the previous reply left, and frames whose
+  // parameters are not the ones the command takes (a setting beyond what the
+  // logger holds included: a threshold above 19998 half-millimetres, a reset
+  // above 9999 hours, a buzzer other than 0 or 1, a display mask above 7),
+  // and a start record whose bytes 26..30 are not zero. The logger falls asleep
+  // again after 5 s without traffic. A wait counts as kept when three
+  // quarters of it passed between the arrivals. strictScale multiplies these times
+  // (0.05 for a program run on a fast clock).
+  bool strict = false;
+  double strictScale = 1.0;
 };
 
 struct LoggerReply {
@@ -57,6 +90,7 @@ struct LoggerCounters {
   int startRecords = 0;
   int blocksServed = 0;
   int rejected = 0;  // frames with a wrong checksum, unknown bytes
+  int ignored = 0;   // commands a strict logger did not take (asleep, too soon, wrong bytes)
 };
 
 class LoggerDevice {
@@ -67,6 +101,11 @@ class LoggerDevice {
   // Takes received bytes; returns the replies they call for, in order.
   // now is the logger's clock (seconds since 1970 UTC).
   std::vector<LoggerReply> receive(const uint8_t* data, size_t size, int64_t now);
+  // The same, with the arrival time in milliseconds of a steady clock, which
+  // strict mode measures the program's waits by.
+  std::vector<LoggerReply> receiveAt(const uint8_t* data, size_t size, int64_t now, int64_t steadyMs);
+  // The last byte of a reply left at steadyMs.
+  void replySent(int64_t steadyMs);
 
   // Drops a frame whose bytes stopped coming (the sender gave up half-way),
   // so that the next command is read from its first byte.
@@ -86,6 +125,11 @@ class LoggerDevice {
 
  private:
   void command(const uint8_t* frame, int64_t now, std::vector<LoggerReply>& out);
+  void blockRequest(int64_t now, std::vector<LoggerReply>& out);
+  // Strict mode: may a command be taken at steady time t?
+  bool awake(int64_t t) const;
+  bool strictRejects(const uint8_t* frame) const;
+  int delayFor(uint8_t code) const;
   void startRecord(const uint8_t* record);
   void catchUp(int64_t now);
   LoggerReply reply(std::vector<uint8_t> bytes) const;
@@ -97,6 +141,10 @@ class LoggerDevice {
   std::vector<uint8_t> m_pending;  // a frame or start record being received
   size_t m_expected = 0;
   int m_nextBlock = 0;
+  int64_t m_nowMs = 0;            // arrival time of the byte being taken
+  int64_t m_leadInMs = -1;        // last lead-in byte
+  int64_t m_lastActivityMs = -1;  // last byte in or out
+  int64_t m_lastReplyMs = -1;     // last reply byte out
 };
 
 struct RainGeneratorOptions;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -103,6 +104,7 @@ bool LoggerSimulator::openTerminal(std::string* error) {
   m_master = master;
   m_slave = slave;
   m_terminal = name;
+  if (m_busy) flock(m_slave, LOCK_EX | LOCK_NB);
   return true;
 }
 
@@ -169,9 +171,21 @@ std::vector<uint8_t> LoggerSimulator::received() const {
   return m_received;
 }
 
+std::vector<ReceivedByte> LoggerSimulator::receivedLog() const {
+  std::lock_guard lock(m_mutex);
+  return m_receivedLog;
+}
+
 void LoggerSimulator::clearReceived() {
   std::lock_guard lock(m_mutex);
   m_received.clear();
+  m_receivedLog.clear();
+}
+
+void LoggerSimulator::setBusy(bool busy) {
+  std::lock_guard lock(m_mutex);
+  m_busy = busy;
+  if (m_slave >= 0) flock(m_slave, busy ? LOCK_EX | LOCK_NB : LOCK_UN);
 }
 
 bool LoggerSimulator::waitForReceived(size_t count, std::chrono::milliseconds timeout) const {
@@ -249,7 +263,10 @@ void LoggerSimulator::takeInput() {
     if (now - m_lastInput > kFrameGap) m_device.abandonPartialFrame();
     m_lastInput = now;
     m_received.insert(m_received.end(), buf, buf + n);
-    for (LoggerReply& reply : m_device.receive(buf, static_cast<size_t>(n), static_cast<int64_t>(time(nullptr)))) {
+    for (ssize_t i = 0; i < n; ++i) m_receivedLog.push_back({buf[i], now});
+    const int64_t steadyMs = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    for (LoggerReply& reply :
+         m_device.receiveAt(buf, static_cast<size_t>(n), static_cast<int64_t>(time(nullptr)), steadyMs)) {
       Outgoing out;
       out.bytes = std::move(reply.bytes);
       out.notBefore = now + std::chrono::milliseconds(reply.delayMs);
@@ -265,6 +282,17 @@ LoggerSimulator::Clock::time_point LoggerSimulator::sendDue(Clock::time_point no
   while (!m_hold && !m_queue.empty() && m_master >= 0) {
     Outgoing& front = m_queue.front();
     if (front.notBefore > now) return front.notBefore;
+    if (front.bytes.empty()) {
+      // A hang-up without a reply.
+      bool hangUp = front.hangUpAfter;
+      m_queue.pop_front();
+      m_changed.notify_all();
+      if (hangUp) {
+        m_dropPending = true;
+        return now;
+      }
+      continue;
+    }
     size_t want = front.bytes.size() - front.sent;
     Clock::time_point nextByte = Clock::time_point::max();
     if (m_pace > 0) {
@@ -294,6 +322,7 @@ LoggerSimulator::Clock::time_point LoggerSimulator::sendDue(Clock::time_point no
     if (front.sent < front.bytes.size()) return m_pace > 0 ? nextByte : Clock::time_point::min();
     bool hangUp = front.hangUpAfter;
     m_queue.pop_front();
+    m_device.replySent(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count());
     m_changed.notify_all();
     if (hangUp) {
       m_dropPending = true;

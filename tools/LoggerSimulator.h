@@ -20,6 +20,12 @@
 #include <thread>
 #include <vector>
 
+// One received byte and when it arrived.
+struct ReceivedByte {
+  uint8_t value;
+  std::chrono::steady_clock::time_point at;
+};
+
 struct SimulatorOptions {
   std::string portsDir;  // empty: $TKCOM_PORT_DIR, else ~/.config/hyetoscope/ports
   int port = 1;          // the link is named COM<port>
@@ -48,7 +54,12 @@ class LoggerSimulator {
   void holdReplies(bool hold);
 
   std::vector<uint8_t> received() const;
+  // Every received byte with its arrival time, in order.
+  std::vector<ReceivedByte> receivedLog() const;
   void clearReceived();
+  // While busy, the simulator holds the port's lock, so the program's open
+  // fails as on a port another program uses.
+  void setBusy(bool busy);
   // Waits until at least count bytes were received in all.
   bool waitForReceived(size_t count, std::chrono::milliseconds timeout) const;
   // Waits until every queued reply has been written to the terminal.
@@ -94,6 +105,8 @@ class LoggerSimulator {
   mutable std::condition_variable m_changed;
   LoggerDevice m_device;
   std::vector<uint8_t> m_received;
+  std::vector<ReceivedByte> m_receivedLog;
+  bool m_busy = false;
   std::deque<Outgoing> m_queue;
   double m_pace = 0;
   bool m_hold = false;

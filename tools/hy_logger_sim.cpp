@@ -14,13 +14,27 @@
 
 namespace {
 
+// "K:N" into two numbers; false when the text is not of that form.
+bool pairOf(const char* text, long& first, long& second, int base = 10) {
+  char* end = nullptr;
+  first = std::strtol(text, &end, base);
+  if (end == text || *end != ':') return false;
+  const char* rest = end + 1;
+  second = std::strtol(rest, &end, 10);
+  return end != rest && *end == '\0';
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: hy-logger-sim [--port N] [--ports-dir DIR] [--pace X]\n"
                "         [--hyy FILE | --samples N [--seed N] [--step 0.5|0.1] [--storm-at INDEX]]\n"
                "         [--name TEXT]\n"
                "  faults: [--no-answer] [--probe-delay MS] [--bad-rom-checksum] [--short-base-data N]\n"
-               "          [--short-block K [--short-block-bytes N]] [--drop-after-block K] [--garbage N]\n");
+               "          [--short-block K [--short-block-bytes N]] [--drop-after-block K] [--garbage N]\n"
+               "          [--reply-delay CODE:MS]... [--stall-block K:N] [--hang-up-block K:N] [--hang-up-on CODE]\n"
+               "          [--short-probe N] [--invalid-probe] [--short-rom N] [--rom-tail]\n"
+               "          [--count N] [--start-time T] [--elapsed S] [--busy] [--strict [--strict-scale X]]\n"
+               "  CODE is hexadecimal (20, 21, 22, 30, 1B)\n");
   return 2;
 }
 
@@ -33,6 +47,7 @@ int main(int argc, char** argv) {
   LoggerFaults faults;
   std::string hyy;
   std::string name;
+  bool busy = false;
   RainGeneratorOptions rain;
   rain.sampleCount = 1008;  // one week
   rain.seed = 7;
@@ -40,6 +55,10 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     if (a == "--no-answer") { faults.noAnswer = true; continue; }
     if (a == "--bad-rom-checksum") { faults.wrongRomChecksum = true; continue; }
+    if (a == "--invalid-probe") { faults.invalidProbe = true; continue; }
+    if (a == "--rom-tail") { faults.romTail = true; continue; }
+    if (a == "--busy") { busy = true; continue; }
+    if (a == "--strict") { faults.strict = true; continue; }
     if (i + 1 >= argc) return usage();
     const char* v = argv[++i];
     if (a == "--port") options.port = std::atoi(v);
@@ -57,6 +76,20 @@ int main(int argc, char** argv) {
     else if (a == "--short-block-bytes") faults.shortBlockBytes = std::atoi(v);
     else if (a == "--drop-after-block") faults.dropAfterBlock = std::atoi(v);
     else if (a == "--garbage") faults.garbageBytes = std::atoi(v);
+    else if (a == "--reply-delay" || a == "--stall-block" || a == "--hang-up-block") {
+      long x = 0, y = 0;
+      if (!pairOf(v, x, y, a == "--reply-delay" ? 16 : 10)) return usage();
+      if (a == "--reply-delay") faults.replyDelayMs[static_cast<uint8_t>(x)] = static_cast<int>(y);
+      else if (a == "--stall-block") { faults.stallBlock = static_cast<int>(x); faults.stallAfterBytes = static_cast<int>(y); }
+      else { faults.hangUpBlock = static_cast<int>(x); faults.hangUpAfterBytes = static_cast<int>(y); }
+    }
+    else if (a == "--hang-up-on") faults.hangUpOnCommand = static_cast<int>(std::strtol(v, nullptr, 16));
+    else if (a == "--short-probe") faults.shortProbe = std::atoi(v);
+    else if (a == "--short-rom") faults.shortRom = std::atoi(v);
+    else if (a == "--count") faults.baseCount = std::atoll(v);
+    else if (a == "--start-time") faults.baseStartTime = std::atoll(v);
+    else if (a == "--elapsed") faults.baseElapsed = std::atoll(v);
+    else if (a == "--strict-scale") faults.strictScale = std::atof(v);
     else return usage();
   }
   if (options.port < 1 || rain.sampleCount < 0 || options.pace < 0) return usage();
@@ -102,6 +135,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "hy-logger-sim: %s\n", error.c_str());
     return 1;
   }
+  if (busy) simulator.setBusy(true);
   std::printf("logger on COM%d: %s -> %s (%zu samples%s); Ctrl+C stops it\n", options.port,
               simulator.linkPath().c_str(), simulator.terminalPath().c_str(), recording.samples.size(),
               options.pace > 0 ? ", paced" : "");

@@ -18,7 +18,20 @@ constexpr std::array<FrameStep, 6> kWriteDeviceState{{{kCmdBuzzer, 2},
 constexpr std::array<FrameStep, 2> kReadReservation{{{kCmdRomRecord, 2}, {kCmdBaseData, 2}}};
 constexpr std::array<FrameStep, 1> kStartRecording{{{kStepStartRecord, 2}}};
 
+milliseconds scaleOne(milliseconds d, double factor) {
+  return milliseconds(static_cast<long long>(static_cast<double>(d.count()) * factor + 0.5));
+}
+
 }  // namespace
+
+DeviceTiming DeviceTiming::scaled(double factor) const {
+  DeviceTiming t = *this;
+  for (milliseconds* d : {&t.afterLeadIn, &t.afterFrame, &t.beforeBlockRequest, &t.beforeFollowUp,
+                          &t.replyTestInterval, &t.downloadEndingPause, &t.workerIdlePoll, &t.afterReplyHandled,
+                          &t.beforeGo, &t.afterAbandon, &t.beforeReservationView})
+    *d = scaleOne(*d, factor);
+  return t;
+}
 
 std::span<const FrameStep> framePlan(DeviceOperation operation) {
   switch (operation) {

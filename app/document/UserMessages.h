@@ -5,8 +5,8 @@
 
 #include <string>
 
-enum class MessageIcon { None, Information, Exclamation, Error };
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageIcon { None, Information, Exclamation, Error, Question };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class UserMessages {

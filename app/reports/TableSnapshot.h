@@ -31,7 +31,7 @@ enum class TableKind { HourlyMonth = 0, DailyYear = 1 };
 struct TableSnapshot {
   int64_t tableStart = 0;
   std::string stationName;  // UTF-8
-  int32_t seriesStart = 0;
+  int64_t seriesStart = 0;
   std::vector<double> values;
 };
 

@@ -10,13 +10,17 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include "RecentFileList.h"
+
 #include <functional>
 #include <map>
+#include <vector>
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
 class QAction;
 class QLabel;
+class QMenu;
 class QShortcut;
 class QToolBar;
 class UserMessages;
@@ -44,6 +48,14 @@ class CMainFrame : public QMainWindow {
   // Stores the placement by the off-desktop rule.
   void storePlacement();
 
+  // Opens a file handed over by a second start or chosen from the recent
+  // files: the window comes to the front, then the document's open (save
+  // prompt first). Does nothing while the open command is disabled.
+  void openFromElsewhere(const QString& path);
+  const RecentFileList& recentFiles() const { return m_recent; }
+  // The numbered recent-file entries of the file menu, in order.
+  const std::vector<QAction*>& recentFileActions() const { return m_recentActions; }
+
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -58,6 +70,9 @@ class CMainFrame : public QMainWindow {
   void buildAccelerators();
   void showHelp();
   void showAbout();
+  void buildRecentFileEntries(QMenu* fileMenu);
+  void noteOpened(const std::string& path, bool loaded);
+  void showRecentFiles();
 
   CHyetoscopeDoc& m_doc;
   UserMessages& m_messages;
@@ -66,4 +81,7 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_actions;
   std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
   std::function<bool(const QUrl&)> m_urlOpener;
+  RecentFileList m_recent;
+  std::vector<QAction*> m_recentActions;
+  QAction* m_recentSeparator = nullptr;
 };

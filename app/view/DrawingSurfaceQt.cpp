@@ -106,3 +106,7 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
 void DrawingSurfaceQt::text(int x, int y, const std::string& utf8) {
   m_painter.drawText(x, y + m_metrics.ascent(), QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())));
 }
+
+int DrawingSurfaceQt::textWidth(const std::string& utf8) const {
+  return m_metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}

@@ -29,6 +29,7 @@ class DrawingSurfaceQt : public DrawingSurface {
   void text(int x, int y, const std::string& utf8) override;
   void setFont(const SurfaceFont& font) override;
   int fontHeight() const override { return m_fontHeight; }
+  int textWidth(const std::string& utf8) const override;
 
   // The program's Japanese face ("メイリオ" asked for first, the installed
   // face standing in) at a pixel height, weight and underline.

@@ -72,7 +72,9 @@ void GraphPlotCtrl::paintToDevice(QPainter& painter, const QRect& rect, const QF
   painter.restore();
 }
 
-void GraphPlotCtrl::draw(const ChartInput& in, DrawingSurface& surface) {
+void GraphPlotCtrl::draw(const ChartInput& input, DrawingSurface& surface) {
+  ChartInput in = input;
+  in.textWidth = [&surface](const std::string& text) { return surface.textWidth(text); };
   ChartScene scene = ChartGeometry::compute(in);
   ChartRenderer::draw(scene, surface);
   // Every drawing of the bars and axes leaves its pitch and last tick for

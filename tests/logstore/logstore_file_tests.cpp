@@ -6,7 +6,9 @@
 #include "TestClock.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <ctime>
@@ -225,6 +227,23 @@ TEST_F(LogstoreFiles, RewritingAFileReplacesItWholeAndKeepsItsPermissions) {
   EXPECT_EQ(folderEntries(dir.path()).size(), 1u);
 }
 
+TEST_F(LogstoreFiles, FilesWithTheLongestNamesAreWrittenAndRewritten) {
+  // 255 bytes is the longest name a folder entry takes; the temporary file
+  // beside it must not make the save fail.
+  for (size_t length : {size_t{245}, size_t{255}}) {
+    std::string path = dir.file(std::string(length - 4, 'r') + ".hyy");
+    ASSERT_TRUE(writeFile(path, "FIRST", 0, 0x1001, {1, 2})) << length;
+    ASSERT_TRUE(writeFile(path, "SECOND", 600, 0x1001, {3})) << length;
+    CLogstore1App store;
+    ASSERT_EQ(store.SaveStartTime(path.c_str(), 1200, "THIRD"), 1) << length;
+    ASSERT_EQ(store.BfileToBuff(path.c_str(), image.bytes.get()), 1);
+    EXPECT_STREQ(reinterpret_cast<const char*>(image.bytes.get() + kOffName), "THIRD");
+    EXPECT_EQ(i32(image.bytes.get() + kOffStartTime), 1200);
+    EXPECT_EQ(folderEntries(dir.path()).size(), 1u);
+    fs::remove(path);
+  }
+}
+
 TEST_F(LogstoreFiles, SaveStartTimeChangesOnlyTimeAndName) {
   std::string path = dir.file("patch.hyy");
   ASSERT_TRUE(writeFile(path, "ORIGINAL-NAME-XYZ-0123456789", jst(2025, 1, 1, 0, 0), 0x2001, {5, 6, 7}));
@@ -304,4 +323,32 @@ TEST(LogstoreChooser, FileNameGoesThroughTheInstalledChooser) {
   CLogstore1App::SetFileChooser([](ChooserPurpose) { return std::string(); });
   EXPECT_EQ(store.GetFileName(kModeBinary, kPurposeSave), "ER");
   CLogstore1App::SetFileChooser(nullptr);
+}
+
+// A download names the whole receive area (blocks x 4096) as the block size;
+// only the counted samples may be read. The samples end right before a page
+// that cannot be read, so one word too many crashes the test.
+TEST_F(LogstoreFiles, RawDataReadsOnlyTheCountedSamplesWhateverBlockSizeIsNamed) {
+  const long page = sysconf(_SC_PAGESIZE);
+  void* area = mmap(nullptr, static_cast<size_t>(2 * page), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(area, MAP_FAILED);
+  ASSERT_EQ(mprotect(static_cast<char*>(area) + page, static_cast<size_t>(page), PROT_NONE), 0);
+  auto* samples = reinterpret_cast<uint16_t*>(static_cast<char*>(area) + page) - 3;
+  samples[0] = 7;
+  samples[1] = 8;
+  samples[2] = 9;
+  std::string path = dir.file("three.hyy");
+  {
+    CLogstore1App store;
+    ASSERT_EQ(store.FOpen(path.c_str(), 'B', 'W'), 1);
+    store.SetSampleNum(3);
+    store.SetRawData(30 * 4096, samples);
+    ASSERT_EQ(store.SaveChannel(), 1);
+    ASSERT_EQ(store.Close('B'), 1);
+  }
+  munmap(area, static_cast<size_t>(2 * page));
+  CLogstore1App store;
+  ASSERT_EQ(store.BfileToBuff(path.c_str(), image.bytes.get()), 1);
+  EXPECT_EQ(image.bytes[kHeaderSize + 4], 9);
+  EXPECT_EQ(fs::file_size(path), static_cast<uintmax_t>(kHeaderSize + 6));
 }
