@@ -109,6 +109,7 @@ TEST(DailyYearTable, CellsUseTheSharedFormatAndShift) {
   std::vector<double> values(40, 0.0);
   values[0] = 15.5;
   values[1] = 1234.5;
+  values[3] = 2.5;
   const auto snap = daily(jst(2021, 1, 1, 0, 0), jst(2021, 1, 1, 0, 0), values);
   const auto cells = kGrid.cells(buildDailyYearTable(snap, kRect, kFont));
   const int middle = 100 + 200 + 100;
@@ -118,11 +119,18 @@ TEST(DailyYearTable, CellsUseTheSharedFormatAndShift) {
   EXPECT_EQ(cells.at({1, 3}).text, "-");
   EXPECT_EQ(cells.at({1, 3}).x, middle);
 
-  // With the printer's widths a wide number ends where "0.0" ends, unless it
-  // would cross its cell's left line.
-  const TextWidth wide = [](const std::string& t) { return static_cast<int>(t.size()) * 60; };
-  const auto measured = kGrid.cells(buildDailyYearTable(snap, kRect, kFont, wide));
-  EXPECT_EQ(measured.at({1, 1}).x, middle - 60);
-  EXPECT_EQ(measured.at({1, 2}).x, 100 + 200 + 30 / 8);
-  EXPECT_EQ(measured.at({1, 3}).x, middle);
+  // With the printer's widths a wide number ends where "0.0" ends.
+  const TextWidth narrow = [](const std::string& t) { return static_cast<int>(t.size()) * 20; };
+  auto cellsWith = [&](const TextWidth& width) { return kGrid.cells(buildDailyYearTable(snap, kRect, kFont, width)); };
+  EXPECT_EQ(cellsWith(narrow).at({1, 1}).x, middle - 20);
+  // A font too large for its cells: numbers end an eighth of the font
+  // height before the right line, all at the same place, and one wider than
+  // the cell starts that far right of the left line.
+  const TextWidth large = [](const std::string& t) { return static_cast<int>(t.size()) * 40; };
+  const auto big = cellsWith(large);
+  const int end = 100 + 2 * 200 - 30 / 8;
+  EXPECT_EQ(big.at({1, 1}).x + 160, end);  // "15.5"
+  EXPECT_EQ(big.at({1, 4}).x + 120, end);  // "2.5"
+  EXPECT_EQ(big.at({1, 2}).x, 100 + 200 + 30 / 8);
+  EXPECT_EQ(big.at({1, 3}).x, middle);  // "-"
 }
