@@ -87,7 +87,7 @@ TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g)
 ExportRequest graphExportRequest(const GraphWindow& g, int64_t graphStart, char separator) {
   ExportRequest r;
   r.interval = g.mode;
-  r.startTime = static_cast<int32_t>(graphStart);
+  r.startTime = graphStart;
   r.startIndex = std::max(0, g.firstShownIndex);
   r.count = std::max(0, std::min(g.visibleCount, g.valueCount - r.startIndex));
   r.separator = separator;
@@ -177,7 +177,7 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
 
   ExportRequest& r = result.request;
   r.interval = interval;
-  r.startTime = static_cast<int32_t>(start);
+  r.startTime = start;
   r.separator = separator;
   switch (interval) {
     case IntervalMode::Hourly:

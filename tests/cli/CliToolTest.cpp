@@ -75,7 +75,7 @@ TEST(CliTool, BadInputExitsTwoNamingTheFileAndWritesNothingForIt) {
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_TRUE(contains(r.out, "ﾃﾙｶ 屋上")) << "the good file is still described";
   EXPECT_TRUE(contains(r.err, "記録ﾃﾞｰﾀ " + damaged + " を開けません。")) << r.err;
-  EXPECT_TRUE(contains(r.err, "ファイルの大きさがヘッダーのサンプル数と合いません。")) << r.err;
+  EXPECT_TRUE(contains(r.err, "ﾌｧｲﾙの大きさがﾍｯﾀﾞｰのｻﾝﾌﾟﾙ数と合いません。")) << r.err;
 
   r = runCli({"chart", "-o", dir.file("{stem}.png"), missing, kShort, damaged});
   EXPECT_EQ(r.exitCode, 2);
