@@ -102,6 +102,7 @@ CHyetoscopeView::~CHyetoscopeView() {
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
   m_printing->setChart(m_chart);
+  m_printing->setChartWindow(&m_chartWindow);
 }
 
 void CHyetoscopeView::onInitialUpdate() {
