@@ -6,6 +6,7 @@
 #include "CommandFrames.h"
 #include "DeviceBench.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -92,7 +93,9 @@ TEST_F(ConnectionCheck, ALoggerThatAnswersPassesWithTheProtocolsWaitsAndTheReque
   EXPECT_EQ(bytes[0].value, kLeadInByte);
   const CommandFrame probe = probeFrame();
   for (size_t i = 0; i < 6; ++i) EXPECT_EQ(bytes[1 + i].value, probe[i]);
-  EXPECT_GE(bytes[1].at - bytes[0].at, bench.timing.afterLeadIn);
+  // The lead-in's arrival stamp can lag its sending by a scheduler tick on a
+  // busy machine, which shortens the gap the logger sees by as much.
+  EXPECT_GE(bytes[1].at - bytes[0].at, bench.timing.afterLeadIn - std::chrono::milliseconds(5));
   EXPECT_EQ(bench.sim->counters().probes, 1);
   EXPECT_EQ(bench.sim->counters().ignored, 0);
 
