@@ -6,10 +6,10 @@
 #include "CommandFrames.h"
 #include "DeviceBench.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 
 using namespace device;
 using namespace std::chrono_literals;
