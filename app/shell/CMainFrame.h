@@ -5,16 +5,22 @@
 // saving. Every command goes through executeCommand, which runs it only
 // while the command table enables it, and routes it to the view first.
 //
-// It owns the view widget; it does not own the document or the messages.
+// It owns the view widget and the device link (joined before the window
+// closes); it does not own the document or the messages.
 
 #include <QMainWindow>
 #include <QUrl>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
+class QtDeviceUi;
+namespace device {
+class DeviceLink;
+}
 class QAction;
 class QLabel;
 class QShortcut;
@@ -44,6 +50,9 @@ class CMainFrame : public QMainWindow {
   // Stores the placement by the off-desktop rule.
   void storePlacement();
 
+  // The device state every device dialog shares (the worker, its requests).
+  device::DeviceLink& deviceLink() { return *m_deviceLink; }
+
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -58,6 +67,8 @@ class CMainFrame : public QMainWindow {
   void buildAccelerators();
   void showHelp();
   void showAbout();
+  void runDownload();
+  void runPortDialog();
 
   CHyetoscopeDoc& m_doc;
   UserMessages& m_messages;
@@ -66,4 +77,6 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_actions;
   std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
   std::function<bool(const QUrl&)> m_urlOpener;
+  std::unique_ptr<QtDeviceUi> m_deviceUi;
+  std::unique_ptr<device::DeviceLink> m_deviceLink;
 };
