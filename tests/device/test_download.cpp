@@ -287,3 +287,20 @@ TEST(Download, ALoggerWithoutDataClosesTheDialogAndTheRecording) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Download, TheTextCopyGoesToThePerUserDataFolder) {
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home != nullptr ? home : "";
+  setenv("XDG_DATA_HOME", "/srv/data", 1);
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/srv/data/hyetoscope/TempHYY.txt");
+  setenv("XDG_DATA_HOME", "relative/ignored", 1);
+  setenv("HOME", "/home/someone", 1);
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/home/someone/.local/share/hyetoscope/TempHYY.txt");
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/home/someone/.local/share/hyetoscope/TempHYY.txt");
+  setenv("HOME", savedHome.c_str(), 1);
+}
+
+}  // namespace
