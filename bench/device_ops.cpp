@@ -259,6 +259,7 @@ int main(int argc, char** argv) {
   tzset();
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // figures show as they come
   std::set<std::string> parts;
   for (int i = 1; i < argc; ++i) parts.insert(argv[i]);
   auto wanted = [&](const char* p) { return parts.empty() || parts.count(p) == 1; };
