@@ -56,6 +56,8 @@ class CHyetoscopeDoc {
   void rebuild();
 
   EnablingInputs enablingInputs() const;
+  // The program-wide recording state this document works on.
+  RecordingState& recordingState() { return m_state; }
   const std::string& title() const { return m_title; }
 
   int loadedFlag = 0;

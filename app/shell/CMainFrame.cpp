@@ -6,7 +6,6 @@
 #include "CPortSelectDlg.h"
 #include "DownloadCommand.h"
 #include "QtDeviceUi.h"
-#include "RecordingState.h"
 #include "SelectedPort.h"
 #include "CHyetoscopeView.h"
 #include "CommandIds.h"
@@ -192,7 +191,7 @@ void CMainFrame::runDownload() {
   options.textPath = device::DownloadOperation::defaultTextPath();
   options.closeRecording = [this] { executeCommand(cmd::CloseRecording); };
   device::runDownloadCommand(m_doc, m_view, *m_deviceLink, [&] {
-    CDownloadDlg dialog(*m_deviceLink, recordingState(), options, this);
+    CDownloadDlg dialog(*m_deviceLink, m_doc.recordingState(), options, this);
     dialog.exec();
     return dialog.started();
   });

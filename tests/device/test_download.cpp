@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryStep, DownloadFault,
     ::testing::Values(
         Fault{"NoLogger", [](LoggerFaults& f) { f.noAnswer = true; }, kTextCommFailed},
-        Fault{"ProbeLate", [](LoggerFaults& f) { f.replyDelayMs[kCmdProbe] = 400; }, kTextCommFailed},
+        Fault{"ProbeLate", [](LoggerFaults& f) { f.replyDelayMs[kCmdProbe] = 900; }, kTextCommFailed},
         Fault{"ProbeBad", [](LoggerFaults& f) { f.invalidProbe = true; }, kTextCommFailed},
         Fault{"RomShort", [](LoggerFaults& f) { f.shortRom = 60; }, kTextCommFailed},
         Fault{"RomChecksum", [](LoggerFaults& f) { f.wrongRomChecksum = true; }, kTextCommFailed},

@@ -10,6 +10,7 @@
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 #include "SelectedPort.h"
+#include "PrivateHome.h"
 #include "TempDir.h"
 #include "TestRecordings.h"
 
@@ -28,20 +29,7 @@
 #include <filesystem>
 
 namespace {
-// Runs before the QApplication exists, so every settings and data path the
-// program computes lies in this folder.
-struct PrivateHome {
-  PrivateHome() {
-    setenv("HOME", dir.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-  }
-  TempDir dir;
-};
-PrivateHome& privateHome() {
-  static PrivateHome home;
-  return home;
-}
+// Runs before the QApplication exists.
 const bool kHomeReady = (privateHome(), true);
 
 std::string sample(const char* name) { return std::string(HY_SAMPLES_DIR) + "/" + name; }
