@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
   QWidget* dialogParent = nullptr;
   logstore::CLogstore1App::SetFileChooser(qtFileChooser(&dialogParent));
 
+  // A file for the program already running goes to it; this start ends.
+  if (CHyetoscopeApp::handOverToRunningProgram(QApplication::arguments())) return 0;
+
   CHyetoscopeApp app(recordingState(), messages);
   const bool timing = std::getenv("HY_EXIT_AFTER_FIRST_PAINT") != nullptr;
   if (!app.initInstance(QApplication::arguments())) return 1;

@@ -16,7 +16,10 @@ bool AtomicFile::begin(const std::string& target) {
   if (target.empty()) return false;
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;
-  std::string pattern = target + ".tmp-XXXXXX";
+  // The temporary name is short and fixed in length, so a target whose name
+  // is at the file-name limit still gets one beside it.
+  const size_t slash = target.rfind('/');
+  std::string pattern = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + ".hy-tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   int fd = ::mkstemp(name.data());

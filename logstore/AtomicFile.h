@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <string>
 
+#include "CLogstore1App.h"  // LOGSTORE1_API
+
 namespace logstore {
 
-class AtomicFile {
+class LOGSTORE1_API AtomicFile {
  public:
   AtomicFile() = default;
   ~AtomicFile();

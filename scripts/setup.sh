@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs, only when something is missing.
 # Safe to run again: when all is present it only asks dpkg and returns.
+# Extra package names given as arguments are installed the same way (the
+# fuzzing script asks for clang and its fuzzer runtime so).
 set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipaexfont-gothic
+  fonts-ipaexfont-gothic qt6-translations-l10n
   xvfb xauth x11-apps imagemagick poppler-utils
+  dpkg-dev
 )
+
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

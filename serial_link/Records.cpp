@@ -39,16 +39,20 @@ int TKGetInfo(TKHandle handle, uint8_t* buffer, int count) {
 int TKPutROM(TKHandle handle, const uint8_t* frame, int count) {
   if (frame == nullptr) return 0;
   // The zero after the six frame bytes ends the length the writer measures.
+  // Only the bytes the count asks for are read: a caller may pass a buffer
+  // as short as its count.
+  const int n = clampCount(count, 6);
   uint8_t local[7] = {};
-  std::memcpy(local, frame, 6);
-  return TKWriteComm(handle, local, clampCount(count, 6)) == TK_ERR_WRITE ? 0 : 1;
+  std::memcpy(local, frame, static_cast<size_t>(n));
+  return TKWriteComm(handle, local, n) == TK_ERR_WRITE ? 0 : 1;
 }
 
 int TKPutROM_Start(TKHandle handle, const uint8_t* record, int count) {
   if (record == nullptr) return 0;
+  const int n = clampCount(count, 32);
   uint8_t local[32] = {};
-  std::memcpy(local, record, 32);
-  return TKWriteComm(handle, local, clampCount(count, 32)) == TK_ERR_WRITE ? 0 : 1;
+  std::memcpy(local, record, static_cast<size_t>(n));
+  return TKWriteComm(handle, local, n) == TK_ERR_WRITE ? 0 : 1;
 }
 
 int TKGetROM(const uint8_t* bytes, RomRecord* record) {

@@ -63,6 +63,12 @@ bool LoggerDevice::strictRejects(const uint8_t* f) const {
     case 0x21:
     case 0x22: return f[1] != 0 || f[2] != 0 || f[3] != 0 || f[4] != 0;
     case 0x30: return f[1] != 1 || f[2] != 1 || f[3] != 1 || f[4] != 1;
+    case 0x40:
+    case 0x41:
+    case 0x42: return f[3] != 0 || f[4] != 0 || (f[1] | f[2] << 8) > 19998;
+    case 0x43: return f[1] > 1 || f[2] != 0 || f[3] != 0 || f[4] != 0;
+    case 0x44: return f[1] > 7 || f[2] != 0 || f[3] != 0 || f[4] != 0;
+    case 0x45: return f[3] != 0 || f[4] != 0 || (f[1] | f[2] << 8) > 9999;
     default: return false;
   }
 }
@@ -227,11 +233,16 @@ void LoggerDevice::startRecord(const uint8_t* r) {
     ++m_counters.rejected;
     return;
   }
+  if (m_faults.strict && (!awake(m_nowMs) || std::any_of(r + 26, r + 31, [](uint8_t b) { return b != 0; }))) {
+    ++m_counters.ignored;
+    return;
+  }
   ++m_counters.startRecords;
   // Erases the recording: from the start time on the logger records by the
   // clock (the delay only says how far off that start is).
   std::memcpy(m_settings.name.data(), r + 2, 16);
   m_recording.startTime = le32(r + 18);
+  m_recording.startDelay = le32(r + 22);
   m_recording.elapsed = 0;
   m_recording.samples.clear();
   m_recording.live = true;

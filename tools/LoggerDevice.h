@@ -30,6 +30,8 @@ struct LoggerRecording {
   // Set by a start record: from then on the logger records by the clock,
   // one dry sample per 600 s since startTime.
   bool live = false;
+  // The delay the last start record carried (0: an immediate start).
+  uint32_t startDelay = 0;
 };
 
 struct LoggerFaults {
@@ -62,7 +64,10 @@ struct LoggerFaults {
   // Strict: the logger ignores a command that comes without a lead-in byte
   // before it, sooner than 600 ms after that lead-in, or (a block request)
   // sooner than 100 ms after the previous reply left, and frames whose
-  // parameters are not the ones the command takes. The logger falls asleep
+  // parameters are not the ones the command takes (a setting beyond what the
+  // logger holds included: a threshold above 19998 half-millimetres, a reset
+  // above 9999 hours, a buzzer other than 0 or 1, a display mask above 7),
+  // and a start record whose bytes 26..30 are not zero. The logger falls asleep
   // again after 5 s without traffic. A wait counts as kept when three
   // quarters of it passed between the arrivals. strictScale multiplies these times
   // (0.05 for a program run on a fast clock).

@@ -28,7 +28,7 @@ DeviceTiming DeviceTiming::scaled(double factor) const {
   DeviceTiming t = *this;
   for (milliseconds* d : {&t.afterLeadIn, &t.afterFrame, &t.beforeBlockRequest, &t.beforeFollowUp,
                           &t.replyTestInterval, &t.downloadEndingPause, &t.workerIdlePoll, &t.afterReplyHandled,
-                          &t.beforeGo, &t.afterAbandon})
+                          &t.beforeGo, &t.afterAbandon, &t.beforeReservationView})
     *d = scaleOne(*d, factor);
   return t;
 }

@@ -29,6 +29,7 @@ struct DeviceTiming {
   milliseconds afterReplyHandled{100};  // worker after setting the reply/quit events
   milliseconds beforeGo{100};           // download: second worker started -> go
   milliseconds afterAbandon{100};       // download abandoned -> ending
+  milliseconds beforeReservationView{100}; // reservation view: buttons disabled -> connection check
 
   // Every wait multiplied by factor, counts unchanged: tests run the
   // protocol on a fast clock (0.05), benchmarks on the real one (1).

@@ -46,10 +46,12 @@ EnablingInputs CHyetoscopeDoc::enablingInputs() const {
   return in;
 }
 
-bool CHyetoscopeDoc::loadImage(const std::string& path) {
+bool CHyetoscopeDoc::loadImage(const std::string& path, bool atStartUp) {
   logstore::CLogstore1App store;
   if (store.BfileToBuff(path.c_str(), m_image->bytes) != 0) return true;
-  m_messages.show(loadFailureText(path, store.lastError()), MessageIcon::Error, MessageButtons::Ok);
+  const std::string text =
+      atStartUp ? startupLoadFailureText(path, store.lastError()) : loadFailureText(path, store.lastError());
+  m_messages.show(text, MessageIcon::Error, MessageButtons::Ok);
   return false;
 }
 
@@ -78,8 +80,9 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   // Pending changes belong to the file shown now: settle them before any
   // other file becomes current, so they can never be written into it.
   if (!saveChangesPrompt(PromptCaller::OpenPath)) return false;
-  if (!loadImage(path)) {
+  if (!loadImage(path, true)) {
     updateAllViews();
+    if (m_opened) m_opened(path, false);
     return false;
   }
   // Only a file that loaded becomes the current one.
@@ -91,12 +94,16 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   m_series->firstShownIndex = 0;
   m_state.firstShownIndexMirror = 0;
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
+  // Like the open command: a new recording starts without zoom history.
+  undoAvailable = 0;
+  if (m_views) m_views->resetWindowAndHistory();
   loadedFlag = 1;
   openedByDocument = 1;
   // The open path names the document after the file, as a shell open does;
   // named before the update so that the window title follows at once.
   setTitle(std::filesystem::path(path).filename().string());
   updateAllViews();
+  if (m_opened) m_opened(path, true);
   return true;
 }
 
@@ -109,9 +116,22 @@ void CHyetoscopeDoc::onOpenRecording() {
     name = store.GetFileName(logstore::kModeBinary, logstore::kPurposeOpen);
   }
   if (name == "ER" || name.empty() || name == kFilterText) return;
+  const bool loaded = loadRecording(name);
+  if (m_opened) m_opened(name, loaded);
+}
+
+OpenResult CHyetoscopeDoc::openRecordingFile(const std::string& path) {
+  if (!saveChangesPrompt(PromptCaller::OpenCommand)) return OpenResult::Cancelled;
+  m_state.dataModified = 0;
+  const bool loaded = loadRecording(path);
+  if (m_opened) m_opened(path, loaded);
+  return loaded ? OpenResult::Opened : OpenResult::Failed;
+}
+
+bool CHyetoscopeDoc::loadRecording(const std::string& name) {
   if (!loadImage(name)) {
     updateAllViews();
-    return;
+    return false;
   }
   setTitle(name);
   m_state.currentDataPath = name;
@@ -134,6 +154,7 @@ void CHyetoscopeDoc::onOpenRecording() {
   loadedFlag = 1;
   if (m_views) m_views->rememberInitialWindow();
   updateAllViews();
+  return true;
 }
 
 void CHyetoscopeDoc::onCloseRecording() {

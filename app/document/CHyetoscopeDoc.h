@@ -18,10 +18,14 @@
 #include "RecordingBuffer.h"
 #include "UserMessages.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 struct RecordingState;
+
+// How an open of a named file ended.
+enum class OpenResult { Opened, Cancelled, Failed };
 
 // Who asks the SaveChangesPrompt: in the close command Cancel means No.
 enum class PromptCaller { OpenCommand, CloseCommand, MainFrameClose, OpenPath };
@@ -41,6 +45,14 @@ class CHyetoscopeDoc {
   // The open recording command: asks for a file through the data-file
   // library's chooser and loads it; ends in hourly display.
   void onOpenRecording();
+  // Opens a named file in the running program (a recent file, or a file
+  // handed over by a second start): the save prompt first, then the open
+  // command's steps without its chooser. Failed after the load-failure
+  // message; Cancelled when the prompt stopped it.
+  OpenResult openRecordingFile(const std::string& path);
+  // Told of every file a user asked to open and whether it loaded (the
+  // recent-file list follows it).
+  void setOpenedHandler(std::function<void(const std::string&, bool)> handler) { m_opened = std::move(handler); }
   // The close recording command.
   void onCloseRecording();
   // The reload after a download: loads CurrentDataPath unless it is "ER" or
@@ -59,6 +71,7 @@ class CHyetoscopeDoc {
   // The program-wide recording state this document works on.
   RecordingState& recordingState() { return m_state; }
   const std::string& title() const { return m_title; }
+  UserMessages& messages() { return m_messages; }
 
   int loadedFlag = 0;
   int undoAvailable = 0;
@@ -83,7 +96,11 @@ class CHyetoscopeDoc {
  private:
   // Loads path into the FileImage; tells the user and returns false when the
   // data-file library refuses it (the image is then untouched).
-  bool loadImage(const std::string& path);
+  // atStartUp: the file came from the command line and the program ends
+  // after the message.
+  bool loadImage(const std::string& path, bool atStartUp = false);
+  // The open command's steps after the file is chosen; false when refused.
+  bool loadRecording(const std::string& name);
   void setTitle(std::string title);
   void updateAllViews();
 
@@ -95,4 +112,5 @@ class CHyetoscopeDoc {
   std::unique_ptr<DisplaySeries> m_series;
   int m_verticalMax[4] = {100, 400, 50, 800};  // Hourly, Daily, TenMinute, Monthly
   std::string m_title = "Hyeto";
+  std::function<void(const std::string&, bool)> m_opened;
 };

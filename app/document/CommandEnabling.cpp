@@ -27,6 +27,7 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
     case cmd::GraphPreview:
     case cmd::TablePreview:
     case cmd::PrintGraph:
+    case cmd::FilePrint:
     case cmd::VerticalScale:
     case cmd::EnlargeVertical:
     case cmd::ShrinkVertical:

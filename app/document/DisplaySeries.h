@@ -24,9 +24,10 @@ struct DisplaySeries {
   int verticalMax = 0;
   int cursorA = 0;  // 1-based, 0 = not placed
   int cursorB = 0;
-  int32_t seriesStart = 0;
-  int32_t cursorAEnd = 0;
-  int32_t cursorBEnd = 0;
+  // Bucket times in 64 bits: a series may run past January 2038.
+  int64_t seriesStart = 0;
+  int64_t cursorAEnd = 0;
+  int64_t cursorBEnd = 0;
   double values[kDisplayValueRoom] = {};
 
   // Copies up to kDisplayValueRoom values and sets valueCount; returns how

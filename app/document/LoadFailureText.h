@@ -7,5 +7,8 @@
 #include <string>
 
 std::string loadFailureText(const std::string& path, logstore::LoadError why);
+// The same for the file named on the command line: nothing is shown yet and
+// the program ends after the message.
+std::string startupLoadFailureText(const std::string& path, logstore::LoadError why);
 // The message shown when pending record conditions cannot be written.
 std::string saveFailureText(const std::string& path);

@@ -11,3 +11,10 @@ int64_t fromLocal(struct tm fields) {
   fields.tm_isdst = 0;
   return static_cast<int64_t>(mktime(&fields));
 }
+
+std::string formatLocal(int64_t t, const char* pattern) {
+  struct tm fields = toLocal(t);
+  char text[128];
+  const size_t length = std::strftime(text, sizeof text, pattern, &fields);
+  return std::string(text, length);
+}

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 struct tm toLocal(int64_t t);
 int64_t fromLocal(struct tm fields);  // normalises out-of-range fields
+// t in local time through a strftime pattern (texts of at most 127 bytes).
+std::string formatLocal(int64_t t, const char* pattern);

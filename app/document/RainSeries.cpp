@@ -15,7 +15,7 @@ bool RainSeries::begin(const RecordingBuffer& recording) {
   if (array == nullptr) return false;
   values.reset(array);
   capacity = cap;
-  startTime = static_cast<int32_t>(start);
+  startTime = start;
   return true;
 }
 

@@ -20,7 +20,9 @@ class RainSeries {
   // than 600) or the value array cannot be allocated.
   virtual int build(const RecordingBuffer& recording);
 
-  int32_t startTime = 0;  // start of the first bucket
+  // Start of the first bucket. 64 bits: a recording that starts before
+  // 2038-01-19 03:14:07 UTC may have buckets past it.
+  int64_t startTime = 0;
   int valueCount = 0;
   const int step;         // bucket length in seconds; 0 for calendar months
   std::unique_ptr<double[]> values;

@@ -5,7 +5,11 @@
 // failure ends start-up), showing the window, the serial port number, and
 // the file-type registration in the user's desktop data.
 //
-// It owns the document and the main frame. It does not own the Qt
+// Qt's own dialogs (file chooser, message box buttons, printing) speak
+// Japanese like the rest of the program. A start with a file while the
+// program already runs hands the file over instead (SingleInstance).
+//
+// It owns the document, the main frame and the listening socket. It does not own the Qt
 // application object or the messages (the caller's, so tests can script
 // them).
 
@@ -15,6 +19,8 @@
 
 class CHyetoscopeDoc;
 class CMainFrame;
+class QTranslator;
+class SingleInstance;
 class UserMessages;
 struct RecordingState;
 
@@ -31,6 +37,12 @@ class CHyetoscopeApp {
   // program). Returns false when the program must end.
   bool initInstance(const QStringList& arguments);
 
+  // When the arguments name a file and a program is already running, hands
+  // the file to it; true means this start is done and should end.
+  static bool handOverToRunningProgram(const QStringList& arguments);
+  // The data file the arguments name, or an empty string.
+  static QString commandLineFile(const QStringList& arguments);
+
   CHyetoscopeDoc& document() { return *m_doc; }
   CMainFrame* mainFrame() const { return m_frame.get(); }
 
@@ -39,4 +51,6 @@ class CHyetoscopeApp {
   UserMessages& m_messages;
   std::unique_ptr<CHyetoscopeDoc> m_doc;
   std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<QTranslator> m_qtTranslator;
+  std::unique_ptr<SingleInstance> m_instance;
 };

@@ -11,12 +11,14 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "HelpFile.h"
+#include "PrintJobHold.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -58,9 +60,11 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   buildStatusBar();
   buildAccelerators();
   applyStoredPlacement();
+  m_doc.setOpenedHandler([this](const std::string& path, bool loaded) { noteOpened(path, loaded); });
 }
 
 CMainFrame::~CMainFrame() {
+  m_doc.setOpenedHandler(nullptr);
   // Workers first: they may still queue work to the user interface.
   m_deviceLink.reset();
 }
@@ -97,6 +101,7 @@ void CMainFrame::buildMenus() {
   for (int id : {cmd::IntervalTenMinute, cmd::IntervalHourly, cmd::IntervalDaily, cmd::IntervalMonthly,
                  cmd::ToggleToolBar, cmd::ToggleStatusBar})
     m_actions[id]->setCheckable(true);
+  buildRecentFileEntries(menus[0]);
   // Menus are about to be seen: make sure what they show is current.
   for (QMenu* menu : menus) connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
 }
@@ -230,6 +235,12 @@ void CMainFrame::storePlacement() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A print job holds the pending changes aside until it ends: closing now
+  // would skip the prompt that saves them.
+  if (PrintJobHold::jobRunning()) {
+    event->ignore();
+    return;
+  }
   if (!m_doc.saveChangesPrompt(PromptCaller::MainFrameClose)) {
     event->ignore();
     refreshCommandStates();
@@ -244,4 +255,70 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange) update();
+}
+
+// The recent files sit above the exit item, set off by a separator, as the
+// usual file menu has them; unused entries are hidden.
+void CMainFrame::buildRecentFileEntries(QMenu* fileMenu) {
+  QSettings s;
+  s.beginGroup(QStringLiteral("Recent File List"));
+  std::vector<std::string> stored;
+  for (int i = 1; i <= RecentFileList::kSize; ++i)
+    stored.push_back(s.value(QStringLiteral("File%1").arg(i)).toString().toStdString());
+  m_recent.setPaths(stored);
+
+  QAction* exit = m_actions.at(cmd::Exit);
+  for (int i = 0; i < RecentFileList::kSize; ++i) {
+    auto* a = new QAction(this);
+    a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+    a->setStatusTip(QStringLiteral("このﾌｧｲﾙを開きます"));
+    connect(a, &QAction::triggered, this, [this, i] {
+      if (static_cast<size_t>(i) < m_recent.paths().size())
+        openFromElsewhere(QString::fromStdString(m_recent.paths()[static_cast<size_t>(i)]));
+    });
+    fileMenu->insertAction(exit, a);
+    m_recentActions.push_back(a);
+  }
+  m_recentSeparator = fileMenu->insertSeparator(exit);
+  showRecentFiles();
+}
+
+void CMainFrame::showRecentFiles() {
+  const std::vector<std::string>& paths = m_recent.paths();
+  for (size_t i = 0; i < m_recentActions.size(); ++i) {
+    QAction* a = m_recentActions[i];
+    a->setVisible(i < paths.size());
+    if (i < paths.size()) a->setText(QString::fromStdString(RecentFileList::menuText(static_cast<int>(i), paths[i])));
+  }
+  m_recentSeparator->setVisible(!paths.empty());
+}
+
+void CMainFrame::noteOpened(const std::string& path, bool loaded) {
+  const std::string absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+  if (loaded) {
+    m_recent.add(absolute);
+  } else {
+    m_recent.remove(path);
+    m_recent.remove(absolute);
+  }
+  QSettings s;
+  s.beginGroup(QStringLiteral("Recent File List"));
+  const std::vector<std::string>& paths = m_recent.paths();
+  for (int i = 0; i < RecentFileList::kSize; ++i) {
+    const QString key = QStringLiteral("File%1").arg(i + 1);
+    if (static_cast<size_t>(i) < paths.size()) s.setValue(key, QString::fromStdString(paths[static_cast<size_t>(i)]));
+    else s.remove(key);
+  }
+  s.endGroup();
+  s.sync();
+  showRecentFiles();
+}
+
+void CMainFrame::openFromElsewhere(const QString& path) {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  if (!commandEnabled(cmd::OpenRecording, m_doc.enablingInputs())) return;
+  m_doc.openRecordingFile(path.toStdString());
+  refreshCommandStates();
 }

@@ -11,9 +11,12 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include "RecentFileList.h"
+
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
@@ -23,6 +26,7 @@ class DeviceLink;
 }
 class QAction;
 class QLabel;
+class QMenu;
 class QShortcut;
 class QToolBar;
 class UserMessages;
@@ -52,6 +56,13 @@ class CMainFrame : public QMainWindow {
 
   // The device state every device dialog shares (the worker, its requests).
   device::DeviceLink& deviceLink() { return *m_deviceLink; }
+  // Opens a file handed over by a second start or chosen from the recent
+  // files: the window comes to the front, then the document's open (save
+  // prompt first). Does nothing while the open command is disabled.
+  void openFromElsewhere(const QString& path);
+  const RecentFileList& recentFiles() const { return m_recent; }
+  // The numbered recent-file entries of the file menu, in order.
+  const std::vector<QAction*>& recentFileActions() const { return m_recentActions; }
 
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
@@ -69,6 +80,9 @@ class CMainFrame : public QMainWindow {
   void showAbout();
   void runDownload();
   void runPortDialog();
+  void buildRecentFileEntries(QMenu* fileMenu);
+  void noteOpened(const std::string& path, bool loaded);
+  void showRecentFiles();
 
   CHyetoscopeDoc& m_doc;
   UserMessages& m_messages;
@@ -79,4 +93,7 @@ class CMainFrame : public QMainWindow {
   std::function<bool(const QUrl&)> m_urlOpener;
   std::unique_ptr<QtDeviceUi> m_deviceUi;
   std::unique_ptr<device::DeviceLink> m_deviceLink;
+  RecentFileList m_recent;
+  std::vector<QAction*> m_recentActions;
+  QAction* m_recentSeparator = nullptr;
 };

@@ -1,19 +1,30 @@
 #include "CHyetoscopeView.h"
 
+#include "CDataListDlg.h"
+#include "CHorizontalScaleDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CPrintCommands.h"
+#include "CRangeSaveDlg.h"
+#include "CTextSaveDlg.h"
+#include "CVerticalScaleDlg.h"
+#include "RangeSave.h"
 #include "CommandIds.h"
+#include "CursorStatistics.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ViewTexts.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStringDecoder>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -36,6 +47,17 @@ QString dataNameText(const char (&name)[32]) {
   return decoder.decode(QByteArrayView(name, static_cast<qsizetype>(length)));
 }
 
+ScrollCode scrollCodeOf(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return ScrollCode::LineLeft;
+    case QAbstractSlider::SliderSingleStepAdd: return ScrollCode::LineRight;
+    case QAbstractSlider::SliderPageStepSub: return ScrollCode::PageLeft;
+    case QAbstractSlider::SliderPageStepAdd: return ScrollCode::PageRight;
+    case QAbstractSlider::SliderMove: return ScrollCode::ThumbTrack;
+    default: return ScrollCode::Other;
+  }
+}
+
 IntervalMode modeOfCommand(int id) {
   switch (id) {
     case cmd::IntervalDaily: return IntervalMode::Daily;
@@ -47,13 +69,15 @@ IntervalMode modeOfCommand(int id) {
 }  // namespace
 
 CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_state(state) {
+    : QWidget(parent), m_doc(doc), m_state(state), m_chartWindow(doc, state, m_windows) {
   setObjectName(QStringLiteral("hyetoscopeView"));
   setAutoFillBackground(true);
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
   m_scrollBar->setObjectName(QStringLiteral("scrollBar1001"));
   m_scrollBar->setRange(0, 0);
   m_scrollBar->setEnabled(false);
+  // Only the user's actions move the window; the bar is then set from it.
+  connect(m_scrollBar, &QScrollBar::actionTriggered, this, &CHyetoscopeView::scrollAction);
   m_hiddenEdit = readOnlyField(this, "edit1003");
   m_statsList = new QTreeWidget(this);
   m_statsList->setObjectName(QStringLiteral("statsList1048"));
@@ -74,15 +98,25 @@ CHyetoscopeView::~CHyetoscopeView() {
   m_doc.setViews(nullptr);
 }
 
+void CHyetoscopeView::setUserMessages(UserMessages& messages) {
+  m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
+  m_printing->setChart(m_chart);
+}
+
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
+  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
+  connect(m_chart, &GraphPlotCtrl::bandFinished, this,
+          [this] { m_chartWindow.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
   layoutStep();
   displayReset();
   if (m_doc.openedByDocument == 1) {
     headerRefresh();
+    m_chartWindow.startHistory();
+    m_chart->setBandEnabled(1);
   }
   if (m_stateChanged) m_stateChanged();
 }
@@ -91,16 +125,159 @@ bool CHyetoscopeView::onCommand(int id) {
   switch (id) {
     case cmd::OpenRecording: m_doc.onOpenRecording(); return true;
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
+    case cmd::DataList: dataListCommand(); return true;
+    case cmd::SaveRangeHyy: rangeSaveCommand(); return true;
+    case cmd::SaveText:
+    case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
-    default: return false;
+    default:
+      if (m_printing && m_printing->onCommand(id)) {
+        updateAllViews();
+        return true;
+      }
+      return zoomCommand(id);
   }
 }
 
+GraphWindow CHyetoscopeView::graphWindow() const {
+  const DisplaySeries& s = m_doc.series();
+  return {m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
+}
+
+void CHyetoscopeView::rangeSaveCommand() {
+  CRangeSaveDlg dialog(m_doc.recording(), graphWindow(), m_doc.messages(), this);
+  if (dialog.exec() == QDialog::Accepted) saveRange(dialog.recording(), dialog.span(), m_doc.messages());
+  updateAllViews();
+}
+
+void CHyetoscopeView::textExportCommand() {
+  const GraphWindow graph = graphWindow();
+  CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
+}
+
+void CHyetoscopeView::dataListCommand() {
+  // An open list keeps what it shows.
+  if (m_dataList) return;
+  CDataListDlg::Hooks hooks;
+  hooks.firstShownIndex = [this] { return m_state.firstShownIndexMirror; };
+  hooks.closeRequested = [this] { postCloseDataList(); };
+  m_dataList = new CDataListDlg(m_doc.messages(), std::move(hooks), this);
+  m_dataList->setGraphMode(m_doc.intervalMode);
+  m_doc.dataListOpen = 1;
+  m_dataList->show();
+  m_dataList->initialise(m_doc.recording(), m_state.dataModified == 1, m_state.pendingStartTime,
+                         listIntervalOf(m_doc.intervalMode));
+  if (m_stateChanged) m_stateChanged();
+}
+
+bool CHyetoscopeView::zoomCommand(int id) {
+  switch (id) {
+    case cmd::EnlargeHorizontal: m_chartWindow.enlargeHorizontally(); break;
+    case cmd::ShrinkHorizontal: m_chartWindow.shrinkHorizontally(); break;
+    case cmd::EnlargeVertical: m_chartWindow.enlargeVertically(); break;
+    case cmd::ShrinkVertical: m_chartWindow.shrinkVertically(); break;
+    case cmd::InitialSize: m_chartWindow.initialSize(); break;
+    case cmd::Undo: m_chartWindow.undo(); break;
+    case cmd::Redo: m_chartWindow.redo(); break;
+    case cmd::MoveLeft: afterWindowMoved(m_chartWindow.moveLeft(), true); return true;
+    case cmd::MoveRight: afterWindowMoved(m_chartWindow.moveRight(), true); return true;
+    case cmd::VerticalScale: verticalScaleCommand(); return true;
+    case cmd::HorizontalScale: horizontalScaleCommand(); return true;
+    default: return false;
+  }
+  updateAllViews();
+  return true;
+}
+
+void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
+  if (shiftCursors) CursorState::shift(0, m_doc);
+  refillStatistics();
+  layoutStep();
+  // Thumb tracking comes in bursts: one paint after the last of them shows
+  // the same picture as one per event, without falling behind the pointer.
+  if (repaintNow) {
+    repaint();
+  } else {
+    update();
+  }
+  if (m_stateChanged) m_stateChanged();
+}
+
+void CHyetoscopeView::scrollAction(int action) {
+  if (m_doc.loadedFlag != 1 || m_doc.series().visibleCount == 0) return;
+  const ScrollCode code = scrollCodeOf(action);
+  const bool shift = m_chartWindow.scroll(code, m_scrollBar->sliderPosition(), m_scrollBar->value(),
+                                          m_scrollBar->pageStep(), m_layout.plot.width());
+  // The bar is about to take over the position its action computed; it
+  // takes the one of the window instead, also where the window did not move.
+  {
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setSliderPosition(m_chartWindow.scrollBar(m_scrollBar->width()).position);
+  }
+  afterWindowMoved(shift, code != ScrollCode::ThumbTrack);
+}
+
+void CHyetoscopeView::updateScrollBar() {
+  const ScrollBarState bar = m_chartWindow.scrollBar(m_scrollBar->width());
+  // Qt's range leaves the page out; the original bar's range holds it.
+  const QSignalBlocker quiet(m_scrollBar);
+  m_scrollBar->setRange(0, std::max(bar.maximum - bar.page, 0));
+  m_scrollBar->setPageStep(bar.page);
+  m_scrollBar->setSingleStep(1);
+  m_scrollBar->setValue(bar.position);
+  m_scrollBar->setEnabled(bar.enabled);
+}
+
+void CHyetoscopeView::refillStatistics() {
+  if (m_doc.loadedFlag != 1) return;
+  const DisplaySeries& series = m_doc.series();
+  const HeaderTexts texts = headerTexts(m_doc.intervalMode, series.valueCount);
+  m_unitField->setText(QString::fromStdString(texts.unit));
+  if (m_doc.recording().dataName[0] != '\0') setStatsCell(0, dataNameText(m_doc.recording().dataName));
+  m_intervalField->setText(QString::fromStdString(texts.interval));
+  if (series.valueCount != 0) m_sampleField->setText(QString::fromStdString(texts.sample));
+  const CursorStatistics::Row row = CursorStatistics::compute(series);
+  for (int i = 1; i < kStatsColumns; ++i) {
+    if (row[static_cast<size_t>(i)]) setStatsCell(i, QString::fromStdString(*row[static_cast<size_t>(i)]));
+  }
+}
+
+void CHyetoscopeView::verticalScaleCommand() {
+  if (m_doc.loadedFlag != 1) return;
+  const std::string current = verticalScaleText(m_doc.verticalMax(m_doc.intervalMode), m_doc.intervalMode);
+  CVerticalScaleDlg dialog(QString::fromStdString(current), window());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::optional<int> v = verticalScaleValue(dialog.text().toStdString());
+  if (!v) {
+    m_doc.messages().show(scaletext::kValueWrong, MessageIcon::Exclamation, MessageButtons::Ok);
+    return;
+  }
+  m_chartWindow.setVerticalMax(*v);
+  updateAllViews();
+}
+
+void CHyetoscopeView::horizontalScaleCommand() {
+  if (m_doc.loadedFlag != 1) return;
+  HorizontalBounds bounds;
+  if (m_doc.series().seriesStart != 0) bounds = horizontalBounds(m_doc.recording());
+  CHorizontalScaleDlg dialog(bounds, m_doc.messages(), window());
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_chartWindow.showRange(dialog.start(), dialog.end());
+  updateAllViews();
+}
+
 void CHyetoscopeView::intervalCommand(IntervalMode mode) {
-  if (m_windows.switchTo(m_doc, m_state, mode)) headerRefresh();
+  // The list follows the graph's interval.
+  if (m_dataList) m_dataList->postIntervalButton(mode);
+  if (m_windows.switchTo(m_doc, m_state, mode)) {
+    headerRefresh();
+    m_chartWindow.startHistory();
+  }
   updateAllViews();
 }
 
@@ -190,13 +367,13 @@ void CHyetoscopeView::resetWindowAndHistory() {
   s.firstShownIndex = 0;
   s.visibleCount = s.valueCount;
   m_state.firstShownIndexMirror = 0;
+  m_chartWindow.startHistory();
 }
 
 void CHyetoscopeView::showData() {
   layoutStep();
   headerRefresh();
-  // Band zooming is switched on here once the zoom commands exist to apply
-  // a band; until then a drag would promise a zoom that never comes.
+  if (m_chart) m_chart->setBandEnabled(1);
 }
 
 void CHyetoscopeView::rememberInitialWindow() {
@@ -213,10 +390,50 @@ void CHyetoscopeView::postCloseDataList() {
 }
 
 void CHyetoscopeView::closeDataList() {
-  // The data list window arrives with its own command; until then there is
-  // no window to destroy, only the flag to clear.
+  if (CDataListDlg* list = m_dataList.data()) {
+    m_dataList.clear();
+    list->hide();
+    list->deleteLater();
+  }
   m_doc.dataListOpen = 0;
   if (m_stateChanged) m_stateChanged();
+}
+
+void CHyetoscopeView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_doc.loadedFlag == 1) {
+    const QPoint at = event->position().toPoint();
+    m_cursors.press(at.x(), at.y(), m_layout);
+    m_cursors.arrowPress(at.x(), at.y(), m_layout, m_doc.series());
+    update();
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void CHyetoscopeView::mouseMoveEvent(QMouseEvent* event) {
+  if ((event->buttons() & Qt::LeftButton) && m_doc.loadedFlag == 1 && m_cursors.dragMode() != CursorState::kNone) {
+    const QPoint at = event->position().toPoint();
+    m_cursors.move(at.x(), m_layout);
+    m_cursors.arrowMove(at.x(), at.y(), m_layout, m_doc.series());
+    update();
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_doc.loadedFlag == 1) {
+    const QPoint at = event->position().toPoint();
+    const int mode = m_cursors.dragMode();
+    if (mode == CursorState::kDragA || mode == CursorState::kDragB) {
+      const double pitch = m_chart ? m_chart->barPitch() : 0.0;
+      m_cursors.release(at.x(), m_layout, pitch, lastTickPosition(), m_doc);
+      refillStatistics();
+    } else if (mode == CursorState::kLeftHeld || mode == CursorState::kRightHeld) {
+      if (m_cursors.arrowRelease(at.x(), at.y(), m_layout, m_doc)) refillStatistics();
+    }
+    repaint();
+    if (m_stateChanged) m_stateChanged();
+  }
+  QWidget::mouseReleaseEvent(event);
 }
 
 void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
@@ -227,9 +444,10 @@ void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
 void CHyetoscopeView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const bool loaded = m_doc.loadedFlag == 1;
+  if (loaded && m_chartWindow.applyPendingBand() && m_stateChanged) m_stateChanged();
+  m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {
-    // Cursors not yet placed sit at the plot's left edge.
-    m_chart->setCursorX(m_layout.plot.left, m_layout.plot.left);
+    m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
     m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series());
   }
   const ViewRect& strip = m_layout.cursorStrip;
@@ -237,16 +455,22 @@ void CHyetoscopeView::paintEvent(QPaintEvent*) {
   p.setBrush(Qt::white);
   p.drawRect(strip.left, strip.top, strip.width() - 1, strip.height() - 1);
   if (m_chart) {
-    p.drawImage(QPoint(m_layout.leftArrow.left, m_layout.leftArrow.top), m_chart->bitmap(GraphPlotCtrl::kLeftArrow));
+    const int pressed = m_cursors.pressedButton();
+    p.drawImage(QPoint(m_layout.leftArrow.left, m_layout.leftArrow.top),
+                m_chart->bitmap(pressed == 1 ? GraphPlotCtrl::kLeftArrowPressed : GraphPlotCtrl::kLeftArrow));
     p.drawImage(QPoint(m_layout.rightArrow.left, m_layout.rightArrow.top),
-                m_chart->bitmap(GraphPlotCtrl::kRightArrow));
-    // B first: A is on top until the user drags B.
-    const ViewRect b = cursorHandleRect(m_chart->cursorBX(), m_layout.plot.left, m_layout.plot.right, strip.top);
-    const ViewRect a = cursorHandleRect(m_chart->cursorAX(), m_layout.plot.left, m_layout.plot.right, strip.top);
-    p.drawImage(QPoint(b.left, b.top), m_chart->bitmap(GraphPlotCtrl::kHandleB));
-    p.drawImage(QPoint(a.left, a.top), m_chart->bitmap(GraphPlotCtrl::kHandleA));
+                m_chart->bitmap(pressed == 2 ? GraphPlotCtrl::kRightArrowPressed : GraphPlotCtrl::kRightArrow));
+    // The handle on top is drawn last.
+    const Cursor top = m_cursors.bOnTop() ? Cursor::B : Cursor::A;
+    const Cursor below = m_cursors.bOnTop() ? Cursor::A : Cursor::B;
+    for (Cursor c : {below, top}) {
+      const ViewRect h = m_cursors.handle(c);
+      p.drawImage(QPoint(h.left, h.top),
+                  m_chart->bitmap(c == Cursor::A ? GraphPlotCtrl::kHandleA : GraphPlotCtrl::kHandleB));
+    }
   }
   p.end();
+  updateScrollBar();
   if (!m_firstPaintDone && m_chart) {
     m_firstPaintDone = true;
     if (m_firstPaint) m_firstPaint();

@@ -4,22 +4,35 @@
 // the three read-only fields and the one-row statistics list, and moves them
 // to the rectangles of computeViewLayout on every resize and update.
 //
-// It carries out the open, close and interval commands on the document and
-// is the document's DocumentViews. It does not decide what the chart shows
-// (GraphPlotCtrl and its geometry do), which commands are enabled (the
-// command table does) or what a switch of interval does to the document
-// (IntervalWindows does).
+// It carries out the open, close, interval, zoom, move and scale commands
+// on the document and is the document's DocumentViews. It forwards the zoom
+// band, the scroll bar and the mouse in the cursor strip and draws the
+// state that results. It does not decide what the chart shows (GraphPlotCtrl
+// and its geometry do), which commands are enabled (the command table does),
+// what a switch of interval does to the document (IntervalWindows does), how
+// the window moves (ChartWindow does) or where the cursors go and what the
+// statistics read (CursorState, CursorStatistics).
 
+#include "CDataListDlg.h"
+#include "ChartWindow.h"
+#include "CursorState.h"
 #include "DocumentViews.h"
+#include "ExportRange.h"
 #include "IntervalMode.h"
 #include "IntervalWindows.h"
 #include "ViewLayout.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+#include <string>
+
 
 class CHyetoscopeDoc;
+class CPrintCommands;
+class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
@@ -37,9 +50,25 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // document was opened from the command line.
   void onInitialUpdate();
 
+  // The print commands need the program's messages for their dialog.
+  void setUserMessages(UserMessages& messages);
+  CPrintCommands* printing() const { return m_printing.get(); }
+
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // The data list command: opens the modeless list unless it is open.
+  void dataListCommand();
+  CDataListDlg* dataList() const { return m_dataList.data(); }
+
+  // The HYY range save command: range dialog, file choice, new file.
+  void rangeSaveCommand();
+
+  // The text export command: settings dialog, file choice, file.
+  void textExportCommand();
+  // Replaces the save-file dialog of the text export (tests).
+  void setTextFileChooser(std::function<std::string(QWidget*)> chooser) { m_textFileChooser = std::move(chooser); }
 
   // Writes the statistics list's column widths to the profile.
   void storeColumnWidths();
@@ -55,6 +84,9 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The window shown right after the last load (the initial-size target).
   ShownWindow initialWindow() const { return m_initialWindow; }
   GraphPlotCtrl* chart() const { return m_chart; }
+  // The window, zoom and history; printing saves and restores its state.
+  ChartWindow& chartWindow() { return m_chartWindow; }
+  const CursorState& cursors() const { return m_cursors; }
 
   // DocumentViews
   void updateAllViews() override;
@@ -69,14 +101,26 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  bool zoomCommand(int commandId);
+  void scrollAction(int action);
+  // After f changed by the move commands or the scroll bar.
+  void afterWindowMoved(bool shiftCursors, bool repaintNow);
+  void refillStatistics();
+  void updateScrollBar();
+  void verticalScaleCommand();
+  void horizontalScaleCommand();
   void layoutStep();
   void setUpColumns();
   void displayReset();
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
+  GraphWindow graphWindow() const;
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
@@ -89,9 +133,14 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   QLineEdit* m_unitField = nullptr;
   ViewLayout m_layout;
   IntervalWindows m_windows;
+  ChartWindow m_chartWindow;
+  CursorState m_cursors;
   ShownWindow m_initialWindow;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
+  std::function<std::string(QWidget*)> m_textFileChooser;
+  QPointer<CDataListDlg> m_dataList;  // the data list window while it is open
+  std::unique_ptr<CPrintCommands> m_printing;  // the shared printer and the table snapshot
 };

@@ -1,6 +1,7 @@
 #include "ChartGeometry.h"
 
 #include "ChartTicks.h"
+#include "DrawingSurface.h"
 #include "LocalTime.h"
 
 #include <algorithm>
@@ -153,6 +154,16 @@ void ChartGeometry::timeAxis(const ChartInput& in, ChartScene& scene) {
     }
   }
 
+  // Row 0 the dates (and months), row 1 the times: where each row's last
+  // label ends.
+  int rowEnd[2] = {INT_MIN / 2, INT_MIN / 2};
+  auto label = [&](int row, int x, int y, std::string text) {
+    const int width = in.textWidth ? in.textWidth(text) : DrawingSurface::estimatedTextWidth(text, hf);
+    if (x < rowEnd[row] + kLabelGap) return;
+    rowEnd[row] = x + width;
+    scene.labels.push_back({x, y, std::move(text)});
+  };
+
   // Labelled bars are every (s + 1)-th from the first shown one; the bars
   // between them draw nothing, so only the labelled ones are visited.
   const int every = mode == IntervalMode::Monthly ? 1 : spacing.skip + 1;
@@ -164,24 +175,24 @@ void ChartGeometry::timeAxis(const ChartInput& in, ChartScene& scene) {
     switch (mode) {
       case IntervalMode::Hourly: {
         ChartTicks::TwoRows rows = ChartTicks::hourlyLabels(t, first);
-        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-        scene.labels.push_back({trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time)});
+        label(0, dateX, b + hf, std::move(rows.date));
+        label(1, trunc(x - (first ? 10 : 5)), b + 2 * hf, std::move(rows.time));
         break;
       }
       case IntervalMode::Daily:
-        scene.labels.push_back({dateX, b + hf, ChartTicks::dailyLabel(t, first)});
+        label(0, dateX, b + hf, ChartTicks::dailyLabel(t, first));
         break;
       case IntervalMode::TenMinute: {
         ChartTicks::TwoRows rows = ChartTicks::tenMinuteLabels(t, first);
-        scene.labels.push_back({dateX, b + hf, std::move(rows.date)});
-        scene.labels.push_back({trunc(x - 10), b + 2 * hf, std::move(rows.time)});
+        label(0, dateX, b + hf, std::move(rows.date));
+        label(1, trunc(x - 10), b + 2 * hf, std::move(rows.time));
         break;
       }
       case IntervalMode::Monthly: {
         bool withYear = false;
         std::string text = ChartTicks::monthlyLabel(startYear, startMonth + j, first, &withYear);
         int dx = first ? 35 : (withYear ? 20 : 5);
-        scene.labels.push_back({trunc(x - dx), b + hf, std::move(text)});
+        label(0, trunc(x - dx), b + hf, std::move(text));
         break;
       }
     }

@@ -9,6 +9,9 @@
 #include "ChartScene.h"
 #include "DisplaySeries.h"
 
+#include <functional>
+#include <string>
+
 struct ChartInput {
   // Drawing rectangle: right and bottom exclusive.
   int left = 0;
@@ -16,6 +19,9 @@ struct ChartInput {
   int right = 0;
   int bottom = 0;
   int fontHeight = 13;  // h, the unit of the label offsets
+  // Width of a label in the font it is drawn with; empty: estimated from
+  // the font height (DrawingSurface::estimatedTextWidth).
+  std::function<int(const std::string&)> textWidth;
   bool loaded = true;   // false: background and frame only
   const DisplaySeries* series = nullptr;
 
@@ -31,8 +37,14 @@ struct ChartInput {
   int viewOffsetX = 0;
 };
 
+// Time labels never run into each other: a label that would start less
+// than kLabelGap pixels after the end of the one drawn before it in its row
+// is left out (its tick and grid line stay). Where the tick table spaces the
+// labels widely enough, all of them are drawn.
 class ChartGeometry {
  public:
+  static constexpr int kLabelGap = 3;
+
   static ChartScene compute(const ChartInput& input);
 
   // Bar pitch for n bars on a drawing rectangle W pixels wide.

@@ -13,7 +13,12 @@
 // - text(x, y, s): UTF-8 text with its top-left corner at (x, y), no
 //   background;
 // - fontHeight(): the height of the current font in pixels, the unit the
-//   chart's label offsets are measured in.
+//   chart's label offsets are measured in;
+// - setFont(f): later texts use a font of cell height f.height pixels in the
+//   program's Japanese face, with f.weight (300 light, 400 normal) and
+//   underlined when f.underline; fontHeight() then reads f.height.
+// - textWidth(s): how far text s reaches to the right of its x; surfaces
+//   without fonts estimate it from the font height.
 
 #include "ChartScene.h"
 
@@ -25,6 +30,13 @@ struct ChartColor {
   uint8_t g = 0;
   uint8_t b = 0;
   bool operator==(const ChartColor&) const = default;
+};
+
+struct SurfaceFont {
+  int height = 13;  // pixels
+  int weight = 400;
+  bool underline = false;
+  bool operator==(const SurfaceFont&) const = default;
 };
 
 class DrawingSurface {
@@ -41,5 +53,15 @@ class DrawingSurface {
   }
   virtual void xorLine(int x1, int y1, int x2, int y2, ChartColor color) = 0;
   virtual void text(int x, int y, const std::string& utf8) = 0;
+  virtual void setFont(const SurfaceFont& font) = 0;
   virtual int fontHeight() const = 0;
+  virtual int textWidth(const std::string& utf8) const { return estimatedTextWidth(utf8, fontHeight()); }
+
+  // Every character as wide as 0.6 of the font height, rounded up: a little
+  // wider than the digits and slashes of the time labels in any face.
+  static int estimatedTextWidth(const std::string& utf8, int fontHeight) {
+    int characters = 0;
+    for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80;
+    return (characters * fontHeight * 6 + 9) / 10;
+  }
 };

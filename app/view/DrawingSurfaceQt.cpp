@@ -17,6 +17,23 @@ DrawingSurfaceQt::DrawingSurfaceQt(QPainter& painter, const QFont& font)
   m_fontHeight = font.pixelSize() > 0 ? font.pixelSize() : m_metrics.height();
 }
 
+QFont DrawingSurfaceQt::japaneseFont(const SurfaceFont& f) {
+  QFont font;
+  font.setFamilies({QStringLiteral("メイリオ"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAexゴシック"),
+                    QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(f.height > 0 ? f.height : 1);
+  font.setWeight(static_cast<QFont::Weight>(f.weight));
+  font.setUnderline(f.underline);
+  return font;
+}
+
+void DrawingSurfaceQt::setFont(const SurfaceFont& f) {
+  const QFont font = japaneseFont(f);
+  m_painter.setFont(font);
+  m_metrics = QFontMetrics(font, m_painter.device());
+  m_fontHeight = f.height;
+}
+
 void DrawingSurfaceQt::setPen(ChartColor color) {
   QPen pen(qColor(color));
   pen.setWidth(0);  // cosmetic: one device pixel whatever the transform
@@ -88,4 +105,8 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
 
 void DrawingSurfaceQt::text(int x, int y, const std::string& utf8) {
   m_painter.drawText(x, y + m_metrics.ascent(), QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())));
+}
+
+int DrawingSurfaceQt::textWidth(const std::string& utf8) const {
+  return m_metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }

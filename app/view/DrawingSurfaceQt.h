@@ -27,7 +27,13 @@ class DrawingSurfaceQt : public DrawingSurface {
   void lines(const ChartLineI* first, size_t count) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
   void text(int x, int y, const std::string& utf8) override;
+  void setFont(const SurfaceFont& font) override;
   int fontHeight() const override { return m_fontHeight; }
+  int textWidth(const std::string& utf8) const override;
+
+  // The program's Japanese face ("メイリオ" asked for first, the installed
+  // face standing in) at a pixel height, weight and underline.
+  static QFont japaneseFont(const SurfaceFont& font);
 
  private:
   static bool toQtLine(const ChartLineI& in, QLine& out);

@@ -1,7 +1,8 @@
 #pragma once
 // DrawingSurfaceRecorder: a drawing surface that records every call with
 // the pen and brush in effect, so tests can check exactly what a drawing
-// routine puts on the page. Draws nothing.
+// routine puts on the page, texts with the font they were drawn in. Draws
+// nothing.
 
 #include "DrawingSurface.h"
 
@@ -18,9 +19,10 @@ class DrawingSurfaceRecorder : public DrawingSurface {
     ChartColor pen;      // XorLine: the XOR colour
     ChartColor brush;
     std::string text;
+    SurfaceFont font;  // Text: the font in effect
   };
 
-  explicit DrawingSurfaceRecorder(int fontHeight = 13) : m_fontHeight(fontHeight) {}
+  explicit DrawingSurfaceRecorder(int fontHeight = 13) { m_font.height = fontHeight; }
 
   void setPen(ChartColor color) override { m_pen = color; }
   void setBrush(ChartColor color) override { m_brush = color; }
@@ -28,14 +30,15 @@ class DrawingSurfaceRecorder : public DrawingSurface {
   void line(int x1, int y1, int x2, int y2) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
   void text(int x, int y, const std::string& utf8) override;
-  int fontHeight() const override { return m_fontHeight; }
+  void setFont(const SurfaceFont& font) override { m_font = font; }
+  int fontHeight() const override { return m_font.height; }
 
   const std::vector<Call>& calls() const { return m_calls; }
   // The calls of one kind, in order.
   std::vector<Call> of(Kind kind) const;
 
  private:
-  int m_fontHeight;
+  SurfaceFont m_font;
   ChartColor m_pen;
   ChartColor m_brush{255, 255, 255};
   std::vector<Call> m_calls;

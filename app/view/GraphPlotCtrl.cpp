@@ -26,11 +26,7 @@ GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
   // adds the band while it is dragged.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
-  // "メイリオ" is asked for first; the installed Japanese face stands in.
-  m_labelFont.setFamilies({QStringLiteral("メイリオ"), QStringLiteral("IPAexGothic"),
-                           QStringLiteral("IPAexゴシック"), QStringLiteral("Noto Sans CJK JP")});
-  m_labelFont.setPixelSize(13);
-  m_labelFont.setWeight(QFont::Normal);
+  m_labelFont = DrawingSurfaceQt::japaneseFont(SurfaceFont{13, 400, false});
   for (size_t i = 0; i < m_bitmaps.size(); ++i) m_bitmaps[i] = ChartBitmaps::make(kBitmapIds[i]);
 }
 
@@ -76,7 +72,9 @@ void GraphPlotCtrl::paintToDevice(QPainter& painter, const QRect& rect, const QF
   painter.restore();
 }
 
-void GraphPlotCtrl::draw(const ChartInput& in, DrawingSurface& surface) {
+void GraphPlotCtrl::draw(const ChartInput& input, DrawingSurface& surface) {
+  ChartInput in = input;
+  in.textWidth = [&surface](const std::string& text) { return surface.textWidth(text); };
   ChartScene scene = ChartGeometry::compute(in);
   ChartRenderer::draw(scene, surface);
   // Every drawing of the bars and axes leaves its pitch and last tick for

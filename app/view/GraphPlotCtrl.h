@@ -75,6 +75,9 @@ class GraphPlotCtrl : public QWidget {
                      const DisplaySeries& series, bool lineEveryBar);
 
   double barPitch() const { return m_barPitch; }
+  // Printing draws the chart at the page's size; it puts the screen's pitch
+  // back afterwards so that band zoom and cursor snapping keep working.
+  void restoreBarPitch(double pitch) { m_barPitch = pitch; }
   double bandWidthBars() const { return m_bandWidthBars; }
   double bandOffsetBars() const { return m_bandOffsetBars; }
   // The zoom commands write the current zoom and clear the offset once the

@@ -15,6 +15,7 @@ struct RecordingState;
 struct ShownWindow {
   int visibleCount = 0;  // 0: nothing remembered
   int firstShownIndex = 0;
+  bool operator==(const ShownWindow&) const = default;
 };
 
 class IntervalWindows {

@@ -1,13 +1,24 @@
-# hy_viewlogic: the form's layout, texts and interval windows as plain code.
+# hy_viewlogic: the form's layout, texts, interval windows, zoom history,
+# window arithmetic, cursors, statistics and scale checks as plain code.
 # hy_view: the form widget around the chart control.
 add_library(hy_viewlogic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.cpp ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.h
   ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.h
-  ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.h)
+  ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.h
+  ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.cpp ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.h
+  ${CMAKE_CURRENT_LIST_DIR}/ChartWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/ChartWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/CursorState.cpp ${CMAKE_CURRENT_LIST_DIR}/CursorState.h
+  ${CMAKE_CURRENT_LIST_DIR}/CursorStatistics.cpp ${CMAKE_CURRENT_LIST_DIR}/CursorStatistics.h
+  ${CMAKE_CURRENT_LIST_DIR}/ScaleSettings.cpp ${CMAKE_CURRENT_LIST_DIR}/ScaleSettings.h)
 target_include_directories(hy_viewlogic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(hy_viewlogic PUBLIC hy_docmodel)
+# ChartTicks (bar lengths, local-time texts) comes from the chart library.
+target_link_libraries(hy_viewlogic PUBLIC hy_docmodel hy_chart)
 
 add_library(hy_view STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h)
+  ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h
+  ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.h)
 set_target_properties(hy_view PROPERTIES AUTOMOC ON)
-target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart Qt6::Widgets)
+target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart hy_printui Qt6::Widgets)
+# The dialogs the view's commands open.
+target_link_libraries(hy_view PUBLIC hy_export_ui hy_document_ui)

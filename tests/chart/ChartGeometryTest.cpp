@@ -4,6 +4,7 @@
 #include "ChartGeometry.h"
 #include "LocalTime.h"
 #include "SampleSeries.h"
+#include "../document/RecordingFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ ChartInput inputFor(const DisplaySeries& s, int left, int top, int right, int bo
 std::unique_ptr<DisplaySeries> series(IntervalMode mode, int64_t start, int count, double value,
                                       int vmax = 100) {
   std::vector<double> values(static_cast<size_t>(count), value);
-  return makeSeries(mode, static_cast<int32_t>(start), values.data(), count, vmax);
+  return makeSeries(mode, start, values.data(), count, vmax);
 }
 
 // Vertical grid lines (ticks) only, in order.
@@ -160,20 +161,21 @@ TEST(ChartGeometry, DailyLabelsOneRow) {
 }
 
 TEST(ChartGeometry, MonthlyLabelsCarryTheYear) {
-  // 40 months from November 2023, on W = 404: pitch 10, centres 7 + 10 j.
+  // 40 months from November 2023, on W = 1604: pitch 40, centres 22 + 40 j,
+  // wide enough for every label.
   auto s = series(IntervalMode::Monthly, jst(2023, 11, 1, 0), 40, 10.0, 800);
-  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 404, 300));
+  ChartScene scene = ChartGeometry::compute(inputFor(*s, 0, 0, 1604, 300));
   std::vector<ChartLabel> row = labelsAtRow(scene, 313);
   ASSERT_EQ(row.size(), 40u);
   EXPECT_EQ(ticks(scene).size(), 40u);
-  EXPECT_EQ(row[0], (ChartLabel{7 - 35, 313, "2023/11"}));
-  EXPECT_EQ(row[1], (ChartLabel{17 - 5, 313, "12"}));
-  EXPECT_EQ(row[2], (ChartLabel{27 - 20, 313, "2024/1"}));
-  EXPECT_EQ(row[13], (ChartLabel{137 - 5, 313, "12"}));
-  EXPECT_EQ(row[14], (ChartLabel{147 - 20, 313, "2025/1"}));
-  EXPECT_EQ(row[26], (ChartLabel{267 - 20, 313, "2026/1"}));
-  EXPECT_EQ(row[38], (ChartLabel{387 - 20, 313, "2027/1"}));
-  EXPECT_EQ(row[39], (ChartLabel{397 - 5, 313, "2"}));
+  EXPECT_EQ(row[0], (ChartLabel{22 - 35, 313, "2023/11"}));
+  EXPECT_EQ(row[1], (ChartLabel{62 - 5, 313, "12"}));
+  EXPECT_EQ(row[2], (ChartLabel{102 - 20, 313, "2024/1"}));
+  EXPECT_EQ(row[13], (ChartLabel{542 - 5, 313, "12"}));
+  EXPECT_EQ(row[14], (ChartLabel{582 - 20, 313, "2025/1"}));
+  EXPECT_EQ(row[26], (ChartLabel{1062 - 20, 313, "2026/1"}));
+  EXPECT_EQ(row[38], (ChartLabel{1542 - 20, 313, "2027/1"}));
+  EXPECT_EQ(row[39], (ChartLabel{1582 - 5, 313, "2"}));
 
   // Scrolled: the first shown bar carries its year whatever its month.
   s->firstShownIndex = 5;
@@ -336,4 +338,65 @@ TEST(ChartGeometry, CursorLinesInChartCoordinatesClampedToTheFrame) {
   EXPECT_EQ(scene.cursorLines[1], (ChartLineI{604, 0, 604, 400}));
   in.cursorAX = 0;
   EXPECT_EQ(ChartGeometry::compute(in).cursorLines[0].x1, 0);
+}
+
+TEST(ChartGeometry, LabelsPastJanuary2038ComeFromTheBuiltSeries) {
+  // A recording from 2038-01-18 06:00, two and a half days: the daily series
+  // starts at 2038-01-19 00:00 and its second bar ends past the 32-bit limit.
+  auto rec = makeSteady(jst(2038, 1, 18, 6, 0), 360, 1);
+  auto daily = seriesFromRecording(*rec, IntervalMode::Daily);
+  ASSERT_TRUE(daily);
+  ChartScene scene = ChartGeometry::compute(inputFor(*daily, 0, 0, 604, 400));
+  std::vector<ChartLabel> dates = labelsAtRow(scene, 413);
+  ASSERT_EQ(dates.size(), 2u);
+  EXPECT_EQ(dates[0].text, "2038/01/19");
+  EXPECT_EQ(dates[1].text, "01/20");
+
+  auto hourly = seriesFromRecording(*rec, IntervalMode::Hourly);
+  ASSERT_TRUE(hourly);
+  hourly->firstShownIndex = 48;  // the bar of 2038-01-20 06:00
+  hourly->visibleCount = 4;
+  ChartScene h = ChartGeometry::compute(inputFor(*hourly, 0, 0, 604, 400));
+  ASSERT_GE(h.labels.size(), 2u);
+  EXPECT_EQ(h.labels[0].text, "2038/01/20");
+  EXPECT_EQ(h.labels[1].text, "07'");
+}
+
+// The month sample in hourly mode on the chart of the default window: the
+// tick table spaces the dates closer than the first one is wide. Labels that
+// would run into the one before are left out, their ticks stay; on a chart
+// wide enough every label is drawn as before.
+TEST(ChartGeometry, TimeLabelsThatWouldOverlapAreLeftOut) {
+  auto month = loadSampleSeries(HY_SAMPLES_DIR "/tenth-2025-09-0.1mm.hyy", IntervalMode::Hourly);
+  ASSERT_TRUE(month);
+  auto width = [](const std::string& text) { return 7 * static_cast<int>(text.size()); };
+  for (IntervalMode mode : {IntervalMode::Hourly, IntervalMode::Daily, IntervalMode::TenMinute, IntervalMode::Monthly}) {
+    month->intervalMode = mode;
+    for (int w : {571, 16004}) {
+      SCOPED_TRACE(w);
+      ChartInput in = inputFor(*month, 0, 0, w, 300);
+      in.textWidth = width;
+      const ChartScene scene = ChartGeometry::compute(in);
+      size_t timeLabels = 0;
+      for (int y : {313, 326}) {
+        const std::vector<ChartLabel> row = labelsAtRow(scene, y);
+        timeLabels += row.size();
+        for (size_t k = 1; k < row.size(); ++k)
+          EXPECT_GE(row[k].x, row[k - 1].x + width(row[k - 1].text) + ChartGeometry::kLabelGap) << row[k].text;
+        if (w == 16004 && mode != IntervalMode::Daily && mode != IntervalMode::Monthly) {
+          EXPECT_EQ(row.size(), ticks(scene).size());
+        }
+      }
+      if (w == 571 && mode == IntervalMode::Hourly) {
+        // "2025/09/01" then "09/03" 36 pixels on: the second date is left out,
+        // the hour under it is drawn.
+        const std::vector<ChartLabel> dates = labelsAtRow(scene, 313);
+        ASSERT_GE(dates.size(), 2u);
+        EXPECT_EQ(dates[0].text, "2025/09/01");
+        EXPECT_LT(dates.size(), ticks(scene).size());
+        EXPECT_EQ(labelsAtRow(scene, 326).size(), ticks(scene).size());
+      }
+      EXPECT_GT(timeLabels, 0u);
+    }
+  }
 }

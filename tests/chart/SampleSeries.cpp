@@ -19,7 +19,7 @@ int defaultMaximum(IntervalMode mode) {
 
 }  // namespace
 
-std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int32_t start, const double* values,
+std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int64_t start, const double* values,
                                           int count, int verticalMax) {
   auto series = std::make_unique<DisplaySeries>();
   series->setValues(values, count);
@@ -37,7 +37,11 @@ std::unique_ptr<DisplaySeries> loadSampleSeries(const std::string& path, Interva
   if (!store.BfileToBuff(path.c_str(), image->bytes)) return nullptr;
   auto recording = std::make_unique<RecordingBuffer>();
   copyFileImage(*image, *recording);
+  return seriesFromRecording(*recording, mode);
+}
+
+std::unique_ptr<DisplaySeries> seriesFromRecording(const RecordingBuffer& recording, IntervalMode mode) {
   std::unique_ptr<RainSeries> built = makeSeriesFor(mode);
-  if (!built || !built->build(*recording)) return nullptr;
+  if (!built || !built->build(recording)) return nullptr;
   return makeSeries(mode, built->startTime, built->values.get(), built->valueCount, defaultMaximum(mode));
 }

@@ -4,6 +4,7 @@
 // maximum. Heap-allocated: a DisplaySeries is about half a megabyte.
 
 #include "DisplaySeries.h"
+#include "RecordingBuffer.h"
 
 #include <memory>
 #include <string>
@@ -11,6 +12,9 @@
 // nullptr when the file cannot be read or the series cannot be built.
 std::unique_ptr<DisplaySeries> loadSampleSeries(const std::string& path, IntervalMode mode);
 
+// The series the document would show for a recording; nullptr when refused.
+std::unique_ptr<DisplaySeries> seriesFromRecording(const RecordingBuffer& recording, IntervalMode mode);
+
 // A series of the given values starting at start, shown whole.
-std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int32_t start, const double* values,
+std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int64_t start, const double* values,
                                           int count, int verticalMax);

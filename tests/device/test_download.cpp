@@ -7,12 +7,10 @@
 #include "CommandFrames.h"
 #include "DeviceTexts.h"
 #include "DownloadBench.h"
+#include "FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -257,14 +255,10 @@ TEST(Download, AFileThatCannotBeCreatedOrWrittenIsAFailureNeverAFinish) {
     writeOldFile(d.target, 12);
     const std::string before = d.oldFileBytes();
     d.bench.startLogger(loggerWith(40000));
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit small = old;
-    small.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    d.runToEnd();
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+      FileSizeLimit limit(64 * 1024);
+      d.runToEnd();
+    }
     EXPECT_EQ(d.bench.ui.messages, std::vector<std::string>{kTextDownloadFailed});
     EXPECT_EQ(d.state.currentDataPath, "ER");
     EXPECT_EQ(d.oldFileBytes(), before);

@@ -247,3 +247,57 @@ TEST(LoggerDevice, ServesAGeneratedRecording) {
 }
 
 }  // namespace
+
+namespace {
+
+// A strict logger woken by a lead-in at 0 ms, taking bytes at 1000 ms.
+std::vector<LoggerReply> strictFeed(LoggerDevice& d, const uint8_t* bytes, size_t n) {
+  const uint8_t leadIn = 0;
+  d.receiveAt(&leadIn, 1, 0, 0);
+  return d.receiveAt(bytes, n, 0, 1000);
+}
+
+TEST(LoggerDevice, StrictLoggerTakesOnlySettingsItCanHold) {
+  LoggerFaults strict;
+  strict.strict = true;
+  LoggerDevice d = sampleDevice(10);
+  d.setFaults(strict);
+  const CommandFrame good[] = {thresholdFrame(kCmdThresholdDay, 9999), commandFrame(kCmdBuzzer, 1),
+                               commandFrame(kCmdDisplay, 7), commandFrame(kCmdResetHours, 0x0F, 0x27)};
+  for (const CommandFrame& f : good) strictFeed(d, f.data(), f.size());
+  EXPECT_EQ(d.counters().settingFrames, 4);
+  EXPECT_EQ(d.counters().ignored, 0);
+  EXPECT_EQ(d.settings().thresholdDay, 19998);
+  EXPECT_EQ(d.settings().resetHours, 9999);
+
+  const CommandFrame bad[] = {commandFrame(kCmdThresholdHour, 0x1F, 0x4E),  // 19999
+                              commandFrame(kCmdThresholdStart, 2, 0, 1),    // stray third parameter
+                              commandFrame(kCmdBuzzer, 2),
+                              commandFrame(kCmdDisplay, 8),
+                              commandFrame(kCmdResetHours, 0x10, 0x27)};    // 10000
+  for (const CommandFrame& f : bad) strictFeed(d, f.data(), f.size());
+  EXPECT_EQ(d.counters().settingFrames, 4);
+  EXPECT_EQ(d.counters().ignored, 5);
+  EXPECT_EQ(d.settings().thresholdHour, 40) << "unchanged";
+  EXPECT_EQ(d.settings().displayMask, 7);
+}
+
+TEST(LoggerDevice, StartRecordKeepsItsDelayAndAStrictLoggerWantsTheZeroBytes) {
+  LoggerFaults strict;
+  strict.strict = true;
+  LoggerDevice d = sampleDevice(10);
+  d.setFaults(strict);
+  auto r = startRecord("AB", 1760003600, 3600);
+  (*r)[27] = 1;
+  (*r)[31] = static_cast<uint8_t>((*r)[31] + 1);  // checksum still right
+  strictFeed(d, r->data(), r->size());
+  EXPECT_EQ(d.counters().startRecords, 0);
+  EXPECT_EQ(d.recording().samples.size(), 10u) << "nothing erased";
+  r = startRecord("AB", 1760003600, 3600);
+  strictFeed(d, r->data(), r->size());
+  EXPECT_EQ(d.counters().startRecords, 1);
+  EXPECT_EQ(d.recording().startTime, 1760003600u);
+  EXPECT_EQ(d.recording().startDelay, 3600u);
+}
+
+}  // namespace

@@ -6,7 +6,7 @@
 
 namespace {
 const int kNeedsRecording[] = {cmd::SaveText, cmd::SaveAsText, cmd::DataList, cmd::SaveRangeHyy,
-                               cmd::PrintTables, cmd::GraphPreview, cmd::TablePreview, cmd::PrintGraph,
+                               cmd::PrintTables, cmd::GraphPreview, cmd::TablePreview, cmd::PrintGraph, cmd::FilePrint,
                                cmd::VerticalScale, cmd::EnlargeVertical, cmd::ShrinkVertical,
                                cmd::EnlargeHorizontal, cmd::ShrinkHorizontal, cmd::InitialSize,
                                cmd::MoveLeft, cmd::MoveRight, cmd::IntervalTenMinute, cmd::IntervalHourly,
@@ -59,6 +59,6 @@ TEST(CommandEnabling, OverwriteSaveFollowsPendingChangesEvenWithoutRecording) {
 TEST(CommandEnabling, DeviceAndFrameCommandsAreNotTheDocumentsToRule) {
   const EnablingInputs empty{};
   for (int id : {cmd::PortSettings, cmd::DeviceState, cmd::ReservedRecording, cmd::Download, cmd::About,
-                 cmd::Exit, cmd::HelpTopics, cmd::ToggleToolBar, cmd::FilePrint, cmd::PrinterSetup})
+                 cmd::Exit, cmd::HelpTopics, cmd::ToggleToolBar, cmd::PrinterSetup})
     EXPECT_FALSE(documentEnables(id, empty).has_value()) << id;
 }

@@ -145,6 +145,56 @@ TEST_F(DocFixture, FailingOpenPathKeepsTheCurrentFileCurrent) {
   EXPECT_EQ(doc.loadedFlag, 1);
 }
 
+TEST_F(DocFixture, OpenPathStartsWithoutZoomHistoryAndSaysTheProgramEndsWhenRefused) {
+  openByMenu(sample("short-2026-06-0.5mm.hyy"));
+  doc.undoAvailable = 1;
+  views.calls.clear();
+  ASSERT_TRUE(doc.onOpenDocument(sample("long-2024-0.5mm.hyy")));
+  EXPECT_EQ(doc.undoAvailable, 0);
+  EXPECT_EQ(countOf(views.calls, "resetWindow"), 1);
+
+  // At start-up nothing is shown yet and the program ends after the
+  // message: it must not promise that the shown data stays.
+  const std::string missing = dir.file("gone.hyy");
+  EXPECT_FALSE(doc.onOpenDocument(missing));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            "記録ﾃﾞｰﾀ " + missing + " を開けません。\nﾌｧｲﾙが見つからないか、読み取れません。\nﾌﾟﾛｸﾞﾗﾑを終了します。");
+  // The open command, by contrast, keeps what is shown and says so.
+  chooserAnswer = missing;
+  doc.onOpenRecording();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_NE(messages.shown[1].text.find("表示中のﾃﾞｰﾀはそのままです。"), std::string::npos);
+}
+
+TEST_F(DocFixture, NamedFileOpenAsksFirstAndReportsEveryOutcome) {
+  std::vector<std::pair<std::string, bool>> opened;
+  doc.setOpenedHandler([&](const std::string& p, bool loaded) { opened.emplace_back(p, loaded); });
+  const std::string first = sample("short-2026-06-0.5mm.hyy");
+  const std::string second = sample("long-2024-0.5mm.hyy");
+  EXPECT_EQ(doc.openRecordingFile(first), OpenResult::Opened);
+  EXPECT_EQ(views.posted, IntervalMode::Hourly);  // ends hourly like the open command
+
+  state.dataModified = 1;
+  state.currentDataPath = first;
+  messages.answerNext(MessageAnswer::Cancel);
+  EXPECT_EQ(doc.openRecordingFile(second), OpenResult::Cancelled);
+  EXPECT_EQ(state.currentDataPath, first);
+  EXPECT_EQ(state.dataModified, 1);
+
+  messages.answerNext(MessageAnswer::No);
+  EXPECT_EQ(doc.openRecordingFile(second), OpenResult::Opened);
+  EXPECT_EQ(state.currentDataPath, second);
+  EXPECT_EQ(state.dataModified, 0);
+
+  EXPECT_EQ(doc.openRecordingFile(dir.file("gone.hyy")), OpenResult::Failed);
+  EXPECT_EQ(state.currentDataPath, second);
+  const std::vector<std::pair<std::string, bool>> expected{{first, true}, {second, true}, {dir.file("gone.hyy"), false}};
+  EXPECT_EQ(opened, expected);
+  ASSERT_EQ(messages.shown.size(), 3u);  // two prompts and the load failure
+  EXPECT_NE(messages.shown[2].text.find("表示中のﾃﾞｰﾀはそのままです。"), std::string::npos);
+}
+
 TEST_F(DocFixture, CloseEmptiesTheDocumentAndReopenShowsTheRecordingAgain) {
   openByMenu(sample("short-2026-06-0.5mm.hyy"));
   const int count = doc.series().valueCount;

@@ -203,3 +203,33 @@ TEST(Calendar, NextMonthCarriesIntoTheNextYear) {
   EXPECT_EQ(y, 2024);
   EXPECT_EQ(d, 29);
 }
+
+TEST(SeriesPast2038, BucketTimesRunOnPastTheSigned32BitEnd) {
+  // The last second a signed 32-bit count holds is 2038-01-19 12:14:07 here.
+  const int64_t last32 = INT32_MAX;
+  ASSERT_EQ(jst64(2038, 1, 19, 12, 14, 7), last32);
+
+  // Four days of 0.5 mm from 2038-01-18 00:00: every builder's buckets go on
+  // in step past the limit instead of wrapping to 1901.
+  auto rec = makeSteady(jst(2038, 1, 18, 0, 0), 4 * 144, 1);
+  auto h = built<HourlySeries>(*rec);
+  EXPECT_EQ(h->startTime, jst64(2038, 1, 18, 0, 0));
+  EXPECT_EQ(h->valueCount, 4 * 24);  // the last sample (23:50) ends the series
+  for (int j = 0; j < h->valueCount; ++j) EXPECT_DOUBLE_EQ(h->values[j], 3.0) << "hour " << j;
+  EXPECT_DOUBLE_EQ(total(*h), 4 * 144 * 0.5);
+
+  auto t = built<TenMinuteSeries>(*rec);
+  EXPECT_DOUBLE_EQ(total(*t), 4 * 144 * 0.5);
+
+  // A first bucket that itself lies past the limit.
+  auto d = built<DailySeries>(*makeSteady(jst(2038, 1, 19, 12, 0), 3 * 144, 1));
+  EXPECT_EQ(d->startTime, jst64(2038, 1, 20, 0, 0));
+  EXPECT_GT(d->startTime, last32);
+  EXPECT_DOUBLE_EQ(d->values[0], 72.0);
+  EXPECT_DOUBLE_EQ(d->values[1], 72.0);
+
+  auto m = built<MonthlySeries>(*makeSteady(jst(2038, 1, 15, 0, 0), 60 * 144, 1));
+  EXPECT_EQ(m->startTime, jst64(2038, 2, 1, 0, 0));
+  EXPECT_EQ(m->valueCount, 2);
+  EXPECT_DOUBLE_EQ(m->values[0], 28 * 72.0);  // 2038 is no leap year
+}

@@ -227,6 +227,23 @@ TEST_F(LogstoreFiles, RewritingAFileReplacesItWholeAndKeepsItsPermissions) {
   EXPECT_EQ(folderEntries(dir.path()).size(), 1u);
 }
 
+TEST_F(LogstoreFiles, FilesWithTheLongestNamesAreWrittenAndRewritten) {
+  // 255 bytes is the longest name a folder entry takes; the temporary file
+  // beside it must not make the save fail.
+  for (size_t length : {size_t{245}, size_t{255}}) {
+    std::string path = dir.file(std::string(length - 4, 'r') + ".hyy");
+    ASSERT_TRUE(writeFile(path, "FIRST", 0, 0x1001, {1, 2})) << length;
+    ASSERT_TRUE(writeFile(path, "SECOND", 600, 0x1001, {3})) << length;
+    CLogstore1App store;
+    ASSERT_EQ(store.SaveStartTime(path.c_str(), 1200, "THIRD"), 1) << length;
+    ASSERT_EQ(store.BfileToBuff(path.c_str(), image.bytes.get()), 1);
+    EXPECT_STREQ(reinterpret_cast<const char*>(image.bytes.get() + kOffName), "THIRD");
+    EXPECT_EQ(i32(image.bytes.get() + kOffStartTime), 1200);
+    EXPECT_EQ(folderEntries(dir.path()).size(), 1u);
+    fs::remove(path);
+  }
+}
+
 TEST_F(LogstoreFiles, SaveStartTimeChangesOnlyTimeAndName) {
   std::string path = dir.file("patch.hyy");
   ASSERT_TRUE(writeFile(path, "ORIGINAL-NAME-XYZ-0123456789", jst(2025, 1, 1, 0, 0), 0x2001, {5, 6, 7}));

@@ -7,6 +7,7 @@
 #include "CLogstore1App.h"
 #include "CMainFrame.h"
 #include "CommandIds.h"
+#include "PrintJobHold.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 #include "SelectedPort.h"
@@ -80,6 +81,8 @@ TEST_F(MainWindow, StartsWithTheFileOnTheCommandLine) {
   EXPECT_TRUE(frame().action(cmd::IntervalHourly)->isChecked());
   EXPECT_TRUE(frame().action(cmd::Download)->isEnabled());
   EXPECT_TRUE(frame().action(cmd::PortSettings)->isEnabled());
+  for (int id : {cmd::PrintGraph, cmd::GraphPreview, cmd::PrintTables, cmd::TablePreview, cmd::PrinterSetup, cmd::FilePrint})
+    EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
   EXPECT_EQ(selectedPort(), 3);
   EXPECT_FALSE(view().findChild<QLineEdit*>(QStringLiteral("edit1003"))->isVisible());
   const auto data = privateHome().dir.path() / "data";
@@ -101,6 +104,9 @@ TEST_F(MainWindow, FirstStartIsTopLeft640By480AndClosingStoresThePlacement) {
   EXPECT_EQ(frame().windowTitle(), QStringLiteral("Hyeto - HY for Windows"));
   EXPECT_FALSE(frame().action(cmd::CloseRecording)->isEnabled());
   EXPECT_TRUE(frame().action(cmd::OpenRecording)->isEnabled());
+  EXPECT_FALSE(frame().action(cmd::FilePrint)->isEnabled());
+  EXPECT_FALSE(frame().action(cmd::PrintTables)->isEnabled());
+  EXPECT_TRUE(frame().action(cmd::PrinterSetup)->isEnabled());
   frame().move(30, 40);
   frame().resize(700, 500);
   // The outer rectangle, decorations included, is what is stored.
@@ -204,6 +210,19 @@ TEST_F(ExitPrompt, CancelKeepsTheProgramAndTheChanges) {
   EXPECT_EQ(app.document().loadedFlag, 1);
   EXPECT_EQ(storedName(file), "BEFORE");
   EXPECT_FALSE(QSettings().contains(QStringLiteral("GraphWindow/Width"))) << "nothing stored yet";
+}
+
+TEST_F(ExitPrompt, NoExitWhileAPrintJobHoldsThePendingChanges) {
+  {
+    PrintJobHold job(state);
+    EXPECT_FALSE(frame().close());
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+  }
+  EXPECT_EQ(state.dataModified, 1);
+  messages.answerNext(MessageAnswer::No);
+  EXPECT_TRUE(frame().close());
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(ExitPrompt, TheExitCommandAsksToo) {

@@ -1,8 +1,9 @@
 #pragma once
-// A private home folder for the whole test program: HOME, XDG_CONFIG_HOME and
-// XDG_DATA_HOME point into it, so every settings and data path the program
-// computes lies there, never in the user's. Call privateHome() before the
-// QApplication exists (a namespace-scope constant does).
+// A private home folder for widget tests of the whole program: HOME and the
+// XDG config and data folders point into a fresh temporary folder, so every
+// settings and desktop-data path the program computes lies there, never in
+// the user's. Create it before the program reads any path (a test file's
+// static initialisation does).
 
 #include "TempDir.h"
 
@@ -17,6 +18,7 @@ struct PrivateHome {
   TempDir dir;
 };
 
+// The one private home of a test program.
 inline PrivateHome& privateHome() {
   static PrivateHome home;
   return home;

@@ -1,0 +1,34 @@
+#include "CliBatch.h"
+
+#include "CliExit.h"
+
+#include <QFileInfo>
+
+int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs,
+                     std::initializer_list<const char*> suffixes, std::vector<std::string>& outputs) {
+  std::string names;
+  for (const char* s : suffixes) names += std::string(names.empty() ? "" : " or ") + "." + s;
+  if (!cli.isSet("output")) return cli.usageError("-o OUT (" + names + ") is required");
+  const std::string suffix =
+      QFileInfo(QString::fromStdString(cli.value("output"))).suffix().toLower().toStdString();
+  bool known = false;
+  for (const char* s : suffixes) known = known || suffix == s;
+  if (!known) return cli.usageError("the output must end in " + names);
+  OutputPlan plan = planOutputs(cli.value("output"), inputs);
+  if (!plan.error.empty()) return cli.usageError(plan.error);
+  outputs = std::move(plan.outputs);
+  return -1;
+}
+
+int forEachRecording(const std::vector<OutputFields>& inputs,
+                     const std::function<int(CliRecording& file, size_t index)>& step) {
+  CliRecording file;
+  int status = kExitOk;
+  for (size_t k = 0; k < inputs.size(); ++k) {
+    const int result = file.open(inputs[k].input) ? step(file, k) : cliFail(kExitBadInput, file.message());
+    if (result != kExitOk) status = result;
+  }
+  return status;
+}
+
+int notWritable(const std::string& path) { return cliFail(kExitBadInput, path + " に書き込めません。"); }

@@ -1,0 +1,28 @@
+#pragma once
+// CliBatch: what every subcommand over several recordings does the same
+// way: check -o and plan one output per file, then open each file and hand
+// it to the subcommand's step. A file that cannot be read is reported and
+// the others still run; the exit code tells the worst that happened.
+
+#include "CliArguments.h"
+#include "CliParser.h"
+#include "CliRecording.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// Requires -o with one of the suffixes (lower case, without the dot) and
+// plans the outputs. Returns -1 to go on, otherwise the exit code after
+// the usage message.
+int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs,
+                     std::initializer_list<const char*> suffixes, std::vector<std::string>& outputs);
+
+// Opens each input in turn and runs step(file, index) on it; step returns
+// an exit code. Returns kExitOk or the last failure's code.
+int forEachRecording(const std::vector<OutputFields>& inputs,
+                     const std::function<int(CliRecording& file, size_t index)>& step);
+
+// "<path> に書き込めません。" reported with the bad-input code.
+int notWritable(const std::string& path);

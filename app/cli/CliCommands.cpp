@@ -1,0 +1,39 @@
+#include "CliCommands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr CliSubcommand kSubcommands[] = {
+    {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false},
+    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false},
+    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true},
+    {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true},
+    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true},
+    {"probe", "Ask whether a logger answers on a COM port.", runProbe, false},
+};
+
+}  // namespace
+
+const CliSubcommand* findSubcommand(const char* name) {
+  for (const CliSubcommand& s : kSubcommands)
+    if (std::strcmp(s.name, name) == 0) return &s;
+  return nullptr;
+}
+
+int printOverview(bool toStdout) {
+  FILE* out = toStdout ? stdout : stderr;
+  std::fputs(
+      "Usage: hyetoscope-cli SUBCOMMAND [options] [FILE...]\n"
+      "Batch work on rain-gauge recordings (HYY files) with the program's own logic.\n"
+      "Local times are UTC+9. 'hyetoscope-cli SUBCOMMAND --help' describes each subcommand.\n\n"
+      "Subcommands:\n",
+      out);
+  for (const CliSubcommand& s : kSubcommands) std::fprintf(out, "  %-10s %s\n", s.name, s.summary);
+  std::fputs(
+      "\nExit codes: 0 success, 1 wrong usage, 2 bad input (damaged file, bad date, range outside\n"
+      "the recording, output not writable), 3 no logger or a failed transfer.\n",
+      out);
+  return toStdout ? 0 : 1;
+}

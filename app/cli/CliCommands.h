@@ -1,0 +1,24 @@
+#pragma once
+// The subcommands of hyetoscope-cli and the dispatcher over them. Each
+// subcommand takes its own arguments (after its name) and returns the exit
+// code of CliExit.h.
+
+#include <QStringList>
+
+struct CliSubcommand {
+  const char* name;
+  const char* summary;
+  int (*run)(const QStringList& arguments);
+  bool draws;  // needs a QApplication (widgets, fonts, painting)
+};
+
+int runInfo(const QStringList& arguments);
+int runChart(const QStringList& arguments);
+int runExport(const QStringList& arguments);
+int runPrint(const QStringList& arguments);
+int runTable(const QStringList& arguments);
+int runProbe(const QStringList& arguments);
+
+// Every subcommand, in the order the help lists them.
+const CliSubcommand* findSubcommand(const char* name);
+int printOverview(bool toStdout);

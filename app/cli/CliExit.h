@@ -1,0 +1,17 @@
+#pragma once
+// The exit codes of hyetoscope-cli, the same for every subcommand, and the
+// one way a subcommand reports a failure: a message on standard error
+// prefixed with the program's name.
+
+#include <string>
+
+enum CliExit : int {
+  kExitOk = 0,
+  kExitUsage = 1,     // wrong usage: unknown option, missing argument, bad value
+  kExitBadInput = 2,  // damaged file, bad date, range outside the recording
+  kExitDevice = 3,    // no logger, or a failed transfer
+};
+
+// Writes "hyetoscope-cli: <text>" and a line end to standard error and
+// returns code, so that callers can write `return cliFail(code, text);`.
+int cliFail(int code, const std::string& text);

@@ -1,0 +1,83 @@
+// table: the hourly-rainfall monthly sheet or the daily-rainfall yearly
+// sheet of each file, as the window's table print makes it, into a PDF.
+#include "CliArguments.h"
+#include "CliBatch.h"
+#include "CliCommands.h"
+#include "CliExit.h"
+#include "CliParser.h"
+#include "CliRecording.h"
+#include "CliSeriesOptions.h"
+#include "LocalTime.h"
+#include "ReportPrintJob.h"
+#include "TableSnapshot.h"
+
+#include <QString>
+
+namespace {
+// The table dialog's message for a month or year it does not accept.
+const char* const kBadValueText = "入力した値に誤りがあります。";
+constexpr int kStationRoom = 24;  // characters, as the dialog's field
+
+// 00:00 of the month or year after the table's.
+int64_t tableEnd(TableKind kind, int64_t start) {
+  struct tm f = toLocal(start);
+  if (kind == TableKind::HourlyMonth) f.tm_mon += 1;
+  else f.tm_year += 1;
+  return fromLocal(f);
+}
+}  // namespace
+
+int runTable(const QStringList& arguments) {
+  CliParser cli("table", "(--month YYYY-MM | --year YYYY) [options] -o OUT.pdf FILE...",
+                "Prints the hourly-rainfall monthly sheet (--month) or the daily-rainfall yearly sheet (--year) "
+                "of each data file into a PDF, as the window's table print makes it. A month or year the "
+                "recording does not reach is refused. With several files, -o is a pattern such as "
+                "'{stem}-{period}.pdf' ({period} is the month or year).");
+  cli.argument("FILE", "HYY data files.");
+  cli.option({"month"}, "The month of the hourly-rainfall monthly sheet.", "YYYY-MM");
+  cli.option({"year"}, "The year of the daily-rainfall yearly sheet.", "YYYY");
+  cli.option({"station"}, "Station name on the sheet (at most 24 characters; default none).", "NAME");
+  cli.option({"landscape"}, "Landscape page.");
+  cli.option({"o", "output"}, "Output PDF file or pattern.", "OUT");
+  if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
+
+  if (cli.isSet("month") == cli.isSet("year")) return cli.usageError("give either --month or --year");
+  const TableKind kind = cli.isSet("month") ? TableKind::HourlyMonth : TableKind::DailyYear;
+  const std::string period = cli.value(kind == TableKind::HourlyMonth ? "month" : "year");
+  int year = 0;
+  int month = 1;
+  std::optional<int> y = parseBoundedInt(period.substr(0, 4), 0, 9999);
+  std::optional<int> m = 1;
+  if (kind == TableKind::HourlyMonth) {
+    const bool shaped = period.size() >= 6 && period.size() <= 7 && (period[4] == '-' || period[4] == '/');
+    m = shaped ? parseBoundedInt(period.substr(5), 0, 99) : std::nullopt;
+  } else if (period.size() != 4) {
+    y.reset();
+  }
+  if (!y || !m) return cli.usageError("'" + period + "' is not " + (kind == TableKind::HourlyMonth ? "YYYY-MM" : "YYYY"));
+  year = *y;
+  month = *m;
+  const std::optional<int64_t> start = tableStartTime(kind, year, month);
+  if (!start) return cliFail(kExitBadInput, period + ": " + kBadValueText);
+  const std::string station = cli.value("station");
+  if (QString::fromStdString(station).size() > kStationRoom)
+    return cli.usageError("the station name is longer than 24 characters");
+  std::vector<OutputFields> inputs;
+  for (const std::string& path : cli.positional()) inputs.push_back({path, "", period});
+  std::vector<std::string> outputs;
+  if (int done = planBatchOutputs(cli, inputs, {"pdf"}, outputs); done >= 0) return done;
+  const PaperOrientation orientation = cli.isSet("landscape") ? PaperOrientation::Landscape : PaperOrientation::Portrait;
+  const int64_t end = tableEnd(kind, *start);
+
+  return forEachRecording(inputs, [&](CliRecording& file, size_t k) {
+    const RecordingBuffer& rec = file.doc().recording();
+    // The window prints an empty form for a period outside the recording;
+    // in a batch that is a mistake worth an exit code.
+    const int64_t recordEnd = static_cast<int64_t>(rec.startTime) + 600LL * rec.sampleCount();
+    if (*start >= recordEnd) return cliFail(kExitBadInput, inputs[k].input + ": " + kBadStartText);
+    if (end <= rec.startTime) return cliFail(kExitBadInput, inputs[k].input + ": " + kBadEndText);
+    const std::optional<TableSnapshot> table = makeTableSnapshot(rec, kind, year, month, station);
+    if (!table) return cliFail(kExitBadInput, period + ": " + kBadValueText);
+    return printTableToPdf(outputs[k], *table, kind, orientation) > 0 ? int(kExitOk) : notWritable(outputs[k]);
+  });
+}

@@ -1,0 +1,32 @@
+#include "DeviceSteps.h"
+
+#include "CommandFrames.h"
+
+namespace device {
+
+TKHandle openForCommands(DeviceLink& link, int port) {
+  TKHandle handle = TKOpenComm(port, TK_BUFFER_SIZE, TK_BUFFER_SIZE);
+  const uint8_t leadIn = kLeadInByte;
+  if (TKPutROM(handle, &leadIn, 1) != 1) {
+    TKCloseComm(&handle);
+    return 0;
+  }
+  link.uiWait().sleep(link.timing().afterLeadIn);
+  return handle;
+}
+
+bool sendOnce(DeviceLink& link, TKHandle port, std::span<const uint8_t> bytes) {
+  const int count = static_cast<int>(bytes.size());
+  const int written = count == kStartRecordSize ? TKPutROM_Start(port, bytes.data(), count)
+                                                : TKPutROM(port, bytes.data(), count);
+  link.uiWait().sleep(link.timing().afterFrame);
+  return written == 1;
+}
+
+bool sendWithAttempts(DeviceLink& link, TKHandle port, std::span<const uint8_t> bytes, int attempts) {
+  for (int attempt = 0; attempt < attempts; ++attempt)
+    if (sendOnce(link, port, bytes)) return true;
+  return false;
+}
+
+}  // namespace device

@@ -1,0 +1,35 @@
+#include "DateFieldRow.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+void addDateRow(QGridLayout* grid, int row, const char* label, DateFieldEdits& fields, const int (&ids)[5],
+                QWidget* parent) {
+  static const char* const kUnits[5] = {"年", "月", "日", "時", "分"};
+  auto* title = new QLabel(QString::fromUtf8(label), parent);
+  grid->addWidget(title, row, 0);
+  for (int i = 0; i < 5; ++i) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("edit%1").arg(ids[i]));
+    edit->setMaxLength(i == 0 ? 4 : 2);
+    edit->setFixedWidth(i == 0 ? 48 : 32);
+    auto* unit = new QLabel(QString::fromUtf8(kUnits[i]), parent);
+    unit->setBuddy(edit);
+    grid->addWidget(edit, row, 1 + 2 * i);
+    grid->addWidget(unit, row, 2 + 2 * i);
+    fields[static_cast<size_t>(i)] = edit;
+  }
+  title->setBuddy(fields[0]);
+}
+
+DateTexts dateTextsOf(const DateFieldEdits& f) {
+  return {f[0]->text().toStdString(), f[1]->text().toStdString(), f[2]->text().toStdString(),
+          f[3]->text().toStdString(), f[4]->text().toStdString()};
+}
+
+CalendarFields calendarFieldsOf(const DateFieldEdits& f) {
+  const DateTexts t = dateTextsOf(f);
+  return {readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day), readDecimalField(t.hour),
+          readDecimalField(t.minute), 0};
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Integration of the ten-minute rainfall between two entered moments, as the
+// data list computes it: the checks in their order, each with its message
+// and the field that gets the focus, and the sum. Plain code.
+
+#include "DateFields.h"
+#include "RainSeries.h"
+
+#include <string>
+
+enum class IntegrationCheck { Ok, StartInvalid, EndInvalid, StartNotBeforeEnd, StartOutside, EndOutside };
+
+struct IntegrationResult {
+  IntegrationCheck check = IntegrationCheck::Ok;
+  double sum = 0;
+};
+
+// The message of a failed check ("" for Ok), and whether the start row's
+// year field (true) or the end row's (false) takes the focus.
+const char* integrationMessage(IntegrationCheck check);
+bool integrationFocusOnStart(IntegrationCheck check);
+
+// Checks the start and end fields (seconds are taken as 0) and sums the
+// ten-minute values whose slot starts in [start, end). A start up to 60 s
+// before the series start is accepted.
+IntegrationResult integrate(const RainSeries& tenMinute, CalendarFields start, CalendarFields end);
+
+// The result as the list shows it: single precision, "%g".
+std::string integrationText(double sum);

@@ -1,0 +1,61 @@
+#include "TableSnapshot.h"
+
+#include "DailySeries.h"
+#include "DateFields.h"
+#include "HourlySeries.h"
+
+#include <cstdio>
+
+TableSnapshot snapshotOf(const DisplaySeries& series, int64_t tableStart, const std::string& station) {
+  TableSnapshot t;
+  t.tableStart = tableStart;
+  t.stationName = station;
+  t.seriesStart = series.seriesStart;
+  const int count = series.valueCount > 0 ? series.valueCount : 0;
+  t.values.assign(series.values, series.values + count);
+  return t;
+}
+
+std::optional<int64_t> tableStartTime(TableKind kind, int year, int month) {
+  const int m = kind == TableKind::HourlyMonth ? month : 1;
+  const std::optional<int32_t> t = validLocalTime(CalendarFields{year, m, 1, 0, 0, 0});
+  if (!t) return std::nullopt;
+  return *t;
+}
+
+std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording, TableKind kind, int year,
+                                               int month, const std::string& station) {
+  const std::optional<int64_t> start = tableStartTime(kind, year, month);
+  if (!start) return std::nullopt;
+  HourlySeries hourly;
+  DailySeries daily;
+  RainSeries& series = kind == TableKind::HourlyMonth ? static_cast<RainSeries&>(hourly) : daily;
+  TableSnapshot t;
+  t.tableStart = *start;
+  t.stationName = station;
+  if (series.build(recording) != 0) {
+    t.seriesStart = series.startTime;
+    // As many values as the document's series would hold.
+    const int count = series.valueCount < kDisplayValueRoom ? series.valueCount : kDisplayValueRoom;
+    t.values.assign(series.values.get(), series.values.get() + count);
+  }
+  return t;
+}
+
+std::string tableCellText(double value) {
+  if (value == 0.0) return "-";
+  char text[64];
+  std::snprintf(text, sizeof text, "%3.1f", value);
+  return text;
+}
+
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width) {
+  std::string text = tableCellText(value);
+  if (text.size() > 3) {
+    if (width)
+      x -= width(text) - width("0.0");
+    else
+      x -= static_cast<int>(text.size() - 3) * (bodyFontHeight / 2);
+  }
+  return {x, y, ReportFont::TableBody, std::move(text)};
+}

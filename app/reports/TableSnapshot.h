@@ -1,0 +1,55 @@
+#pragma once
+// TableSnapshot: what a rainfall table prints from - the table's start (00:00
+// of the month's or the year's first day), the station name, and a copy of
+// the series rebuilt for the table's interval (hourly for the monthly table,
+// daily for the yearly table). The view keeps one between table commands so
+// that a preview can redraw after the document went back to the chart's
+// interval; tools build one straight from a recording.
+//
+// Also the cell rule both tables share: "%3.1f", "-" for exactly 0, and a
+// text wider than three characters moved left by what it is wider than a
+// three-character number, so that numbers end at the same place in their
+// cells. Widths come from the printer's font when the page is printed;
+// without them a character is taken as half the body font height wide.
+
+#include "DisplaySeries.h"
+#include "ReportPage.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct RecordingBuffer;
+
+enum class TableKind { HourlyMonth = 0, DailyYear = 1 };
+
+struct TableSnapshot {
+  int64_t tableStart = 0;
+  std::string stationName;  // UTF-8
+  int32_t seriesStart = 0;
+  std::vector<double> values;
+};
+
+// The snapshot of the document's series (already rebuilt for the table's
+// interval).
+TableSnapshot snapshotOf(const DisplaySeries& series, int64_t tableStart, const std::string& station);
+
+// The table start of a month (kind HourlyMonth) or a year (DailyYear), or
+// nothing when the date is not one the table dialog accepts.
+std::optional<int64_t> tableStartTime(TableKind kind, int year, int month);
+
+// The snapshot built from a recording: the series of the table's interval
+// and the table start. Nothing when the date is refused; a recording the
+// builders refuse gives an empty series (the empty form).
+std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording, TableKind kind, int year,
+                                               int month, const std::string& station);
+
+// The width in pixels of a text in the body font; empty: half the font
+// height per character.
+using TextWidth = std::function<int(const std::string&)>;
+
+std::string tableCellText(double value);
+// The cell text at its reference point (x, y), moved left when wide.
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width = {});

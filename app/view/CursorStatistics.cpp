@@ -1,0 +1,71 @@
+#include "CursorStatistics.h"
+
+#include "ChartTicks.h"
+#include "LocalTime.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string oneDecimal(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%5.1f", v);
+  return text;
+}
+
+}  // namespace
+
+std::string CursorStatistics::periodText(const DisplaySeries& s, int index, int64_t end) {
+  switch (s.intervalMode) {
+    case IntervalMode::Hourly:
+      return ChartTicks::format(end - 3600, "%Y/%m/%d %H") + "-" + ChartTicks::format(end, "%H");
+    case IntervalMode::Daily: return ChartTicks::format(end - 86400, "%Y/%m/%d");
+    case IntervalMode::TenMinute: {
+      const int64_t t = end - ((end % 600) + 600) % 600;
+      return ChartTicks::format(t - 600, "%Y/%m/%d %H:%M") + "-" + ChartTicks::format(t, "%H:%M");
+    }
+    case IntervalMode::Monthly: {
+      const struct tm start = toLocal(s.seriesStart);
+      // Months counted on from the start's month, over as many year ends as
+      // the index reaches.
+      const int v = start.tm_mon + 1 + index - 1;
+      char text[32];
+      std::snprintf(text, sizeof text, "%d/%d", start.tm_year + 1900 + (v - 1) / 12, (v - 1) % 12 + 1);
+      return text;
+    }
+  }
+  return kPlaceholder;
+}
+
+CursorStatistics::Row CursorStatistics::compute(const DisplaySeries& s) {
+  Row row;
+  const int count = s.valueCount;
+  const int a = s.cursorA;
+  const int b = s.cursorB;
+  auto hasValue = [count](int index) { return index >= 1 && index <= count; };
+  row[1] = hasValue(a) ? oneDecimal(s.values[a - 1]) : kPlaceholder;
+  row[2] = hasValue(b) ? oneDecimal(s.values[b - 1]) : kPlaceholder;
+  if (a != 0 && b != 0) {
+    if (hasValue(a) && hasValue(b)) {
+      const int lo = std::min(a, b);
+      const int hi = std::max(a, b);
+      double largest = s.values[lo - 1];
+      double sum = 0.0;
+      for (int i = lo; i <= hi; ++i) {
+        largest = std::max(largest, s.values[i - 1]);
+        sum += s.values[i - 1];
+      }
+      row[3] = oneDecimal(largest);
+      row[4] = oneDecimal(sum / (hi - lo + 1));
+      row[5] = oneDecimal(sum);
+    } else {
+      row[3] = row[4] = row[5] = kPlaceholder;
+    }
+  } else {
+    row[3] = row[4] = kPlaceholder;
+  }
+  row[6] = a != 0 ? periodText(s, a, s.cursorAEnd) : kPlaceholder;
+  row[7] = b != 0 ? periodText(s, b, s.cursorBEnd) : kPlaceholder;
+  return row;
+}
