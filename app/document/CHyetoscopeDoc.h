@@ -85,6 +85,8 @@ class CHyetoscopeDoc {
   void rebuild();
 
   EnablingInputs enablingInputs() const;
+  // The program-wide recording state this document works on.
+  RecordingState& recordingState() { return m_state; }
   const std::string& title() const { return m_title; }
   // The user messages the document was given, for the dialogs of the view.
   UserMessages& messages() { return m_messages; }
