@@ -1,6 +1,5 @@
 #include "DeviceStateSession.h"
 
-#include "CheckConnection.h"
 #include "DeviceSteps.h"
 #include "DeviceTexts.h"
 #include "DeviceTiming.h"
@@ -50,21 +49,8 @@ void DeviceStateSession::registerRequest() {
 
 void DeviceStateSession::view() {
   m_ui.setButtonsEnabled(false);
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
-  if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  const CommandFrame frame = romRequestFrame();
-  if (!sendWithAttempts(m_link, port, frame, attemptsFor(DeviceOperation::ReadDeviceState, kCmdRomRecord))) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    TKCloseComm(&port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
+  if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadDeviceState)) {
     m_ui.setButtonsEnabled(true);
     return;
   }
@@ -89,14 +75,8 @@ void DeviceStateSession::write() {
     endWrite(nullptr);
     return;
   }
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    endWrite(nullptr);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
     endWrite(nullptr);
     return;
   }

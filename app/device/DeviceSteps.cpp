@@ -1,6 +1,8 @@
 #include "DeviceSteps.h"
 
+#include "CheckConnection.h"
 #include "CommandFrames.h"
+#include "DeviceTexts.h"
 
 namespace device {
 
@@ -26,6 +28,23 @@ bool sendOnce(DeviceLink& link, TKHandle port, std::span<const uint8_t> bytes) {
 bool sendWithAttempts(DeviceLink& link, TKHandle port, std::span<const uint8_t> bytes, int attempts) {
   for (int attempt = 0; attempt < attempts; ++attempt)
     if (sendOnce(link, port, bytes)) return true;
+  return false;
+}
+
+TKHandle connectForCommands(DeviceLink& link, UserMessages& messages, int port) {
+  if (!CheckConnection(link, port)) {
+    messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
+    return 0;
+  }
+  const TKHandle handle = openForCommands(link, port);
+  if (handle == 0) messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+  return handle;
+}
+
+bool requestRomRecord(DeviceLink& link, UserMessages& messages, TKHandle* port, DeviceOperation operation) {
+  if (sendWithAttempts(link, *port, romRequestFrame(), attemptsFor(operation, kCmdRomRecord))) return true;
+  messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+  TKCloseComm(port);
   return false;
 }
 

@@ -1,6 +1,5 @@
 #include "ReservationSession.h"
 
-#include "CheckConnection.h"
 #include "DeviceSteps.h"
 #include "DeviceTexts.h"
 #include "DeviceTiming.h"
@@ -69,21 +68,8 @@ void ReservationSession::registerRequests() {
 void ReservationSession::view() {
   m_ui.setButtonsEnabled(false);
   m_link.uiWait().sleep(m_link.timing().beforeReservationView);
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
-  if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  const CommandFrame rom = romRequestFrame();
-  if (!sendWithAttempts(m_link, port, rom, attemptsFor(DeviceOperation::ReadReservation, kCmdRomRecord))) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    TKCloseComm(&port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
+  if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadReservation)) {
     m_ui.setButtonsEnabled(true);
     return;
   }
@@ -133,14 +119,8 @@ void ReservationSession::start() {
     endStart(nullptr, form.reservedStart);
     return;
   }
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    endStart(nullptr, form.reservedStart);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
     endStart(nullptr, form.reservedStart);
     return;
   }

@@ -5,7 +5,11 @@
 #include "CHyetoscopeView.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "DeviceLink.h"
 #include "HelpFile.h"
+#include "QtDeviceUi.h"
+#include "SelectedPort.h"
+#include "SettingDialogs.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
 
@@ -141,6 +145,10 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::Exit: close(); break;
       case cmd::HelpTopics: showHelp(); break;
       case cmd::About: showAbout(); break;
+      case cmd::DeviceState: device::runDeviceStateDialog(this, deviceLink(), m_messages, selectedPort()); break;
+      case cmd::ReservedRecording:
+        device::runReservedRecordDialog(this, deviceLink(), m_messages, selectedPort());
+        break;
       case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
       case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
       default: return false;
@@ -166,6 +174,14 @@ void CMainFrame::showHelp() {
       findHelpFile(QCoreApplication::applicationDirPath().toStdString());
   if (help.empty() || !m_urlOpener(QUrl::fromLocalFile(QString::fromStdString(help.string()))))
     m_messages.show(kHelpFailureText, MessageIcon::None, MessageButtons::Ok);
+}
+
+device::DeviceLink& CMainFrame::deviceLink() {
+  if (!m_deviceLink) {
+    m_deviceUi = std::make_unique<device::QtDeviceUi>(m_messages);
+    m_deviceLink = std::make_unique<device::DeviceLink>(device::kDeviceTiming, *m_deviceUi, *m_deviceUi);
+  }
+  return *m_deviceLink;
 }
 
 void CMainFrame::showAbout() {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
@@ -20,6 +21,10 @@ class QLabel;
 class QShortcut;
 class QToolBar;
 class UserMessages;
+namespace device {
+class DeviceLink;
+class QtDeviceUi;
+}  // namespace device
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -58,6 +63,8 @@ class CMainFrame : public QMainWindow {
   void buildAccelerators();
   void showHelp();
   void showAbout();
+  // The device operations' shared state, made on first use.
+  device::DeviceLink& deviceLink();
 
   CHyetoscopeDoc& m_doc;
   UserMessages& m_messages;
@@ -66,4 +73,6 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_actions;
   std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
   std::function<bool(const QUrl&)> m_urlOpener;
+  std::unique_ptr<device::QtDeviceUi> m_deviceUi;
+  std::unique_ptr<device::DeviceLink> m_deviceLink;  // joins its workers before the UI side goes
 };

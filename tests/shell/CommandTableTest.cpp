@@ -90,7 +90,8 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   loaded.loaded = 1;
   loaded.undoAvailable = 1;
   loaded.dataModified = 1;
-  const std::set<int> built{32771, 32772, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393};
+  const std::set<int> built{32771, 32772, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393,
+                            32777, 32798};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
     EXPECT_EQ(commandEnabled(r.id, loaded), built.count(r.id) == 1) << r.id;
@@ -100,5 +101,7 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   EXPECT_FALSE(commandEnabled(cmd::CloseRecording, empty));
   EXPECT_FALSE(commandEnabled(cmd::IntervalHourly, empty));
   EXPECT_TRUE(commandEnabled(cmd::About, empty));
+  EXPECT_TRUE(commandEnabled(cmd::DeviceState, empty)) << "the logger is set up without a recording";
+  EXPECT_TRUE(commandEnabled(cmd::ReservedRecording, empty));
   EXPECT_FALSE(commandEnabled(12345, empty));
 }
