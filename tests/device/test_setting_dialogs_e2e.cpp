@@ -8,6 +8,7 @@
 #include "DeviceStateSession.h"
 #include "QtDeviceUi.h"
 #include "ReservationSession.h"
+#include "SettingDialogs.h"
 #include "SettingFakes.h"
 #include "TestClock.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdlib>
 #include <cstring>
@@ -154,6 +156,41 @@ TEST(SettingDialogsWithLogger, ReservationViewedAndStartedThroughTheDialog) {
   finishView(bench);
   EXPECT_TRUE(child<QRadioButton>(dlg, "radio1018")->isChecked());
   EXPECT_FALSE(child<QLineEdit>(dlg, "edit1017")->isEnabled());
+}
+
+// The command as the program runs it: its own waits, at full length, with
+// the wait cursor and the event loop, against a strict logger on a line paced
+// at 9600 baud.
+TEST(SettingDialogsWithLogger, TheProgramsOwnWaitsSatisfyAStrictPacedLogger) {
+  DeviceBench bench(1.0);
+  LoggerSettings s;
+  s.displayMask = 6;
+  s.thresholdHour = 40;
+  bench.startLogger(LoggerDevice(s, {}));
+  bench.sim->setPace(1);
+  AnsweringUser user;
+  QtDeviceUi ui(user);
+  DeviceLink link(kDeviceTiming, ui, ui);
+  bool day = false;
+  bool hour = true;
+  QString hourText;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    child<QPushButton>(*dialog, "button1008")->click();
+    ui.until([&] { return !link.workerRunning() && child<QPushButton>(*dialog, "button1")->isEnabled(); });
+    day = child<QCheckBox>(*dialog, "check1077")->isChecked();
+    hour = child<QCheckBox>(*dialog, "check1074")->isChecked();
+    hourText = child<QLineEdit>(*dialog, "edit1014")->text();
+    child<QPushButton>(*dialog, "button2")->click();
+  });
+  runDeviceStateDialog(nullptr, link, user, 1);
+  EXPECT_TRUE(day);
+  EXPECT_FALSE(hour);
+  EXPECT_EQ(hourText, QStringLiteral("20"));
+  EXPECT_TRUE(user.shown.empty());
+  EXPECT_EQ(bench.sim->counters().ignored, 0);
+  EXPECT_FALSE(link.workerRunning());
 }
 
 // The program's waits keep queued work running, and a worker's call returns
