@@ -17,6 +17,8 @@
 #include "SettingDialogUi.h"
 #include "UserMessages.h"
 
+#include <memory>
+
 namespace device {
 
 constexpr uint8_t kRequestDeviceState = 0x20;
@@ -42,6 +44,7 @@ class DeviceStateSession {
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   DeviceStateUi& m_ui;
 };
 

@@ -55,9 +55,11 @@ void ReservationSession::registerRequests() {
     });
   };
   first.followUp = [this](WorkerContext& w) {
-    w.link().workerUi().post([this] {
-      m_ui.setButtonsEnabled(true);
-      m_ui.focusViewButton();
+    // Posted work may run after the dialog has gone; it then does nothing.
+    w.link().workerUi().post([ui = &m_ui, alive = std::weak_ptr<int>(m_alive)] {
+      if (alive.expired()) return;
+      ui->setButtonsEnabled(true);
+      ui->focusViewButton();
     });
     w.closePort();
     w.finish();

@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace device {
 
@@ -59,6 +60,7 @@ class ReservationSession {
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   ReservationUi& m_ui;
   Clock m_clock;
   bool m_reservedMode = true;

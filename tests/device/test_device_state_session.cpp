@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace device;
 
 namespace {
@@ -194,6 +196,29 @@ TEST(DeviceStateSession, EditsAreFrozenFromTheCheckToTheLastFrame) {
   EXPECT_FALSE(typedWhileWriting) << "the edits were frozen";
   EXPECT_EQ(run.bench.sim->settings().resetHours, 24);
   EXPECT_TRUE(run.ui.edits) << "and thawed again";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DeviceStateSession, WorkQueuedForADialogThatHasGoneDoesNothing) {
+  DeviceBench bench;
+  bench.startLogger(loggerHolding(5));
+  FakeDeviceStateUi ui;
+  AnsweringUser user;
+  auto session = std::make_unique<DeviceStateSession>(*bench.link, user, 1, ui);
+  session->view();
+  // The worker fills the dialog, then finishes and queues its last word to
+  // it...
+  bench.ui.until([&] { return ui.shown.boxes.fromStart; });
+  while (bench.link->workerRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  // ...which closes before the queue runs.
+  ui.buttons = false;
+  session.reset();
+  bench.ui.drain();
+  EXPECT_FALSE(ui.buttons);
+  EXPECT_EQ(ui.focusMoves, 0);
 }
 
 }  // namespace
