@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -224,7 +225,10 @@ void CLogstore1App::SetSampleNum(unsigned long count) {
 
 void CLogstore1App::SetRawData(unsigned long blockSize, const unsigned short* block) {
   if (m_writer == nullptr || block == nullptr) return;
-  m_writer->samples.assign(block, block + blockSize);
+  // Only the samples the count promises are read: callers hand over whole
+  // receive blocks, and the block size is no promise about the buffer.
+  const unsigned long n = std::min(blockSize, m_writer->sampleCount);
+  m_writer->samples.assign(block, block + n);
 }
 
 int CLogstore1App::SaveChannel() {

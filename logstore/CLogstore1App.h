@@ -96,8 +96,10 @@ class LOGSTORE1_API CLogstore1App {
   void SetMachineCode(unsigned long code);
   void SetVersionInfo(unsigned short version);
   void SetSampleNum(unsigned long count);
-  // The block must hold at least the sample count given to SetSampleNum;
-  // it is copied, so the caller may free it before SaveChannel.
+  // The first samples of block, as many as SetSampleNum promised (call that
+  // first) and at most blockSize, are copied; nothing past them is read, so
+  // the caller may name a block size larger than its buffer and may free the
+  // block before SaveChannel.
   void SetRawData(unsigned long blockSize, const unsigned short* block);
   // Writes header and samples to the temporary file. Returns 1 on success.
   int SaveChannel();

@@ -151,6 +151,33 @@ void CHyetoscopeDoc::onCloseRecording() {
   updateAllViews();
 }
 
+bool CHyetoscopeDoc::reloadAfterDownload(int noDataFlag) {
+  const std::string path = m_state.currentDataPath;
+  if (path == "ER" || path.empty() || noDataFlag == 1) return false;
+  m_state.dataModified = 0;
+  setTitle(path);
+  if (!loadImage(path)) {
+    updateAllViews();
+    return false;
+  }
+  copyFileImage(*m_image, *m_recording);
+  rebuild();
+  if (m_views) {
+    m_views->showData();
+    m_views->postIntervalCommand(IntervalMode::Hourly);
+  }
+  m_series->firstShownIndex = 0;
+  m_state.firstShownIndexMirror = 0;
+  m_series->visibleCount = m_series->valueCount;
+  undoAvailable = 0;
+  if (m_views) m_views->resetWindowAndHistory();
+  m_series->verticalMax = verticalMax(IntervalMode::Hourly);
+  loadedFlag = 1;
+  if (m_views) m_views->rememberInitialWindow();
+  updateAllViews();
+  return true;
+}
+
 void CHyetoscopeDoc::rebuild() {
   std::unique_ptr<RainSeries> built = makeSeriesFor(intervalMode);
   built->build(*m_recording);

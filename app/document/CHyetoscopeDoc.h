@@ -43,6 +43,11 @@ class CHyetoscopeDoc {
   void onOpenRecording();
   // The close recording command.
   void onCloseRecording();
+  // The reload after a download: loads CurrentDataPath unless it is "ER" or
+  // empty or the logger held no data. Pending record-condition changes are
+  // dropped (they were offered for saving before the download started), so
+  // they can never be written into the new file. Returns whether it loaded.
+  bool reloadAfterDownload(int noDataFlag);
   // The prompt about pending record-condition changes. Returns true when the
   // asking operation may go on (Yes written, or No), false when it stops.
   bool saveChangesPrompt(PromptCaller caller);

@@ -6,7 +6,7 @@
 #include <string>
 
 enum class MessageIcon { None, Information, Exclamation, Error, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class UserMessages {

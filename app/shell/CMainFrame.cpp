@@ -1,14 +1,17 @@
 #include "CMainFrame.h"
 
 #include "AboutDialog.h"
+#include "CDownloadDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CPortSelectDlg.h"
+#include "DownloadCommand.h"
+#include "QtDeviceUi.h"
+#include "RecordingState.h"
+#include "SelectedPort.h"
 #include "CHyetoscopeView.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
-#include "DeviceLink.h"
 #include "HelpFile.h"
-#include "QtDeviceUi.h"
-#include "SelectedPort.h"
 #include "SettingDialogs.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
@@ -50,6 +53,8 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   setObjectName(QStringLiteral("mainFrame"));
   setWindowIcon(programIcon());
   m_urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  m_deviceUi = std::make_unique<QtDeviceUi>(m_messages);
+  m_deviceLink = std::make_unique<device::DeviceLink>(device::kDeviceTiming, *m_deviceUi, *m_deviceUi);
   buildMenus();
   buildToolBar();
   buildStatusBar();
@@ -57,7 +62,10 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   applyStoredPlacement();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // Workers first: they may still queue work to the user interface.
+  m_deviceLink.reset();
+}
 
 void CMainFrame::setView(CHyetoscopeView* view) {
   m_view = view;
@@ -145,9 +153,11 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::Exit: close(); break;
       case cmd::HelpTopics: showHelp(); break;
       case cmd::About: showAbout(); break;
-      case cmd::DeviceState: device::runDeviceStateDialog(this, deviceLink(), m_messages, selectedPort()); break;
+      case cmd::Download: runDownload(); break;
+      case cmd::PortSettings: runPortDialog(); break;
+      case cmd::DeviceState: device::runDeviceStateDialog(this, *m_deviceLink, m_messages, selectedPort()); break;
       case cmd::ReservedRecording:
-        device::runReservedRecordDialog(this, deviceLink(), m_messages, selectedPort());
+        device::runReservedRecordDialog(this, *m_deviceLink, m_messages, selectedPort());
         break;
       case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
       case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
@@ -176,17 +186,29 @@ void CMainFrame::showHelp() {
     m_messages.show(kHelpFailureText, MessageIcon::None, MessageButtons::Ok);
 }
 
-device::DeviceLink& CMainFrame::deviceLink() {
-  if (!m_deviceLink) {
-    m_deviceUi = std::make_unique<device::QtDeviceUi>(m_messages);
-    m_deviceLink = std::make_unique<device::DeviceLink>(device::kDeviceTiming, *m_deviceUi, *m_deviceUi);
-  }
-  return *m_deviceLink;
-}
-
 void CMainFrame::showAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void CMainFrame::runDownload() {
+  device::DownloadOptions options;
+  options.port = selectedPort();
+  options.textPath = device::DownloadOperation::defaultTextPath();
+  options.closeRecording = [this] { executeCommand(cmd::CloseRecording); };
+  device::runDownloadCommand(m_doc, m_view, *m_deviceLink, [&] {
+    CDownloadDlg dialog(*m_deviceLink, recordingState(), options, this);
+    dialog.exec();
+    return dialog.started();
+  });
+}
+
+void CMainFrame::runPortDialog() {
+  device::PortSelection::Store store;
+  store.read = [] { return QSettings().value(QStringLiteral("Settings/ComPort"), 1).toInt(); };
+  store.write = [](int port) { QSettings().setValue(QStringLiteral("Settings/ComPort"), port); };
+  CPortSelectDlg dialog(*m_deviceLink, m_messages, selectedPort(), store, this);
+  dialog.exec();
 }
 
 void CMainFrame::applyStoredPlacement() {
@@ -221,6 +243,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   if (m_view) m_view->storeColumnWidths();
   storePlacement();
+  m_deviceLink->joinWorkers();
   event->accept();
 }
 

@@ -5,7 +5,8 @@
 // saving. Every command goes through executeCommand, which runs it only
 // while the command table enables it, and routes it to the view first.
 //
-// It owns the view widget; it does not own the document or the messages.
+// It owns the view widget and the device link (joined before the window
+// closes); it does not own the document or the messages.
 
 #include <QMainWindow>
 #include <QUrl>
@@ -16,15 +17,15 @@
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
+class QtDeviceUi;
+namespace device {
+class DeviceLink;
+}
 class QAction;
 class QLabel;
 class QShortcut;
 class QToolBar;
 class UserMessages;
-namespace device {
-class DeviceLink;
-class QtDeviceUi;
-}  // namespace device
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -49,6 +50,9 @@ class CMainFrame : public QMainWindow {
   // Stores the placement by the off-desktop rule.
   void storePlacement();
 
+  // The device state every device dialog shares (the worker, its requests).
+  device::DeviceLink& deviceLink() { return *m_deviceLink; }
+
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -63,8 +67,8 @@ class CMainFrame : public QMainWindow {
   void buildAccelerators();
   void showHelp();
   void showAbout();
-  // The device operations' shared state, made on first use.
-  device::DeviceLink& deviceLink();
+  void runDownload();
+  void runPortDialog();
 
   CHyetoscopeDoc& m_doc;
   UserMessages& m_messages;
@@ -73,6 +77,6 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_actions;
   std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
   std::function<bool(const QUrl&)> m_urlOpener;
-  std::unique_ptr<device::QtDeviceUi> m_deviceUi;
-  std::unique_ptr<device::DeviceLink> m_deviceLink;  // joins its workers before the UI side goes
+  std::unique_ptr<QtDeviceUi> m_deviceUi;
+  std::unique_ptr<device::DeviceLink> m_deviceLink;
 };

@@ -39,10 +39,10 @@ const CommandRow kRows[] = {
     {VerticalScale, 1, "縦軸ｽｹｰﾙの設定(&V)...", "Ctrl+E", 11, "ｸﾞﾗﾌ縦軸ｽｹｰﾙの設定をします", "縦軸ｽｹｰﾙ", false},
     {HorizontalScale, 1, "横軸ｽｹｰﾙの設定(&H)...", "", 12, "ｸﾞﾗﾌ横軸ｽｹｰﾙの設定をします", "横軸ｽｹｰﾙ", false},
 
-    {PortSettings, 2, "接続設定(&N)...", "", 4, "通信ﾎﾟｰﾄ設定の設定をします", "接続設定", false},
+    {PortSettings, 2, "接続設定(&N)...", "", 4, "通信ﾎﾟｰﾄ設定の設定をします", "接続設定", true},
     {DeviceState, 2, "本体状態設定(&Z)...\tShift+Z", "Shift+Z", 5, "本体の状態を設定します", "本体状態設定", true},
     {ReservedRecording, 2, "予約記録設定(&R)...\tShift+W", "Shift+W", 6, "本体に予約記録を設定します", "予約記録設定", true},
-    {Download, 2, "記録ﾃﾞｰﾀ吸い上げ(&S)...\tShift+S", "Shift+S", 7, "本体から記録ﾃﾞｰﾀを吸い上げ、ﾌｧｲﾙに保存します", "記録ﾃﾞｰﾀ吸い上げ", false},
+    {Download, 2, "記録ﾃﾞｰﾀ吸い上げ(&S)...\tShift+S", "Shift+S", 7, "本体から記録ﾃﾞｰﾀを吸い上げ、ﾌｧｲﾙに保存します", "記録ﾃﾞｰﾀ吸い上げ", true},
 
     {IntervalTenMinute, 3, "10分 (&T)\tShift+T", "Shift+T", -1, "ｸﾞﾗﾌ表示を10分間の降雨量にする", "", true},
     {IntervalHourly, 3, "1時間 (&H)\tShift+H", "Shift+H", -1, "ｸﾞﾗﾌ表示を1時間の降雨量にする", "", true},

@@ -32,8 +32,8 @@ MessageAnswer QtUserMessages::show(const std::string& text, MessageIcon icon, Me
     case QMessageBox::No: return MessageAnswer::No;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     default:
-      if (buttons == MessageButtons::YesNo) return MessageAnswer::No;
-      return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+      if (buttons == MessageButtons::YesNoCancel) return MessageAnswer::Cancel;
+      return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   }
 }
 

@@ -6,7 +6,9 @@
 #include "TestClock.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <ctime>
@@ -304,4 +306,32 @@ TEST(LogstoreChooser, FileNameGoesThroughTheInstalledChooser) {
   CLogstore1App::SetFileChooser([](ChooserPurpose) { return std::string(); });
   EXPECT_EQ(store.GetFileName(kModeBinary, kPurposeSave), "ER");
   CLogstore1App::SetFileChooser(nullptr);
+}
+
+// A download names the whole receive area (blocks x 4096) as the block size;
+// only the counted samples may be read. The samples end right before a page
+// that cannot be read, so one word too many crashes the test.
+TEST_F(LogstoreFiles, RawDataReadsOnlyTheCountedSamplesWhateverBlockSizeIsNamed) {
+  const long page = sysconf(_SC_PAGESIZE);
+  void* area = mmap(nullptr, static_cast<size_t>(2 * page), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(area, MAP_FAILED);
+  ASSERT_EQ(mprotect(static_cast<char*>(area) + page, static_cast<size_t>(page), PROT_NONE), 0);
+  auto* samples = reinterpret_cast<uint16_t*>(static_cast<char*>(area) + page) - 3;
+  samples[0] = 7;
+  samples[1] = 8;
+  samples[2] = 9;
+  std::string path = dir.file("three.hyy");
+  {
+    CLogstore1App store;
+    ASSERT_EQ(store.FOpen(path.c_str(), 'B', 'W'), 1);
+    store.SetSampleNum(3);
+    store.SetRawData(30 * 4096, samples);
+    ASSERT_EQ(store.SaveChannel(), 1);
+    ASSERT_EQ(store.Close('B'), 1);
+  }
+  munmap(area, static_cast<size_t>(2 * page));
+  CLogstore1App store;
+  ASSERT_EQ(store.BfileToBuff(path.c_str(), image.bytes.get()), 1);
+  EXPECT_EQ(image.bytes[kHeaderSize + 4], 9);
+  EXPECT_EQ(fs::file_size(path), static_cast<uintmax_t>(kHeaderSize + 6));
 }

@@ -90,7 +90,7 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   loaded.loaded = 1;
   loaded.undoAvailable = 1;
   loaded.dataModified = 1;
-  const std::set<int> built{32771, 32772, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393,
+  const std::set<int> built{32771, 32772, 32790, 32794, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393,
                             32777, 32798};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;

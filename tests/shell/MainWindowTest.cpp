@@ -90,7 +90,8 @@ TEST_F(MainWindow, StartsWithTheFileOnTheCommandLine) {
   EXPECT_EQ(field("edit1094"), QStringLiteral("<雨量単位> : mm"));
   EXPECT_TRUE(frame().action(cmd::CloseRecording)->isEnabled());
   EXPECT_TRUE(frame().action(cmd::IntervalHourly)->isChecked());
-  EXPECT_FALSE(frame().action(cmd::Download)->isEnabled()) << "not built yet";
+  EXPECT_TRUE(frame().action(cmd::Download)->isEnabled());
+  EXPECT_TRUE(frame().action(cmd::PortSettings)->isEnabled());
   EXPECT_EQ(selectedPort(), 3);
   EXPECT_FALSE(view().findChild<QLineEdit*>(QStringLiteral("edit1003"))->isVisible());
   const auto data = privateHome().dir.path() / "data";

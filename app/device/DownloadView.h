@@ -1,0 +1,23 @@
+#pragma once
+// What the download changes in its dialog. The dialog implements it; every
+// call comes on the user-interface thread (a worker queues its changes
+// through WorkerUi), and the dialog ignores calls once it is gone.
+
+#include <string>
+
+namespace device {
+
+class DownloadView {
+ public:
+  virtual ~DownloadView() = default;
+  virtual void setButtons(bool startEnabled, bool cancelEnabled, bool closeEnabled) = 0;
+  virtual void setStatus(const std::string& text) = 0;
+  // 0..1000; the bar is repainted at once.
+  virtual void setProgress(int position) = 0;
+  // Brings the dialog up (normal show).
+  virtual void showNormal() = 0;
+  // Ends the modal dialog (as its close button does).
+  virtual void endDialog() = 0;
+};
+
+}  // namespace device
