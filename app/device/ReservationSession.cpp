@@ -67,8 +67,15 @@ void ReservationSession::registerRequests() {
   m_link.registerRequest(kRequestReservationStart, first);
 }
 
+void ReservationSession::waitForViewToEnd() {
+  // The buttons come back while the worker still reads the base data, and
+  // until it ends the port is its own.
+  m_link.uiWait().until([this] { return !m_link.workerRunning(); });
+}
+
 void ReservationSession::view() {
   m_ui.setButtonsEnabled(false);
+  waitForViewToEnd();
   m_link.uiWait().sleep(m_link.timing().beforeReservationView);
   TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadReservation)) {
@@ -121,6 +128,7 @@ void ReservationSession::start() {
     endStart(nullptr, form.reservedStart);
     return;
   }
+  waitForViewToEnd();
   TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
     endStart(nullptr, form.reservedStart);

@@ -8,7 +8,9 @@
 // user-interface thread; the worker reaches the dialog only through the
 // link's WorkerUi.
 //
-// Beyond the plain sequence: the edits are frozen from the check until the
+// Beyond the plain sequence: a start or view waits for the previous view's
+// worker, which still holds the port after the buttons came back; the edits
+// are frozen from the check until the
 // start record is out; the start time and delay are taken from the clock at
 // each write of the start record, after the question and the connection
 // check, and a reserved time that has passed by then is refused instead of
@@ -55,6 +57,7 @@ class ReservationSession {
 
  private:
   void registerRequests();
+  void waitForViewToEnd();
   void endStart(TKHandle* port, bool reserved);
 
   DeviceLink& m_link;

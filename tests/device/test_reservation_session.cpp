@@ -248,4 +248,17 @@ TEST(ReservationSession, AfterAnImmediateStartAViewLeavesTheDateEditsOff) {
   EXPECT_FALSE(run.ui.dateEdits);
 }
 
+TEST(ReservationSession, OkRightAfterAViewWaitsForItsWorkerToLetGoOfThePort) {
+  ReservationRun run(namedLogger("GAUGE", jst(2026, 6, 1, 9, 0), 7, 6000));
+  run.session.view();  // returns with the buttons back and the base data still to read
+  ASSERT_TRUE(run.ui.buttons);
+  run.ui.shown.reservedStart = false;
+  run.user.answers = {MessageAnswer::Yes};
+  run.session.start();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kEraseQuestion}));
+  EXPECT_EQ(run.ui.shown.minute, "30") << "the view finished";
+  EXPECT_EQ(run.bench.sim->counters().startRecords, 1);
+  EXPECT_TRUE(run.bench.ui.messages.empty());
+}
+
 }  // namespace
