@@ -14,6 +14,8 @@ DeviceStateSession::~DeviceStateSession() { close(); }
 void DeviceStateSession::close() {
   m_link.tellWorkerToQuit();
   m_link.joinWorkers();
+  closeAbandonedPort(m_link, m_viewPort);
+  m_viewPort = 0;
 }
 
 void DeviceStateSession::registerRequest() {
@@ -57,6 +59,7 @@ void DeviceStateSession::view() {
     return;
   }
   registerRequest();
+  m_viewPort = port;
   m_link.handRequest(kRequestDeviceState, port);
   m_link.startWorkerIfNone();
 }

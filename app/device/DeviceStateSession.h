@@ -44,6 +44,7 @@ class DeviceStateSession {
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
   std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   DeviceStateUi& m_ui;
 };

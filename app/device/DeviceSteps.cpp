@@ -48,4 +48,10 @@ bool requestRomRecord(DeviceLink& link, UserMessages& messages, TKHandle* port, 
   return false;
 }
 
+void closeAbandonedPort(DeviceLink& link, TKHandle port) {
+  // Only the handle this operation handed over, and only while nobody has
+  // closed it: a closed handle's number may already belong to another file.
+  if (port != 0 && link.portHandle.compare_exchange_strong(port, 0)) TKCloseComm(&port);
+}
+
 }  // namespace device

@@ -37,4 +37,8 @@ TKHandle connectForCommands(DeviceLink& link, UserMessages& messages, int port);
 // as sent: shows "送信に失敗しました。", closes *port and returns false.
 bool requestRomRecord(DeviceLink& link, UserMessages& messages, TKHandle* port, DeviceOperation operation);
 
+// After the workers have been joined: closes port when a worker was handed it
+// and left without closing it (told to quit while idle between two replies).
+void closeAbandonedPort(DeviceLink& link, TKHandle port);
+
 }  // namespace device

@@ -20,6 +20,8 @@ ReservationSession::~ReservationSession() { close(); }
 void ReservationSession::close() {
   m_link.tellWorkerToQuit();
   m_link.joinWorkers();
+  closeAbandonedPort(m_link, m_viewPort);
+  m_viewPort = 0;
 }
 
 void ReservationSession::registerRequests() {
@@ -83,6 +85,7 @@ void ReservationSession::view() {
     return;
   }
   registerRequests();
+  m_viewPort = port;
   m_link.handRequest(kRequestReservationName, port);
   m_link.startWorkerIfNone();
   const CommandFrame base = commandFrame(kCmdBaseData);
@@ -105,6 +108,9 @@ void ReservationSession::endStart(TKHandle* port, bool reserved) {
 
 void ReservationSession::start() {
   m_ui.setButtonsEnabled(false);
+  // Before anything tells that worker to quit: one that quits while idle
+  // between its two replies would leave the port open.
+  waitForViewToEnd();
   const ReservationForm form = m_ui.form();
   // Frozen from here on: the start record carries what was checked.
   m_ui.setOrderEditsEnabled(false);
@@ -128,7 +134,6 @@ void ReservationSession::start() {
     endStart(nullptr, form.reservedStart);
     return;
   }
-  waitForViewToEnd();
   TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
     endStart(nullptr, form.reservedStart);

@@ -63,6 +63,7 @@ class ReservationSession {
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
   std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   ReservationUi& m_ui;
   Clock m_clock;

@@ -261,4 +261,19 @@ TEST(ReservationSession, OkRightAfterAViewWaitsForItsWorkerToLetGoOfThePort) {
   EXPECT_TRUE(run.bench.ui.messages.empty());
 }
 
+TEST(ReservationSession, ClosingOrARefusedStartRightAfterAViewLeavesThePortFree) {
+  ReservationRun run(namedLogger("GAUGE", jst(2026, 6, 1, 9, 0), 7, 6000));
+  run.session.view();
+  // OK at once: the start waits for the view, whose first sample (June)
+  // lies in the past, so the start is refused, which tells the worker to quit.
+  run.session.start();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kPastDateMessage}));
+  run.session.view();
+  run.session.close();  // while the view's worker is still at work
+  TKHandle h = TKOpenComm(1, TK_BUFFER_SIZE, TK_BUFFER_SIZE);
+  EXPECT_NE(h, 0) << "no port left open behind the dialog";
+  TKCloseComm(&h);
+  EXPECT_EQ(run.bench.link->portHandle.load(), 0);
+}
+
 }  // namespace
