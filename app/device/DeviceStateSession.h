@@ -10,8 +10,9 @@
 // the edits are frozen from the check until the last frame, so what is sent
 // is what was checked.
 //
-// Owns nothing but its place in the link's request table (codes 0x20); does
-// not own the link, the dialog or the messages.
+// Owns its place in the link's request table (code 0x20) and the port of a
+// view until the worker closes it; does not own the link, the dialog or the
+// messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"

@@ -8,16 +8,16 @@
 // user-interface thread; the worker reaches the dialog only through the
 // link's WorkerUi.
 //
-// Beyond the plain sequence: a start or view waits for the previous view's
-// worker, which still holds the port after the buttons came back; the edits
-// are frozen from the check until the
-// start record is out; the start time and delay are taken from the clock at
-// each write of the start record, after the question and the connection
-// check, and a reserved time that has passed by then is refused instead of
-// sent.
+// Beyond the plain sequence: a start or view first waits for the previous
+// view's worker, which still holds the port after the buttons came back; the
+// edits are frozen from the check until the start record is out; the start
+// time and delay are taken from the clock again after the question and at
+// each write of the start record, and a reserved time that has passed by then
+// is refused instead of sent; a close leaves no port open.
 //
-// Owns its reserved-mode flag and its place in the link's request table
-// (codes 0x0B and 0x0A); does not own the link, the dialog or the messages.
+// Owns its reserved-mode flag, its place in the link's request table (codes
+// 0x0B and 0x0A) and the port of a view until the worker closes it; does not
+// own the link, the dialog or the messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"
