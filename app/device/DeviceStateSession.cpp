@@ -16,6 +16,8 @@ void DeviceStateSession::close() {
   m_link.joinWorkers();
   closeAbandonedPort(m_link, m_viewPort);
   m_viewPort = 0;
+  // The handlers point at this session and its dialog.
+  m_link.registerRequest(kRequestDeviceState, {});
 }
 
 void DeviceStateSession::registerRequest() {

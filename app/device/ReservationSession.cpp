@@ -22,6 +22,9 @@ void ReservationSession::close() {
   m_link.joinWorkers();
   closeAbandonedPort(m_link, m_viewPort);
   m_viewPort = 0;
+  // The handlers point at this session and its dialog.
+  m_link.registerRequest(kRequestReservationName, {});
+  m_link.registerRequest(kRequestReservationStart, {});
 }
 
 void ReservationSession::registerRequests() {
