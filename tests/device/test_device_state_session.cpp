@@ -221,4 +221,25 @@ TEST(DeviceStateSession, WorkQueuedForADialogThatHasGoneDoesNothing) {
   EXPECT_EQ(ui.focusMoves, 0);
 }
 
+TEST(DeviceStateSession, ALineLostMidWriteStopsTheRemainingFrames) {
+  DeviceStateRun run(loggerHolding(0, 0));
+  LoggerFaults drop = run.bench.strictFaults();
+  drop.hangUpOnCommand = kCmdDisplay;  // the line goes once the display frame is in
+  run.bench.setFaults(drop);
+  run.ui.shown.boxes = {true, false, false};
+  run.ui.shown.resetText = "48";
+  run.ui.shown.hourText = "7";
+  run.session.write();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kTextSendFailed}));
+  const LoggerSettings s = run.bench.sim->settings();
+  EXPECT_EQ(s.buzzer, 1) << "sent before the line went";
+  EXPECT_EQ(s.displayMask, 1);
+  EXPECT_EQ(s.resetHours, 300) << "nothing after it";
+  EXPECT_EQ(s.thresholdHour, 2);
+  EXPECT_EQ(run.bench.sim->counters().settingFrames, 2);
+  EXPECT_TRUE(run.ui.buttons);
+  EXPECT_TRUE(run.ui.edits);
+  EXPECT_EQ(run.ui.focusMoves, 0) << "the focus moves only after the last frame";
+}
+
 }  // namespace
