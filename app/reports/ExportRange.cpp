@@ -177,7 +177,7 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
 
   ExportRequest& r = result.request;
   r.interval = interval;
-  r.startTime = static_cast<int32_t>(start);
+  r.startTime = start;
   r.separator = separator;
   switch (interval) {
     case IntervalMode::Hourly:

@@ -1,12 +1,18 @@
 #include "CMainFrame.h"
 
 #include "AboutDialog.h"
+#include "CDownloadDlg.h"
 #include "CHyetoscopeDoc.h"
+#include "CPortSelectDlg.h"
+#include "DownloadCommand.h"
+#include "QtDeviceUi.h"
+#include "SelectedPort.h"
 #include "CHyetoscopeView.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "HelpFile.h"
 #include "PrintJobHold.h"
+#include "SettingDialogs.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
 
@@ -52,6 +58,8 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   setObjectName(QStringLiteral("mainFrame"));
   setWindowIcon(programIcon());
   m_urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  m_deviceUi = std::make_unique<QtDeviceUi>(m_messages);
+  m_deviceLink = std::make_unique<device::DeviceLink>(device::kDeviceTiming, *m_deviceUi, *m_deviceUi);
   buildMenus();
   buildToolBar();
   buildStatusBar();
@@ -60,7 +68,11 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   m_doc.setOpenedHandler([this](const std::string& path, bool loaded) { noteOpened(path, loaded); });
 }
 
-CMainFrame::~CMainFrame() { m_doc.setOpenedHandler(nullptr); }
+CMainFrame::~CMainFrame() {
+  m_doc.setOpenedHandler(nullptr);
+  // Workers first: they may still queue work to the user interface.
+  m_deviceLink.reset();
+}
 
 void CMainFrame::setView(CHyetoscopeView* view) {
   m_view = view;
@@ -149,6 +161,12 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::Exit: close(); break;
       case cmd::HelpTopics: showHelp(); break;
       case cmd::About: showAbout(); break;
+      case cmd::Download: runDownload(); break;
+      case cmd::PortSettings: runPortDialog(); break;
+      case cmd::DeviceState: device::runDeviceStateDialog(this, *m_deviceLink, m_messages, selectedPort()); break;
+      case cmd::ReservedRecording:
+        device::runReservedRecordDialog(this, *m_deviceLink, m_messages, selectedPort());
+        break;
       case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
       case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
       default: return false;
@@ -179,6 +197,26 @@ void CMainFrame::showHelp() {
 void CMainFrame::showAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void CMainFrame::runDownload() {
+  device::DownloadOptions options;
+  options.port = selectedPort();
+  options.textPath = device::DownloadOperation::defaultTextPath();
+  options.closeRecording = [this] { executeCommand(cmd::CloseRecording); };
+  device::runDownloadCommand(m_doc, m_view, *m_deviceLink, [&] {
+    CDownloadDlg dialog(*m_deviceLink, m_doc.recordingState(), options, this);
+    dialog.exec();
+    return dialog.started();
+  });
+}
+
+void CMainFrame::runPortDialog() {
+  device::PortSelection::Store store;
+  store.read = [] { return QSettings().value(QStringLiteral("Settings/ComPort"), 1).toInt(); };
+  store.write = [](int port) { QSettings().setValue(QStringLiteral("Settings/ComPort"), port); };
+  CPortSelectDlg dialog(*m_deviceLink, m_messages, selectedPort(), store, this);
+  dialog.exec();
 }
 
 void CMainFrame::applyStoredPlacement() {
@@ -219,6 +257,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   if (m_view) m_view->storeColumnWidths();
   storePlacement();
+  m_deviceLink->joinWorkers();
   event->accept();
 }
 

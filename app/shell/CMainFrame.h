@@ -5,7 +5,8 @@
 // saving. Every command goes through executeCommand, which runs it only
 // while the command table enables it, and routes it to the view first.
 //
-// It owns the view widget; it does not own the document or the messages.
+// It owns the view widget and the device link (joined before the window
+// closes); it does not own the document or the messages.
 
 #include <QMainWindow>
 #include <QUrl>
@@ -14,10 +15,15 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class CHyetoscopeDoc;
 class CHyetoscopeView;
+class QtDeviceUi;
+namespace device {
+class DeviceLink;
+}
 class QAction;
 class QLabel;
 class QMenu;
@@ -48,6 +54,8 @@ class CMainFrame : public QMainWindow {
   // Stores the placement by the off-desktop rule.
   void storePlacement();
 
+  // The device state every device dialog shares (the worker, its requests).
+  device::DeviceLink& deviceLink() { return *m_deviceLink; }
   // Opens a file handed over by a second start or chosen from the recent
   // files: the window comes to the front, then the document's open (save
   // prompt first). Waits while a modal dialog is up; does nothing while the
@@ -71,6 +79,8 @@ class CMainFrame : public QMainWindow {
   void buildAccelerators();
   void showHelp();
   void showAbout();
+  void runDownload();
+  void runPortDialog();
   void buildRecentFileEntries(QMenu* fileMenu);
   void noteOpened(const std::string& path, bool loaded);
   void showRecentFiles();
@@ -82,6 +92,8 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_actions;
   std::map<int, QShortcut*> m_shortcuts;  // by command; one key each
   std::function<bool(const QUrl&)> m_urlOpener;
+  std::unique_ptr<QtDeviceUi> m_deviceUi;
+  std::unique_ptr<device::DeviceLink> m_deviceLink;
   RecentFileList m_recent;
   std::vector<QAction*> m_recentActions;
   QAction* m_recentSeparator = nullptr;

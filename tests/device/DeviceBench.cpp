@@ -1,5 +1,6 @@
 #include "DeviceBench.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,6 +15,10 @@ const bool kShortReads = [] {
 DeviceBench::DeviceBench(double f) : factor(f), timing(device::kDeviceTiming.scaled(f)) {
   (void)kShortReads;
   timing.replyTestInterval = std::chrono::milliseconds(10);
+  // The frame wait is also the logger's window to answer a probe: kept at
+  // 200 ms at least, so that a worker thread held up on a busy machine
+  // does not turn into an absent logger.
+  timing.afterFrame = std::max(timing.afterFrame, std::chrono::milliseconds(200));
   setenv("TKCOM_PORT_DIR", dir.path().c_str(), 1);
   link = std::make_unique<device::DeviceLink>(timing, ui, ui);
 }

@@ -15,8 +15,8 @@ struct DeviceBench {
   // factor scales every wait of the protocol; the strict logger is scaled
   // alike. The reply tests run at 10 ms whatever the factor: only the first
   // test decides a connection check, and the others only bound how long a
-  // failing test waits. At 0.2 the logger still has 80 ms to answer a
-  // probe, which a busy machine keeps.
+  // failing test waits. The frame wait stays at 200 ms or more (see the
+  // constructor).
   explicit DeviceBench(double factor = 0.2);
   ~DeviceBench();
 

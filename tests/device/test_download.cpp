@@ -7,12 +7,10 @@
 #include "CommandFrames.h"
 #include "DeviceTexts.h"
 #include "DownloadBench.h"
+#include "FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -228,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryStep, DownloadFault,
     ::testing::Values(
         Fault{"NoLogger", [](LoggerFaults& f) { f.noAnswer = true; }, kTextCommFailed},
-        Fault{"ProbeLate", [](LoggerFaults& f) { f.replyDelayMs[kCmdProbe] = 400; }, kTextCommFailed},
+        Fault{"ProbeLate", [](LoggerFaults& f) { f.replyDelayMs[kCmdProbe] = 900; }, kTextCommFailed},
         Fault{"ProbeBad", [](LoggerFaults& f) { f.invalidProbe = true; }, kTextCommFailed},
         Fault{"RomShort", [](LoggerFaults& f) { f.shortRom = 60; }, kTextCommFailed},
         Fault{"RomChecksum", [](LoggerFaults& f) { f.wrongRomChecksum = true; }, kTextCommFailed},
@@ -257,14 +255,10 @@ TEST(Download, AFileThatCannotBeCreatedOrWrittenIsAFailureNeverAFinish) {
     writeOldFile(d.target, 12);
     const std::string before = d.oldFileBytes();
     d.bench.startLogger(loggerWith(40000));
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit small = old;
-    small.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    d.runToEnd();
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+      FileSizeLimit limit(64 * 1024);
+      d.runToEnd();
+    }
     EXPECT_EQ(d.bench.ui.messages, std::vector<std::string>{kTextDownloadFailed});
     EXPECT_EQ(d.state.currentDataPath, "ER");
     EXPECT_EQ(d.oldFileBytes(), before);
@@ -284,6 +278,23 @@ TEST(Download, ALoggerWithoutDataClosesTheDialogAndTheRecording) {
   EXPECT_EQ(d.bench.link->noDataFlag.load(), 0);
   EXPECT_EQ(d.bench.sim->counters().blocksServed, 0);
   EXPECT_FALSE(std::filesystem::exists(d.target));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Download, TheTextCopyGoesToThePerUserDataFolder) {
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home != nullptr ? home : "";
+  setenv("XDG_DATA_HOME", "/srv/data", 1);
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/srv/data/hyetoscope/TempHYY.txt");
+  setenv("XDG_DATA_HOME", "relative/ignored", 1);
+  setenv("HOME", "/home/someone", 1);
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/home/someone/.local/share/hyetoscope/TempHYY.txt");
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(DownloadOperation::defaultTextPath(), "/home/someone/.local/share/hyetoscope/TempHYY.txt");
+  setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace
