@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 
 using namespace device;
 using namespace std::chrono_literals;
