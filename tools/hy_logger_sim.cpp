@@ -148,5 +148,16 @@ int main(int argc, char** argv) {
               "%d rejected, %zu bytes received\n",
               c.romRequests, c.baseDataRequests, c.blocksServed, c.probes, c.settingFrames, c.startRecords,
               c.rejected, simulator.received().size());
+  // What the program set, to compare with what was asked in its dialogs.
+  const LoggerSettings held = simulator.settings();
+  const LoggerRecording now = simulator.recording();
+  std::printf("settings: buzzer %s, display mask %u, reset %u h, alarm words %u/%u/%u (0.5 mm); name \"%s\"\n",
+              held.buzzer == 1 ? "on" : "off", held.displayMask, held.resetHours, held.thresholdHour,
+              held.thresholdDay, held.thresholdStart,
+              shiftJisToUtf8(std::string(reinterpret_cast<const char*>(held.name.data()),
+                                         strnlen(reinterpret_cast<const char*>(held.name.data()), 16)))
+                  .c_str());
+  if (c.startRecords > 0)
+    std::printf("last start record: start time %u, delay %u s\n", now.startTime, now.startDelay);
   return 0;
 }

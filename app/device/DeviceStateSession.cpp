@@ -1,6 +1,5 @@
 #include "DeviceStateSession.h"
 
-#include "CheckConnection.h"
 #include "DeviceSteps.h"
 #include "DeviceTexts.h"
 #include "DeviceTiming.h"
@@ -15,6 +14,10 @@ DeviceStateSession::~DeviceStateSession() { close(); }
 void DeviceStateSession::close() {
   m_link.tellWorkerToQuit();
   m_link.joinWorkers();
+  closeAbandonedPort(m_link, m_viewPort);
+  m_viewPort = 0;
+  // The handlers point at this session and its dialog.
+  m_link.registerRequest(kRequestDeviceState, {});
 }
 
 void DeviceStateSession::registerRequest() {
@@ -38,9 +41,11 @@ void DeviceStateSession::registerRequest() {
     });
   };
   request.followUp = [this](WorkerContext& w) {
-    w.link().workerUi().post([this] {
-      m_ui.setButtonsEnabled(true);
-      m_ui.focusViewButton();
+    // Posted work may run after the dialog has gone; it then does nothing.
+    w.link().workerUi().post([ui = &m_ui, alive = std::weak_ptr<int>(m_alive)] {
+      if (alive.expired()) return;
+      ui->setButtonsEnabled(true);
+      ui->focusViewButton();
     });
     w.closePort();
     w.finish();
@@ -50,25 +55,13 @@ void DeviceStateSession::registerRequest() {
 
 void DeviceStateSession::view() {
   m_ui.setButtonsEnabled(false);
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
-  if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  const CommandFrame frame = romRequestFrame();
-  if (!sendWithAttempts(m_link, port, frame, attemptsFor(DeviceOperation::ReadDeviceState, kCmdRomRecord))) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    TKCloseComm(&port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
+  if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadDeviceState)) {
     m_ui.setButtonsEnabled(true);
     return;
   }
   registerRequest();
+  m_viewPort = port;
   m_link.handRequest(kRequestDeviceState, port);
   m_link.startWorkerIfNone();
 }
@@ -89,14 +82,8 @@ void DeviceStateSession::write() {
     endWrite(nullptr);
     return;
   }
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    endWrite(nullptr);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
     endWrite(nullptr);
     return;
   }

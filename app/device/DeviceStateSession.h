@@ -10,12 +10,15 @@
 // the edits are frozen from the check until the last frame, so what is sent
 // is what was checked.
 //
-// Owns nothing but its place in the link's request table (codes 0x20); does
-// not own the link, the dialog or the messages.
+// Owns its place in the link's request table (code 0x20) and the port of a
+// view until the worker closes it; does not own the link, the dialog or the
+// messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"
 #include "UserMessages.h"
+
+#include <memory>
 
 namespace device {
 
@@ -42,6 +45,8 @@ class DeviceStateSession {
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
+  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   DeviceStateUi& m_ui;
 };
 

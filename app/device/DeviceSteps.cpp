@@ -1,6 +1,8 @@
 #include "DeviceSteps.h"
 
+#include "CheckConnection.h"
 #include "CommandFrames.h"
+#include "DeviceTexts.h"
 
 namespace device {
 
@@ -27,6 +29,29 @@ bool sendWithAttempts(DeviceLink& link, TKHandle port, std::span<const uint8_t> 
   for (int attempt = 0; attempt < attempts; ++attempt)
     if (sendOnce(link, port, bytes)) return true;
   return false;
+}
+
+TKHandle connectForCommands(DeviceLink& link, UserMessages& messages, int port) {
+  if (!CheckConnection(link, port)) {
+    messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
+    return 0;
+  }
+  const TKHandle handle = openForCommands(link, port);
+  if (handle == 0) messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+  return handle;
+}
+
+bool requestRomRecord(DeviceLink& link, UserMessages& messages, TKHandle* port, DeviceOperation operation) {
+  if (sendWithAttempts(link, *port, romRequestFrame(), attemptsFor(operation, kCmdRomRecord))) return true;
+  messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+  TKCloseComm(port);
+  return false;
+}
+
+void closeAbandonedPort(DeviceLink& link, TKHandle port) {
+  // Only the handle this operation handed over, and only while nobody has
+  // closed it: a closed handle's number may already belong to another file.
+  if (port != 0 && link.portHandle.compare_exchange_strong(port, 0)) TKCloseComm(&port);
 }
 
 }  // namespace device

@@ -2,6 +2,7 @@
 
 #include "CLogstore1App.h"
 #include "CommandFrames.h"
+#include "DeviceSteps.h"
 #include "DeviceTexts.h"
 #include "Replies.h"
 
@@ -69,13 +70,8 @@ void DownloadOperation::fail(const char* text) {
 void DownloadOperation::showMessage(const char* text, MessageIcon icon) { m_link.workerUi().message(text, icon); }
 
 bool DownloadOperation::sendFrame(TKHandle port, const uint8_t* frame) {
-  const int attempts = attemptsFor(DeviceOperation::Download, frame[0]);
-  for (int attempt = 0; attempt < attempts; ++attempt) {
-    const bool sent = TKPutROM(port, frame, 6) == 1;
-    m_link.uiWait().sleep(m_link.timing().afterFrame);
-    if (sent) return true;
-  }
-  return false;
+  return sendWithAttempts(m_link, port, std::span<const uint8_t>(frame, std::tuple_size_v<CommandFrame>),
+                          attemptsFor(DeviceOperation::Download, frame[0]));
 }
 
 void DownloadOperation::closePortAfterWorkers(TKHandle& port) {

@@ -1,6 +1,5 @@
 #include "ReservationSession.h"
 
-#include "CheckConnection.h"
 #include "DeviceSteps.h"
 #include "DeviceTexts.h"
 #include "DeviceTiming.h"
@@ -21,6 +20,11 @@ ReservationSession::~ReservationSession() { close(); }
 void ReservationSession::close() {
   m_link.tellWorkerToQuit();
   m_link.joinWorkers();
+  closeAbandonedPort(m_link, m_viewPort);
+  m_viewPort = 0;
+  // The handlers point at this session and its dialog.
+  m_link.registerRequest(kRequestReservationName, {});
+  m_link.registerRequest(kRequestReservationStart, {});
 }
 
 void ReservationSession::registerRequests() {
@@ -56,9 +60,11 @@ void ReservationSession::registerRequests() {
     });
   };
   first.followUp = [this](WorkerContext& w) {
-    w.link().workerUi().post([this] {
-      m_ui.setButtonsEnabled(true);
-      m_ui.focusViewButton();
+    // Posted work may run after the dialog has gone; it then does nothing.
+    w.link().workerUi().post([ui = &m_ui, alive = std::weak_ptr<int>(m_alive)] {
+      if (alive.expired()) return;
+      ui->setButtonsEnabled(true);
+      ui->focusViewButton();
     });
     w.closePort();
     w.finish();
@@ -66,28 +72,23 @@ void ReservationSession::registerRequests() {
   m_link.registerRequest(kRequestReservationStart, first);
 }
 
+void ReservationSession::waitForViewToEnd() {
+  // The buttons come back while the worker still reads the base data, and
+  // until it ends the port is its own.
+  m_link.uiWait().until([this] { return !m_link.workerRunning(); });
+}
+
 void ReservationSession::view() {
   m_ui.setButtonsEnabled(false);
+  waitForViewToEnd();
   m_link.uiWait().sleep(m_link.timing().beforeReservationView);
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
-  if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
-  const CommandFrame rom = romRequestFrame();
-  if (!sendWithAttempts(m_link, port, rom, attemptsFor(DeviceOperation::ReadReservation, kCmdRomRecord))) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
-    TKCloseComm(&port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
+  if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadReservation)) {
     m_ui.setButtonsEnabled(true);
     return;
   }
   registerRequests();
+  m_viewPort = port;
   m_link.handRequest(kRequestReservationName, port);
   m_link.startWorkerIfNone();
   const CommandFrame base = commandFrame(kCmdBaseData);
@@ -110,6 +111,9 @@ void ReservationSession::endStart(TKHandle* port, bool reserved) {
 
 void ReservationSession::start() {
   m_ui.setButtonsEnabled(false);
+  // Before anything tells that worker to quit: one that quits while idle
+  // between its two replies would leave the port open.
+  waitForViewToEnd();
   const ReservationForm form = m_ui.form();
   // Frozen from here on: the start record carries what was checked.
   m_ui.setOrderEditsEnabled(false);
@@ -133,14 +137,8 @@ void ReservationSession::start() {
     endStart(nullptr, form.reservedStart);
     return;
   }
-  if (!CheckConnection(m_link, m_port)) {
-    m_messages.show(kTextCommFailed, MessageIcon::None, MessageButtons::Ok);
-    endStart(nullptr, form.reservedStart);
-    return;
-  }
-  TKHandle port = openForCommands(m_link, m_port);
+  TKHandle port = connectForCommands(m_link, m_messages, m_port);
   if (port == 0) {
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
     endStart(nullptr, form.reservedStart);
     return;
   }

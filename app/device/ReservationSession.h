@@ -8,14 +8,16 @@
 // user-interface thread; the worker reaches the dialog only through the
 // link's WorkerUi.
 //
-// Beyond the plain sequence: the edits are frozen from the check until the
-// start record is out; the start time and delay are taken from the clock at
-// each write of the start record, after the question and the connection
-// check, and a reserved time that has passed by then is refused instead of
-// sent.
+// Beyond the plain sequence: a start or view first waits for the previous
+// view's worker, which still holds the port after the buttons came back; the
+// edits are frozen from the check until the start record is out; the start
+// time and delay are taken from the clock again after the question and at
+// each write of the start record, and a reserved time that has passed by then
+// is refused instead of sent; a close leaves no port open.
 //
-// Owns its reserved-mode flag and its place in the link's request table
-// (codes 0x0B and 0x0A); does not own the link, the dialog or the messages.
+// Owns its reserved-mode flag, its place in the link's request table (codes
+// 0x0B and 0x0A) and the port of a view until the worker closes it; does not
+// own the link, the dialog or the messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"
@@ -23,6 +25,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace device {
 
@@ -54,11 +57,14 @@ class ReservationSession {
 
  private:
   void registerRequests();
+  void waitForViewToEnd();
   void endStart(TKHandle* port, bool reserved);
 
   DeviceLink& m_link;
   UserMessages& m_messages;
   int m_port;
+  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
+  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   ReservationUi& m_ui;
   Clock m_clock;
   bool m_reservedMode = true;

@@ -12,6 +12,7 @@
 #include "CommandTable.h"
 #include "HelpFile.h"
 #include "PrintJobHold.h"
+#include "SettingDialogs.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
 
@@ -162,6 +163,10 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::About: showAbout(); break;
       case cmd::Download: runDownload(); break;
       case cmd::PortSettings: runPortDialog(); break;
+      case cmd::DeviceState: device::runDeviceStateDialog(this, *m_deviceLink, m_messages, selectedPort()); break;
+      case cmd::ReservedRecording:
+        device::runReservedRecordDialog(this, *m_deviceLink, m_messages, selectedPort());
+        break;
       case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
       case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
       default: return false;

@@ -40,8 +40,8 @@ const CommandRow kRows[] = {
     {HorizontalScale, 1, "横軸ｽｹｰﾙの設定(&H)...", "", 12, "ｸﾞﾗﾌ横軸ｽｹｰﾙの設定をします", "横軸ｽｹｰﾙ", true},
 
     {PortSettings, 2, "接続設定(&N)...", "", 4, "通信ﾎﾟｰﾄ設定の設定をします", "接続設定", true},
-    {DeviceState, 2, "本体状態設定(&Z)...\tShift+Z", "Shift+Z", 5, "本体の状態を設定します", "本体状態設定", false},
-    {ReservedRecording, 2, "予約記録設定(&R)...\tShift+W", "Shift+W", 6, "本体に予約記録を設定します", "予約記録設定", false},
+    {DeviceState, 2, "本体状態設定(&Z)...\tShift+Z", "Shift+Z", 5, "本体の状態を設定します", "本体状態設定", true},
+    {ReservedRecording, 2, "予約記録設定(&R)...\tShift+W", "Shift+W", 6, "本体に予約記録を設定します", "予約記録設定", true},
     {Download, 2, "記録ﾃﾞｰﾀ吸い上げ(&S)...\tShift+S", "Shift+S", 7, "本体から記録ﾃﾞｰﾀを吸い上げ、ﾌｧｲﾙに保存します", "記録ﾃﾞｰﾀ吸い上げ", true},
 
     {IntervalTenMinute, 3, "10分 (&T)\tShift+T", "Shift+T", -1, "ｸﾞﾗﾌ表示を10分間の降雨量にする", "", true},

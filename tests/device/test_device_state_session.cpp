@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace device;
 
 namespace {
@@ -194,6 +196,50 @@ TEST(DeviceStateSession, EditsAreFrozenFromTheCheckToTheLastFrame) {
   EXPECT_FALSE(typedWhileWriting) << "the edits were frozen";
   EXPECT_EQ(run.bench.sim->settings().resetHours, 24);
   EXPECT_TRUE(run.ui.edits) << "and thawed again";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DeviceStateSession, WorkQueuedForADialogThatHasGoneDoesNothing) {
+  DeviceBench bench;
+  bench.startLogger(loggerHolding(5));
+  FakeDeviceStateUi ui;
+  AnsweringUser user;
+  auto session = std::make_unique<DeviceStateSession>(*bench.link, user, 1, ui);
+  session->view();
+  // The worker fills the dialog, then finishes and queues its last word to
+  // it...
+  bench.ui.until([&] { return ui.shown.boxes.fromStart; });
+  while (bench.link->workerRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  // ...which closes before the queue runs.
+  ui.buttons = false;
+  session.reset();
+  bench.ui.drain();
+  EXPECT_FALSE(ui.buttons);
+  EXPECT_EQ(ui.focusMoves, 0);
+}
+
+TEST(DeviceStateSession, ALineLostMidWriteStopsTheRemainingFrames) {
+  DeviceStateRun run(loggerHolding(0, 0));
+  LoggerFaults drop = run.bench.strictFaults();
+  drop.hangUpOnCommand = kCmdDisplay;  // the line goes once the display frame is in
+  run.bench.setFaults(drop);
+  run.ui.shown.boxes = {true, false, false};
+  run.ui.shown.resetText = "48";
+  run.ui.shown.hourText = "7";
+  run.session.write();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kTextSendFailed}));
+  const LoggerSettings s = run.bench.sim->settings();
+  EXPECT_EQ(s.buzzer, 1) << "sent before the line went";
+  EXPECT_EQ(s.displayMask, 1);
+  EXPECT_EQ(s.resetHours, 300) << "nothing after it";
+  EXPECT_EQ(s.thresholdHour, 2);
+  EXPECT_EQ(run.bench.sim->counters().settingFrames, 2);
+  EXPECT_TRUE(run.ui.buttons);
+  EXPECT_TRUE(run.ui.edits);
+  EXPECT_EQ(run.ui.focusMoves, 0) << "the focus moves only after the last frame";
 }
 
 }  // namespace

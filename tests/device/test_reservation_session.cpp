@@ -248,4 +248,32 @@ TEST(ReservationSession, AfterAnImmediateStartAViewLeavesTheDateEditsOff) {
   EXPECT_FALSE(run.ui.dateEdits);
 }
 
+TEST(ReservationSession, OkRightAfterAViewWaitsForItsWorkerToLetGoOfThePort) {
+  ReservationRun run(namedLogger("GAUGE", jst(2026, 6, 1, 9, 0), 7, 6000));
+  run.session.view();  // returns with the buttons back and the base data still to read
+  ASSERT_TRUE(run.ui.buttons);
+  run.ui.shown.reservedStart = false;
+  run.user.answers = {MessageAnswer::Yes};
+  run.session.start();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kEraseQuestion}));
+  EXPECT_EQ(run.ui.shown.minute, "30") << "the view finished";
+  EXPECT_EQ(run.bench.sim->counters().startRecords, 1);
+  EXPECT_TRUE(run.bench.ui.messages.empty());
+}
+
+TEST(ReservationSession, ClosingOrARefusedStartRightAfterAViewLeavesThePortFree) {
+  ReservationRun run(namedLogger("GAUGE", jst(2026, 6, 1, 9, 0), 7, 6000));
+  run.session.view();
+  // OK at once: the start waits for the view, whose first sample (June)
+  // lies in the past, so the start is refused, which tells the worker to quit.
+  run.session.start();
+  EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kPastDateMessage}));
+  run.session.view();
+  run.session.close();  // while the view's worker is still at work
+  TKHandle h = TKOpenComm(1, TK_BUFFER_SIZE, TK_BUFFER_SIZE);
+  EXPECT_NE(h, 0) << "no port left open behind the dialog";
+  TKCloseComm(&h);
+  EXPECT_EQ(run.bench.link->portHandle.load(), 0);
+}
+
 }  // namespace

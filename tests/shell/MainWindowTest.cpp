@@ -326,3 +326,22 @@ TEST_F(MainWindow, AboutBoxShowsTheVersion) {
   EXPECT_EQ(title, QStringLiteral("HY for Windows のﾊﾞｰｼﾞｮﾝ情報"));
   EXPECT_EQ(version, QStringLiteral("HY for Windows Version 2.11"));
 }
+
+TEST_F(MainWindow, DeviceCommandsOpenTheirDialogsWithOrWithoutARecording) {
+  ASSERT_TRUE(start());
+  for (int id : {cmd::DeviceState, cmd::ReservedRecording}) {
+    QString name;
+    QString title;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      name = dialog->objectName();
+      title = dialog->windowTitle();
+      dialog->close();
+    });
+    EXPECT_TRUE(frame().executeCommand(id)) << id;
+    EXPECT_EQ(name, id == cmd::DeviceState ? QStringLiteral("deviceStateDialog") : QStringLiteral("reservedRecordDialog"));
+    EXPECT_EQ(title, id == cmd::DeviceState ? QStringLiteral("本体状態設定") : QStringLiteral("予約記録設定"));
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}

@@ -5,6 +5,7 @@
 // (view, OK, close). What is read, checked and sent is the session's
 // (DeviceStateSession); the dialog owns only its widgets.
 
+#include "SettingButtons.h"
 #include "SettingDialogUi.h"
 
 #include <QDialog>
@@ -14,7 +15,6 @@
 class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 class CDeviceStateDlg : public QDialog, public device::DeviceStateUi {
@@ -47,8 +47,6 @@ class CDeviceStateDlg : public QDialog, public device::DeviceStateUi {
   QLineEdit* m_hour;
   QLineEdit* m_day;
   QLineEdit* m_start;
-  QPushButton* m_view;
-  QPushButton* m_ok;
-  QPushButton* m_close;
+  SettingButtons m_buttons;
   int m_displayMask = 0;  // the form's member, kept between a fill and a read
 };

@@ -83,23 +83,7 @@ CDeviceStateDlg::CDeviceStateDlg(QWidget* parent) : QDialog(parent) {
   }
   alarmLayout->setColumnStretch(3, 1);
 
-  m_view = new QPushButton(QStringLiteral("設定値を見る"), this);
-  m_view->setObjectName(QStringLiteral("button1008"));
-  m_ok = new QPushButton(QStringLiteral("OK"), this);
-  m_ok->setObjectName(QStringLiteral("button1"));
-  m_ok->setDefault(true);
-  m_close = new QPushButton(QStringLiteral("閉じる"), this);
-  m_close->setObjectName(QStringLiteral("button2"));
-  connect(m_view, &QPushButton::clicked, this, [this] { if (onView) onView(); });
-  connect(m_ok, &QPushButton::clicked, this, [this] { if (onOk) onOk(); });
-  connect(m_close, &QPushButton::clicked, this, &CDeviceStateDlg::reject);
-
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(m_ok);
-  buttons->addWidget(m_close);
-  buttons->addSpacing(12);
-  buttons->addWidget(m_view);
-  buttons->addStretch();
+  m_buttons = makeSettingButtons(this, QStringLiteral("設定値を見る"), QStringLiteral("button1008"), &onView, &onOk);
 
   auto* left = new QVBoxLayout;
   auto* top = new QHBoxLayout;
@@ -110,7 +94,7 @@ CDeviceStateDlg::CDeviceStateDlg(QWidget* parent) : QDialog(parent) {
   left->addWidget(alarm);
   auto* main = new QHBoxLayout(this);
   main->addLayout(left);
-  main->addLayout(buttons);
+  main->addLayout(m_buttons.column);
 
   setTabOrder(m_showHour, m_showDay);
   setTabOrder(m_showDay, m_showStart);
@@ -120,9 +104,9 @@ CDeviceStateDlg::CDeviceStateDlg(QWidget* parent) : QDialog(parent) {
   setTabOrder(m_reset, m_hour);
   setTabOrder(m_hour, m_day);
   setTabOrder(m_day, m_start);
-  setTabOrder(m_start, m_ok);
-  setTabOrder(m_ok, m_close);
-  setTabOrder(m_close, m_view);
+  setTabOrder(m_start, m_buttons.ok);
+  setTabOrder(m_buttons.ok, m_buttons.close);
+  setTabOrder(m_buttons.close, m_buttons.view);
 
   setForm(device::DeviceStateForm{});
 }
@@ -153,7 +137,7 @@ void CDeviceStateDlg::setForm(const device::DeviceStateForm& f) {
 }
 
 void CDeviceStateDlg::setButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {m_view, m_ok, m_close}) b->setEnabled(enabled);
+  m_buttons.setEnabled(enabled);
 }
 
 void CDeviceStateDlg::setEditsEnabled(bool enabled) {
@@ -162,10 +146,10 @@ void CDeviceStateDlg::setEditsEnabled(bool enabled) {
     w->setEnabled(enabled);
 }
 
-void CDeviceStateDlg::focusViewButton() { m_view->setFocus(); }
+void CDeviceStateDlg::focusViewButton() { m_buttons.view->setFocus(); }
 
 void CDeviceStateDlg::reject() {
-  if (!m_close->isEnabled()) return;
+  if (!m_buttons.close->isEnabled()) return;
   if (onClose) onClose();
   QDialog::reject();
 }

@@ -73,17 +73,7 @@ CReservedRecordDlg::CReservedRecordDlg(QWidget* parent) : QDialog(parent) {
   dateRow->addStretch();
   dateLabel->setBuddy(m_year);
 
-  m_view = new QPushButton(QStringLiteral("予約設定を見る"), this);
-  m_view->setObjectName(QStringLiteral("button3"));
-  m_ok = new QPushButton(QStringLiteral("OK"), this);
-  m_ok->setObjectName(QStringLiteral("button1"));
-  m_ok->setDefault(true);
-  m_close = new QPushButton(QStringLiteral("閉じる"), this);
-  m_close->setObjectName(QStringLiteral("button2"));
-  connect(m_view, &QPushButton::clicked, this, [this] { if (onView) onView(); });
-  connect(m_ok, &QPushButton::clicked, this, [this] { if (onOk) onOk(); });
-  connect(m_close, &QPushButton::clicked, this, &CReservedRecordDlg::reject);
-
+  m_buttons = makeSettingButtons(this, QStringLiteral("予約設定を見る"), QStringLiteral("button3"), &onView, &onOk);
   auto* left = new QVBoxLayout;
   left->addWidget(nameLabel);
   left->addWidget(m_name);
@@ -94,15 +84,9 @@ CReservedRecordDlg::CReservedRecordDlg(QWidget* parent) : QDialog(parent) {
   left->addWidget(dateLabel);
   left->addLayout(dateRow);
   left->addStretch();
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(m_ok);
-  buttons->addWidget(m_close);
-  buttons->addSpacing(12);
-  buttons->addWidget(m_view);
-  buttons->addStretch();
   auto* main = new QHBoxLayout(this);
   main->addLayout(left);
-  main->addLayout(buttons);
+  main->addLayout(m_buttons.column);
 
   setTabOrder(m_name, m_reserved);
   setTabOrder(m_reserved, m_immediate);
@@ -111,9 +95,9 @@ CReservedRecordDlg::CReservedRecordDlg(QWidget* parent) : QDialog(parent) {
   setTabOrder(m_month, m_day);
   setTabOrder(m_day, m_hour);
   setTabOrder(m_hour, m_minute);
-  setTabOrder(m_minute, m_ok);
-  setTabOrder(m_ok, m_close);
-  setTabOrder(m_close, m_view);
+  setTabOrder(m_minute, m_buttons.ok);
+  setTabOrder(m_buttons.ok, m_buttons.close);
+  setTabOrder(m_buttons.close, m_buttons.view);
 
   setForm(device::ReservationForm{});
 }
@@ -142,7 +126,7 @@ void CReservedRecordDlg::setForm(const device::ReservationForm& f) {
 }
 
 void CReservedRecordDlg::setButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {m_view, m_ok, m_close}) b->setEnabled(enabled);
+  m_buttons.setEnabled(enabled);
 }
 
 void CReservedRecordDlg::setDateEditsEnabled(bool enabled) {
@@ -153,10 +137,10 @@ void CReservedRecordDlg::setOrderEditsEnabled(bool enabled) {
   for (QWidget* w : std::initializer_list<QWidget*>{m_name, m_reserved, m_immediate}) w->setEnabled(enabled);
 }
 
-void CReservedRecordDlg::focusViewButton() { m_view->setFocus(); }
+void CReservedRecordDlg::focusViewButton() { m_buttons.view->setFocus(); }
 
 void CReservedRecordDlg::reject() {
-  if (!m_close->isEnabled()) return;
+  if (!m_buttons.close->isEnabled()) return;
   if (onClose) onClose();
   QDialog::reject();
 }

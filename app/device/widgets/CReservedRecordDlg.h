@@ -6,6 +6,7 @@
 // close). What is read, checked and sent is the session's
 // (ReservationSession); the dialog owns only its widgets.
 
+#include "SettingButtons.h"
 #include "SettingDialogUi.h"
 
 #include <QDialog>
@@ -13,7 +14,6 @@
 #include <functional>
 
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 class CReservedRecordDlg : public QDialog, public device::ReservationUi {
@@ -46,7 +46,5 @@ class CReservedRecordDlg : public QDialog, public device::ReservationUi {
   QLineEdit* m_day;
   QLineEdit* m_hour;
   QLineEdit* m_minute;
-  QPushButton* m_view;
-  QPushButton* m_ok;
-  QPushButton* m_close;
+  SettingButtons m_buttons;
 };
