@@ -203,3 +203,29 @@ TEST_F(ExploreChart, ScaleDialogs) {
   const int64_t lower = horizontalBounds(app.document().recording()).lower;
   EXPECT_EQ(series().visibleCount, (jst(2024, 2, 10, 0, 0) - lower) / 3600 + 1);
 }
+
+// A mode switch starts the history anew on the new mode's series: after a
+// band there, Undo leads to its whole series, not to a window of the old
+// mode; switching back shows the old mode's last band window.
+TEST_F(ExploreChart, ModeSwitchStartsTheHistoryAnew) {
+  GraphPlotCtrl* chart = view().chart();
+  auto band = [&] {
+    QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(300, 100));
+    QTest::mouseMove(chart, QPoint(600, 150));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(600, 150));
+    view().repaint();
+  };
+  band();
+  const ShownWindow hourly{series().visibleCount, series().firstShownIndex};
+  ASSERT_TRUE(frame().action(cmd::Undo)->isEnabled());
+  key(Qt::Key_D, Qt::ShiftModifier);
+  ASSERT_EQ(app.document().intervalMode, IntervalMode::Daily);
+  EXPECT_FALSE(frame().action(cmd::Undo)->isEnabled());
+  EXPECT_EQ(view().chartWindow().history().position(), 0);
+  band();
+  key(Qt::Key_U, Qt::AltModifier);
+  EXPECT_EQ(series().visibleCount, series().valueCount);
+  EXPECT_EQ(series().firstShownIndex, 0);
+  key(Qt::Key_H, Qt::ShiftModifier);
+  EXPECT_EQ((ShownWindow{series().visibleCount, series().firstShownIndex}), hourly);
+}
