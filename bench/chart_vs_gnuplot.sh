@@ -3,7 +3,7 @@
 # ten-minute rainfall drawn into a 1600 x 600 PNG, whole process each time.
 # hyetoscope-cli reads the HYY file; gnuplot (pngcairo, with boxes) reads the
 # same values from a text file the tool exported beforehand (not timed).
-# Prints the median and best wall time of each and the ratio.
+# Prints the median and best wall and CPU time of each and the ratios.
 #
 #   bench/chart_vs_gnuplot.sh [BUILD_DIR] [RUNS]
 #
@@ -46,8 +46,11 @@ done
 printf "hyetoscope-cli chart  %s\n" "$(summary < "$work/cli.ms")"
 if [ "$have_gnuplot" = 1 ]; then
   printf "gnuplot pngcairo      %s\n" "$(summary < "$work/gnuplot.ms")"
-  paste <(sort -n "$work/cli.ms") <(sort -n "$work/gnuplot.ms") |
-    awk '{ c[NR] = $1; g[NR] = $2 } END { m = (NR + 1) / 2; printf "gnuplot / tool: %.1f x (medians)\n", g[int(m)] / c[int(m)] }'
+  for column in 1 2; do
+    paste <(cut -d' ' -f$column "$work/cli.ms" | sort -n) <(cut -d' ' -f$column "$work/gnuplot.ms" | sort -n) |
+      awk -v what="$([ $column = 1 ] && echo wall || echo cpu)" \
+        '{ c[NR] = $1; g[NR] = $2 } END { m = int((NR + 1) / 2); printf "gnuplot / tool, %s time: %.1f x (medians)\n", what, g[m] / c[m] }'
+  done
 else
   echo "gnuplot: not installed, skipped (apt-get install gnuplot-nox to compare)"
 fi

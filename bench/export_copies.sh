@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One export call over 100 copies of the long sample (59,000 samples each),
 # one text file per copy through an output pattern, whole process, for each
-# interval. Prints the median and best wall time of the call.
+# interval. Prints the median and best wall and CPU time of the call.
 #
 #   bench/export_copies.sh [BUILD_DIR] [RUNS]
 set -euo pipefail

@@ -11,7 +11,9 @@ constexpr CliSubcommand kSubcommands[] = {
     {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true},
     {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true},
     {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true},
+    {"download", "Download the logger's recording into a new HYY file.", runDownload, false},
     {"probe", "Ask whether a logger answers on a COM port.", runProbe, false},
+    {"ports", "Find the COM port a logger answers on (automatic detection).", runPorts, false},
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ int runExport(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runTable(const QStringList& arguments);
 int runProbe(const QStringList& arguments);
+int runPorts(const QStringList& arguments);
+int runDownload(const QStringList& arguments);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);

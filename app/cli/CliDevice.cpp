@@ -1,5 +1,6 @@
 // probe: the window's connection check on one port, for scripts that want
-// to know whether a logger is there before they start a download.
+// to know whether a logger is there before they start a download; ports:
+// the port dialog's automatic detection.
 #include "CheckConnection.h"
 #include "CliArguments.h"
 #include "CliCommands.h"
@@ -8,22 +9,16 @@
 #include "CliParser.h"
 #include "DeviceLink.h"
 #include "DeviceTexts.h"
+#include "PortSelection.h"
+
+#include <QSettings>
+
+#include <algorithm>
 
 #include <cstdio>
-#include <cstdlib>
+#include <vector>
 
 namespace {
-
-// The protocol's waits; HY_DEVICE_TIME_SCALE (0.01 to 1) shortens them all
-// alike, as the tests against the simulated logger do.
-device::DeviceTiming cliDeviceTiming() {
-  if (const char* scale = std::getenv("HY_DEVICE_TIME_SCALE")) {
-    char* end = nullptr;
-    const double f = std::strtod(scale, &end);
-    if (end != scale && *end == '\0' && f >= 0.01 && f <= 1.0) return device::kDeviceTiming.scaled(f);
-  }
-  return device::kDeviceTiming;
-}
 
 std::string comName(int port) { return "COM" + std::to_string(port); }
 
@@ -49,4 +44,45 @@ int runProbe(const QStringList& arguments) {
   if (answered != 1) return cliFail(kExitDevice, comName(*port) + ": " + device::kTextCommFailed);
   std::printf("%s: the logger answered\n", comName(*port).c_str());
   return kExitOk;
+}
+
+int runPorts(const QStringList& arguments) {
+  CliParser cli("ports", "[--save]",
+                "Finds the logger as the port dialog's automatic detection does: tries every COM port from 1 "
+                "to 9 that opens, with the connection check, and prints the first one where a logger answers. "
+                "Exit code 3 and the dialog's messages (with the ports that opened) when none answers.");
+  cli.option({"save"}, "Store the port found as the window's port setting.");
+  if (int done = cli.parse(arguments, 0, 0); done >= 0) return done;
+
+  // The detection's question is answered yes; its messages are kept.
+  struct KeptMessages : UserMessages {
+    MessageAnswer show(const std::string& text, MessageIcon, MessageButtons buttons) override {
+      if (buttons == MessageButtons::Ok) shown.push_back(text);
+      return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    }
+    std::vector<std::string> shown;
+  } messages;
+  CliDeviceUi ui;
+  device::DeviceLink link(cliDeviceTiming(), ui, ui);
+  int selected = 1;
+  const bool save = cli.isSet("save");
+  device::PortSelection::Store store;
+  store.read = [] { return 1; };
+  store.write = [save](int port) {
+    if (!save) return;
+    QSettings settings(QStringLiteral("VELDEN CORPORATION"), QStringLiteral("HY for Windows"));
+    settings.setValue(QStringLiteral("Settings/ComPort"), port);
+  };
+  device::PortSelection selection(link, messages, selected, store);
+  const bool found = selection.onDetect();
+  link.joinWorkers();
+  if (found) {
+    std::printf("COM%d\n", selected);
+    return kExitOk;
+  }
+  for (std::string text : messages.shown) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    cliFail(kExitDevice, text);
+  }
+  return kExitDevice;
 }

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -21,6 +22,15 @@ extern "C" void countInterrupt(int) { g_interrupts.fetch_add(1); }
 constexpr int kPollMs = 10;
 
 }  // namespace
+
+device::DeviceTiming cliDeviceTiming() {
+  if (const char* scale = std::getenv("HY_DEVICE_TIME_SCALE")) {
+    char* end = nullptr;
+    const double f = std::strtod(scale, &end);
+    if (end != scale && *end == '\0' && f >= 0.01 && f <= 1.0) return device::kDeviceTiming.scaled(f);
+  }
+  return device::kDeviceTiming;
+}
 
 CliDeviceUi::CliDeviceUi() {
   g_interrupts.store(0);
@@ -40,10 +50,7 @@ bool CliDeviceUi::interrupted() const { return g_interrupts.load() > 0; }
 
 void CliDeviceUi::runPending() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (interrupted() && !m_interruptHandled) {
-    m_interruptHandled = true;
-    if (m_onInterrupt) m_onInterrupt();
-  }
+  if (interrupted() && !m_interruptHandled && m_onInterrupt) m_interruptHandled = m_onInterrupt();
 }
 
 void CliDeviceUi::sleep(std::chrono::milliseconds duration) {
@@ -79,6 +86,7 @@ void CliDeviceUi::call(std::function<void()> work) {
 MessageAnswer CliDeviceUi::message(const std::string& text, MessageIcon) {
   // Shown and remembered on the main thread, in the order they came.
   call([this, text] {
+    if (m_beforeMessage) m_beforeMessage();
     m_messages.push_back(text);
     std::fprintf(stderr, "hyetoscope-cli: %s\n", text.c_str());
   });

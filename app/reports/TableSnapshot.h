@@ -32,7 +32,7 @@ enum class TableKind { HourlyMonth = 0, DailyYear = 1 };
 struct TableSnapshot {
   int64_t tableStart = 0;
   std::string stationName;  // UTF-8
-  int64_t seriesStart = 0;
+  int64_t seriesStart = 0;  // 64 bits: a series may run past January 2038
   std::vector<double> values;
 };
 

@@ -145,6 +145,14 @@ TEST(CliExport, SeveralFilesAndTheDialogsRangeChecks) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("long-2024-0.5mm-day.txt")));
   EXPECT_TRUE(std::filesystem::exists(dir.file("short-2026-06-0.5mm-day.txt")));
 
+  // One output that cannot be written (a folder stands in its place) is
+  // reported by name; the other file is still written.
+  std::filesystem::create_directory(dir.file("long-2024-0.5mm-month.txt"));
+  r = runCli({"export", "-i", "month", "-o", dir.file("{stem}-{interval}.txt"), kLong, kShort});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err, "hyetoscope-cli: " + dir.file("long-2024-0.5mm-month.txt") + " に書き込めません。\n");
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.file("short-2026-06-0.5mm-month.txt")));
+
   EXPECT_EQ(runCli({"export", kLong, kShort}).exitCode, 1) << "several files need -o";
   EXPECT_EQ(runCli({"export", "--sep", "pipe", kLong}).exitCode, 1);
 

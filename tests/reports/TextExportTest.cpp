@@ -1,5 +1,7 @@
 #include "TextExport.h"
 
+#include "ExportRange.h"
+
 #include "HourlySeries.h"
 #include "RecordingFixture.h"
 #include "FileSizeLimit.h"
@@ -110,4 +112,20 @@ TEST(TextExport, FailedWriteLeavesTheOldFileAndNoPartialFile) {
 
   EXPECT_EQ(writeSeriesTextFile(*rec, {IntervalMode::TenMinute, 0, 0, 1, ','}, dir.file("missing/out.txt")),
             ExportStatus::WriteFailed);
+}
+
+TEST(TextExport, GraphWindowPastJanuary2038KeepsItsDates) {
+  // Three days from 2038-01-18 00:00; the shown window is the third day,
+  // which starts past the last second a signed 32-bit time holds.
+  auto rec = makeSteady(jst(2038, 1, 18, 0, 0), 3 * 144, 1);
+  GraphWindow g;
+  g.mode = IntervalMode::Daily;
+  g.firstShownIndex = 2;
+  g.visibleCount = 1;
+  g.valueCount = 3;
+  g.seriesStart = jst(2038, 1, 18, 0, 0);
+  const ExportRequest r = graphExportRequest(g, jst64(2038, 1, 20, 0, 0), ',');
+  std::string out;
+  ASSERT_EQ(exportSeriesText(*rec, r, out), ExportStatus::Written);
+  EXPECT_EQ(out, "\"2038/01/20 24:00\",72.0\n");
 }
