@@ -16,12 +16,19 @@
 CPrintCommands::CPrintCommands(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
                                UserMessages& messages, QWidget* parent)
     : m_doc(doc), m_state(state), m_windows(windows), m_messages(messages), m_parent(parent) {
-  setUpPrinter(m_printer);
   m_dialogs = defaultDialogs();
   m_clock = [] { return static_cast<int64_t>(std::time(nullptr)); };
 }
 
 CPrintCommands::~CPrintCommands() = default;
+
+QPrinter& CPrintCommands::printer() {
+  if (!m_printer) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    setUpPrinter(*m_printer);
+  }
+  return *m_printer;
+}
 
 CPrintCommands::Dialogs CPrintCommands::defaultDialogs() {
   Dialogs d;
@@ -52,7 +59,7 @@ bool CPrintCommands::onCommand(int id) {
     case cmd::GraphPreview: printGraph(1); return true;
     case cmd::PrintTables: tableCommand(-1); return true;
     case cmd::TablePreview: tableCommand(0); return true;
-    case cmd::PrinterSetup: m_dialogs.pageSetup(m_printer); return true;
+    case cmd::PrinterSetup: m_dialogs.pageSetup(printer()); return true;
     case cmd::FilePrint: printCurrent(); return true;
     default: return false;
   }
@@ -82,11 +89,11 @@ int CPrintCommands::runJob(QPrinter& printer) {
 }
 
 void CPrintCommands::printCurrent() {
-  if (m_dialogs.askPrint(m_printer)) runJob(m_printer);
+  if (m_dialogs.askPrint(printer())) runJob(printer());
 }
 
 void CPrintCommands::previewCurrent() {
-  m_dialogs.preview(m_printer, [this](QPrinter& printer) { runJob(printer); });
+  m_dialogs.preview(printer(), [this](QPrinter& p) { runJob(p); });
 }
 
 void CPrintCommands::printGraph(int printKind) {

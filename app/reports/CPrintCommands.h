@@ -53,7 +53,9 @@ class CPrintCommands {
   // Carries out one of the six commands; false for any other.
   bool onCommand(int commandId);
 
-  QPrinter& printer() { return m_printer; }
+  // The shared printer, set up on first use (asking the system for its
+  // printers is left until something is printed).
+  QPrinter& printer();
   const TableSnapshot& snapshot() const { return m_snapshot; }
 
  private:
@@ -73,7 +75,7 @@ class CPrintCommands {
   GraphPlotCtrl* m_chart = nullptr;
   ChartWindow* m_chartWindow = nullptr;
   std::unique_ptr<GraphPlotCtrl> m_ownChart;
-  QPrinter m_printer{QPrinter::HighResolution};
+  std::unique_ptr<QPrinter> m_printer;
   TableSnapshot m_snapshot;
   Dialogs m_dialogs;
   std::function<int64_t()> m_clock;

@@ -74,9 +74,9 @@ TEST(TextExport, NeverReadsPastTheSeriesNorWritesARefusedRecording) {
   // Whatever lies past the count must not appear.
   series.values[2] = 999.0;
   std::string out;
-  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, static_cast<int32_t>(series.startTime + 3600), 1, 10, ','}, out), 1);
+  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, series.startTime + 3600, 1, 10, ','}, out), 1);
   EXPECT_EQ(out, "\"2024/06/01  2:00\",3.0\n");
-  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, static_cast<int32_t>(series.startTime), 2, 1, ','}, out), 0);
+  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, series.startTime, 2, 1, ','}, out), 0);
 
   auto refused = makeRecording(jst(2024, 6, 1, 0, 0), {1, 2}, 0x1001, "00060");
   TempDir dir;
