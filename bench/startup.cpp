@@ -49,7 +49,9 @@ double runOnce(const std::string& program, const std::string& file) {
   const std::string home = privateHome();
   std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen", "HY_EXIT_AFTER_FIRST_PAINT=1", "HOME=" + home,
                                "XDG_CONFIG_HOME=" + home + "/config", "XDG_DATA_HOME=" + home + "/data",
-                               "XDG_RUNTIME_DIR=" + home};
+                               "XDG_RUNTIME_DIR=" + home,
+                               // Never handed to a program the user has running.
+                               "HY_INSTANCE_NAME=hyetoscope-bench-" + std::to_string(getpid())};
   if (const char* path = std::getenv("PATH")) env.push_back(std::string("PATH=") + path);
   std::vector<char*> envp;
   for (auto& e : env) envp.push_back(e.data());

@@ -4,6 +4,7 @@
 //               [--step 0.5|0.1] [--seed N] [--name TEXT] [--storm-at INDEX]
 //
 // Times are local (UTC+9).
+#include "DateFields.h"
 #include "RainGenerator.h"
 #include "ShiftJis.h"
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace {
@@ -22,20 +24,15 @@ int usage() {
   return 2;
 }
 
+// Refuses dates that do not exist and times a data file's 32-bit start
+// cannot hold (before 1970, after January 2038).
 bool parseStart(const char* text, int32_t* out) {
-  struct tm f {};
-  int n = std::sscanf(text, "%d-%d-%d %d:%d:%d", &f.tm_year, &f.tm_mon, &f.tm_mday, &f.tm_hour, &f.tm_min,
-                      &f.tm_sec);
+  CalendarFields f;
+  int n = std::sscanf(text, "%d-%d-%d %d:%d:%d", &f.year, &f.month, &f.day, &f.hour, &f.minute, &f.second);
   if (n < 5) return false;
-  if (f.tm_mon < 1 || f.tm_mon > 12 || f.tm_mday < 1 || f.tm_mday > 31 || f.tm_hour > 23 || f.tm_min > 59 ||
-      f.tm_sec > 59)
-    return false;
-  f.tm_year -= 1900;
-  f.tm_mon -= 1;
-  f.tm_isdst = 0;
-  time_t t = mktime(&f);
-  if (t == static_cast<time_t>(-1)) return false;
-  *out = static_cast<int32_t>(t);
+  const std::optional<int32_t> t = validLocalTime(f);
+  if (!t) return false;
+  *out = *t;
   return true;
 }
 

@@ -63,15 +63,9 @@ bool CHyetoscopeDoc::saveChangesPrompt(PromptCaller caller) {
     if (caller != PromptCaller::CloseCommand) return false;
     answer = MessageAnswer::No;
   }
-  if (answer == MessageAnswer::Yes) {
-    logstore::CLogstore1App store;
-    if (store.SaveStartTime(m_state.currentDataPath.c_str(), m_state.pendingStartTime,
-                            m_state.pendingDataName) == 0) {
-      // The changes exist nowhere else: keep them and stop whatever asked.
-      m_messages.show(saveFailureText(m_state.currentDataPath), MessageIcon::Error, MessageButtons::Ok);
-      return false;
-    }
-  }
+  // The changes exist nowhere else: when they cannot be written, keep them
+  // and stop whatever asked.
+  if (answer == MessageAnswer::Yes && !writePendingChanges()) return false;
   m_state.dataModified = 0;
   return true;
 }
@@ -135,6 +129,13 @@ bool CHyetoscopeDoc::loadRecording(const std::string& name) {
   }
   setTitle(name);
   m_state.currentDataPath = name;
+  copyFileImage(*m_image, *m_recording);
+  reinitialiseDisplay();
+  updateAllViews();
+  return true;
+}
+
+void CHyetoscopeDoc::reinitialiseDisplay() {
   loadedFlag = 0;
   // Daily now, so that the queued hourly command finds a change to make and
   // puts the display (and its check mark) on the hourly interval.
@@ -143,7 +144,6 @@ bool CHyetoscopeDoc::loadRecording(const std::string& name) {
     m_views->clearRememberedWindows();
     m_views->postIntervalCommand(IntervalMode::Hourly);
   }
-  copyFileImage(*m_image, *m_recording);
   rebuild();
   m_series->firstShownIndex = 0;
   m_state.firstShownIndexMirror = 0;
@@ -153,8 +153,45 @@ bool CHyetoscopeDoc::loadRecording(const std::string& name) {
   if (m_views) m_views->showData();
   loadedFlag = 1;
   if (m_views) m_views->rememberInitialWindow();
+}
+
+void CHyetoscopeDoc::onRecordConditions(const RecordConditionDialog& dialog) {
+  const RecordConditionTexts current = recordConditionTexts(*m_recording);
+  char firstBytes[17] = {};
+  std::memcpy(firstBytes, m_recording->dataName, 16);
+  m_state.setPendingName(firstBytes);
+  const std::optional<RecordConditionChange> change = dialog(current);
+  if (change) applyRecordConditions(change->startTime, change->name);
+}
+
+void CHyetoscopeDoc::applyRecordConditions(int32_t startTime, const std::string& name) {
+  m_state.dataModified = 1;
+  m_recording->startTime = startTime;
+  m_state.pendingStartTime = startTime;
+  const std::string kept = name.substr(0, 16);
+  m_state.setPendingName(kept.c_str());
+  std::memset(m_recording->dataName, 0, sizeof m_recording->dataName);
+  std::memcpy(m_recording->dataName, kept.data(), kept.size());
+  if (m_views) m_views->postCloseDataList();
+  reinitialiseDisplay();
+  m_series->cursorA = 0;
+  m_series->cursorB = 0;
   updateAllViews();
-  return true;
+}
+
+bool CHyetoscopeDoc::writePendingChanges() {
+  logstore::CLogstore1App store;
+  if (store.SaveStartTime(m_state.currentDataPath.c_str(), m_state.pendingStartTime, m_state.pendingDataName) != 0)
+    return true;
+  m_messages.show(saveFailureText(m_state.currentDataPath), MessageIcon::Error, MessageButtons::Ok);
+  return false;
+}
+
+bool CHyetoscopeDoc::onOverwriteSave() {
+  const bool written = writePendingChanges();
+  if (written) m_state.dataModified = 0;
+  updateAllViews();
+  return written;
 }
 
 void CHyetoscopeDoc::onCloseRecording() {

@@ -15,11 +15,13 @@
 #include "DocumentViews.h"
 #include "FileImage.h"
 #include "IntervalMode.h"
+#include "RecordConditions.h"
 #include "RecordingBuffer.h"
 #include "UserMessages.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct RecordingState;
@@ -64,11 +66,27 @@ class CHyetoscopeDoc {
   // asking operation may go on (Yes written, or No), false when it stops.
   bool saveChangesPrompt(PromptCaller caller);
 
+  // The record-condition command: the dialog is given the current start time
+  // and name and answers the change, or nothing when cancelled.
+  using RecordConditionDialog =
+      std::function<std::optional<RecordConditionChange>(const RecordConditionTexts& current)>;
+  void onRecordConditions(const RecordConditionDialog& dialog);
+  // A confirmed record-condition change: the recording's start time and
+  // data name (Shift-JIS, at most 16 bytes) change in memory and wait for
+  // the overwrite save; the display starts afresh as after an open, and an
+  // open data list is closed (it shows the old series).
+  void applyRecordConditions(int32_t startTime, const std::string& name);
+  // The overwrite save: writes the pending start time and name into the
+  // current file. Only a successful write clears the pending state; a
+  // failure is told and the change kept. Returns whether it was written.
+  bool onOverwriteSave();
+
   // Rebuilds the DisplaySeries for the current interval mode.
   void rebuild();
 
   EnablingInputs enablingInputs() const;
   const std::string& title() const { return m_title; }
+  // The user messages the document was given, for the dialogs of the view.
   UserMessages& messages() { return m_messages; }
 
   int loadedFlag = 0;
@@ -99,6 +117,12 @@ class CHyetoscopeDoc {
   bool loadImage(const std::string& path, bool atStartUp = false);
   // The open command's steps after the file is chosen; false when refused.
   bool loadRecording(const std::string& name);
+  // The display after a load or a record-condition change: hourly (through
+  // the posted interval command) over the whole series, history cleared.
+  void reinitialiseDisplay();
+  // SaveStartTime of the pending changes into the current file; tells the
+  // user when it fails.
+  bool writePendingChanges();
   void setTitle(std::string title);
   void updateAllViews();
 

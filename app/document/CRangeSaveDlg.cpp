@@ -44,20 +44,9 @@ CRangeSaveDlg::CRangeSaveDlg(const RecordingBuffer& recording, const GraphWindow
   grid->setColumnStretch(11, 1);
   rangeLayout->addLayout(grid);
 
-  auto* save = new QPushButton(QString::fromUtf8("HYYﾌｧｲﾙ保存"), this);
-  save->setObjectName(QStringLiteral("okButton"));
-  save->setDefault(true);
-  auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-  cancel->setObjectName(QStringLiteral("cancelButton"));
-  connect(save, &QPushButton::clicked, this, &CRangeSaveDlg::accept);
-  connect(cancel, &QPushButton::clicked, this, &CRangeSaveDlg::reject);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(save);
-  buttons->addWidget(cancel);
-  buttons->addStretch();
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(rangeBox, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(okCancelColumn(this, "HYYﾌｧｲﾙ保存"));
 
   m_range[2]->setChecked(true);
   enableFields(false);

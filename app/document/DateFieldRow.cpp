@@ -1,8 +1,11 @@
 #include "DateFieldRow.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 void addDateRow(QGridLayout* grid, int row, const char* label, DateFieldEdits& fields, const int (&ids)[5],
                 QWidget* parent) {
@@ -32,4 +35,19 @@ CalendarFields calendarFieldsOf(const DateFieldEdits& f) {
   const DateTexts t = dateTextsOf(f);
   return {readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day), readDecimalField(t.hour),
           readDecimalField(t.minute), 0};
+}
+
+QVBoxLayout* okCancelColumn(QDialog* dialog, const char* okText) {
+  auto* ok = new QPushButton(QString::fromUtf8(okText), dialog);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), dialog);
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* column = new QVBoxLayout;
+  column->addWidget(ok);
+  column->addWidget(cancel);
+  column->addStretch();
+  return column;
 }

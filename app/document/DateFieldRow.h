@@ -1,4 +1,6 @@
 #pragma once
+// Parts every date-entry dialog lays out the same way.
+//
 // One row of date fields as the date-entry dialogs lay it out: a label,
 // then year, month, day, hour and minute edits, each followed by its unit,
 // each unit the buddy of its edit and the label the buddy of the year. The
@@ -9,7 +11,9 @@
 
 #include <array>
 
+class QDialog;
 class QGridLayout;
+class QVBoxLayout;
 class QLineEdit;
 class QWidget;
 
@@ -21,3 +25,7 @@ void addDateRow(QGridLayout* grid, int row, const char* label, DateFieldEdits& f
 
 DateTexts dateTextsOf(const DateFieldEdits& fields);
 CalendarFields calendarFieldsOf(const DateFieldEdits& fields);  // seconds 0
+
+// The column of a settings dialog's two buttons: the default button with
+// okText (accepts) over "ｷｬﾝｾﾙ" (rejects).
+QVBoxLayout* okCancelColumn(QDialog* dialog, const char* okText);

@@ -100,7 +100,7 @@ void CPrintCommands::printGraph(int printKind) {
 void CPrintCommands::tableCommand(int printKind) {
   const std::optional<TableRequest> request = m_dialogs.askTable();
   if (!request) return;
-  prepareTableJob(m_doc, m_state, m_windows, *request, printKind, m_snapshot);
+  prepareTableJob(m_doc, m_state, m_windows, m_chartWindow, *request, printKind, m_snapshot);
   if (printKind == 0)
     previewCurrent();
   else

@@ -21,6 +21,7 @@
 #include <optional>
 
 class CHyetoscopeDoc;
+class ChartWindow;
 class GraphPlotCtrl;
 class IntervalWindows;
 class QWidget;
@@ -43,6 +44,8 @@ class CPrintCommands {
   ~CPrintCommands();
 
   void setChart(GraphPlotCtrl* chart) { m_chart = chart; }
+  // The view's zoom state, kept whole across a table command.
+  void setChartWindow(ChartWindow* chartWindow) { m_chartWindow = chartWindow; }
   void setDialogs(Dialogs dialogs) { m_dialogs = std::move(dialogs); }
   // The print time of the chart page; the wall clock unless replaced.
   void setClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
@@ -68,6 +71,7 @@ class CPrintCommands {
   UserMessages& m_messages;
   QWidget* m_parent;
   GraphPlotCtrl* m_chart = nullptr;
+  ChartWindow* m_chartWindow = nullptr;
   std::unique_ptr<GraphPlotCtrl> m_ownChart;
   QPrinter m_printer{QPrinter::HighResolution};
   TableSnapshot m_snapshot;

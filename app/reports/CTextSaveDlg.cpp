@@ -68,13 +68,6 @@ CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& 
   addDateRow(grid, 1, "終了日 ：", m_end, kEndIds, datesBox);
   grid->setColumnStretch(11, 1);
 
-  auto* ok = new QPushButton(QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ保存"), this);
-  ok->setObjectName(QStringLiteral("okButton"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-  cancel->setObjectName(QStringLiteral("cancelButton"));
-  connect(ok, &QPushButton::clicked, this, &CTextSaveDlg::accept);
-  connect(cancel, &QPushButton::clicked, this, &CTextSaveDlg::reject);
 
   // Each group is its own exclusive set.
   for (auto* buttons : {static_cast<QWidget*>(rangeBox), static_cast<QWidget*>(intervalBox),
@@ -93,11 +86,7 @@ CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& 
   top->addWidget(rangeBox);
   top->addWidget(intervalBox);
   top->addWidget(separatorBox);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch();
-  top->addLayout(buttons);
+  top->addLayout(okCancelColumn(this, "ﾃｷｽﾄﾌｧｲﾙ保存"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(datesBox);

@@ -82,7 +82,7 @@ ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect
   if (index >= count) return page;
 
   auto cell = [&](int m, int r, double value) {
-    page.texts.push_back(tableCell(X0 + m * B + B / 2, Y0 + (r + 2) * u + s + K, value, fh, width));
+    page.texts.push_back(tableCell(X0 + m * B + B / 2, Y0 + (r + 2) * u + s + K, value, fh, X0 + m * B, B, width));
   };
   double rowTotal[33] = {};
   bool rowFlag[33] = {};

@@ -17,7 +17,7 @@ struct GraphWindow {
   int firstShownIndex = 0;
   int visibleCount = 0;
   int valueCount = 0;
-  int64_t seriesStart = 0;
+  int64_t seriesStart = 0;  // 64 bits: a series may run past January 2038
 };
 
 struct TimeSpan {

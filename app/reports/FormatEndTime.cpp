@@ -42,9 +42,38 @@ void appendLabel(std::string& out, const struct tm& f, char sep, const char* bef
 }
 }  // namespace
 
+bool LocalDayClock::fields(int64_t t, struct tm& out) {
+  if (t >= m_dayStart && t < m_dayEnd) {
+    const int64_t s = t - m_dayStart;
+    out = m_midnight;
+    out.tm_hour = static_cast<int>(s / 3600);
+    out.tm_min = static_cast<int>(s / 60 % 60);
+    out.tm_sec = static_cast<int>(s % 60);
+    return true;
+  }
+  if (!localFields(t, out)) return false;
+  const int64_t midnight = t - (out.tm_hour * 3600 + out.tm_min * 60 + out.tm_sec);
+  struct tm start {};
+  struct tm next {};
+  // Only a plain 24-hour day with one offset throughout is remembered.
+  if (localFields(midnight, start) && localFields(midnight + 86400, next) && start.tm_gmtoff == next.tm_gmtoff &&
+      start.tm_gmtoff == out.tm_gmtoff && start.tm_hour == 0 && start.tm_min == 0 && start.tm_sec == 0 &&
+      next.tm_hour == 0 && next.tm_min == 0 && next.tm_sec == 0 && start.tm_mday == out.tm_mday) {
+    m_dayStart = midnight;
+    m_dayEnd = midnight + 86400;
+    m_midnight = start;
+  }
+  return true;
+}
+
 void FormatEndTime(int64_t t, std::string& out, char separator, int mode) {
+  LocalDayClock clock;
+  FormatEndTime(t, out, separator, mode, clock);
+}
+
+void FormatEndTime(int64_t t, std::string& out, char separator, int mode, LocalDayClock& clock) {
   struct tm f {};
-  if (!localFields(t, f)) {
+  if (!clock.fields(t, f)) {
     out.push_back('?');
     return;
   }
@@ -52,7 +81,7 @@ void FormatEndTime(int64_t t, std::string& out, char separator, int mode) {
   const bool midnightRule = mode == 1 ? (f.tm_hour == 0 && f.tm_min == 0) : f.tm_hour == 0;
   if (midnightRule) {
     struct tm earlier {};
-    if (!localFields(t - 3600, earlier)) {
+    if (!clock.fields(t - 3600, earlier)) {
       out.push_back('?');
       return;
     }
@@ -62,9 +91,9 @@ void FormatEndTime(int64_t t, std::string& out, char separator, int mode) {
   appendLabel(out, f, separator, beforeHour, f.tm_hour);
 }
 
-void appendPlainTimeLabel(int64_t t, std::string& out) {
+void appendPlainTimeLabel(int64_t t, std::string& out, LocalDayClock& clock) {
   struct tm f {};
-  if (!localFields(t, f)) {
+  if (!clock.fields(t, f)) {
     out.push_back('?');
     return;
   }

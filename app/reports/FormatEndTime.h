@@ -5,7 +5,23 @@
 // byte string, so the window and the command-line tool write the same bytes.
 
 #include <cstdint>
+#include <ctime>
 #include <string>
+
+// Local calendar fields of many nearby times, as a long export needs them:
+// the local-time conversion runs once per local day and the fields of the
+// other times of that day are derived from it. A day whose offset from UTC
+// changes within it is converted time by time. One object per run of labels.
+class LocalDayClock {
+ public:
+  // false when t cannot be converted to local time.
+  bool fields(int64_t t, struct tm& out);
+
+ private:
+  int64_t m_dayStart = 0;
+  int64_t m_dayEnd = 0;  // empty until a day is known
+  struct tm m_midnight {};
+};
 
 // Appends the label of time t: "?" when t cannot be converted to local time.
 //  mode 0: "%4d%c%02d%c%02d %2d:%02d". At local hour 0 (whatever the minutes)
@@ -14,10 +30,11 @@
 //  mode 1: "%4d%c%02d%c%02d ～%2d:%02d". Only 00:00 itself becomes 24:00 of
 //          the previous date.
 void FormatEndTime(int64_t t, std::string& out, char separator, int mode);
+void FormatEndTime(int64_t t, std::string& out, char separator, int mode, LocalDayClock& clock);
 
 // Appends "%4d/%02d/%02d %2d:%02d" of t as it stands (hour 0 stays 0): the
 // ten-minute label of the export.
-void appendPlainTimeLabel(int64_t t, std::string& out);
+void appendPlainTimeLabel(int64_t t, std::string& out, LocalDayClock& clock);
 
 // Appends the month label "%d/0%d" (January to September) or "%d/%d".
 void appendMonthLabel(int year, int month, std::string& out);

@@ -117,7 +117,7 @@ ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& re
   if (index >= count) return page;
 
   auto cell = [&](int k, int r, double v) {
-    page.texts.push_back(tableCell(X0 + k * L + L / 2, Y0 + (r + 2) * N + t, v, fh, width));
+    page.texts.push_back(tableCell(X0 + k * L + L / 2, Y0 + (r + 2) * N + t, v, fh, X0 + k * L, L, width));
   };
   const struct tm start = toLocal(snap.tableStart);
   const int days = MonthlySeries::DaysInMonth(start.tm_mon + 1, start.tm_year + 1900);

@@ -13,6 +13,14 @@
 //     of its requests;
 //   - printGraphToPdf / printTableToPdf: a whole job into a PDF file, written
 //     under a temporary name and renamed only when complete.
+// For example, the monthly sheet of May 2024 of a loaded recording:
+//   auto table = makeTableSnapshot(recording, TableKind::HourlyMonth, 2024, 5, "観測所");
+//   if (table) printTableToPdf("may.pdf", *table, TableKind::HourlyMonth, PaperOrientation::Portrait);
+// and the chart pages of a series, shown from index f, n values:
+//   series.firstShownIndex = f; series.visibleCount = n;
+//   printGraphToPdf("chart.pdf", GraphPrintData{&series, true, printDataName(recording), time(nullptr)},
+//                   PaperOrientation::Landscape);
+// (a QApplication must exist: the chart is drawn by a widget class).
 // The pages themselves are plain data (GraphPages, HourlyMonthTable,
 // DailyYearTable) drawn by ReportRenderer; the chart is drawn by the chart
 // control's own paintToDevice, whose bar pitch and last tick are put back

@@ -1,7 +1,8 @@
 #pragma once
 // TablePrintFlow: what a table command does to the document around printing.
 // It keeps the chart's state (interval mode, shown window, the window
-// remembered for each mode), switches the document to the table's interval
+// remembered for each mode, and the zoom with its history and Undo/Redo
+// flags), switches the document to the table's interval
 // (hourly for the monthly table, daily for the yearly one), copies that series
 // into the table snapshot, sets the print mode, and puts the chart back
 // exactly as it was - before the printer dialog or the preview opens, so the
@@ -11,6 +12,7 @@
 //
 // Plain code: the print command (CPrintCommands) shows the dialogs.
 
+#include "ChartWindow.h"
 #include "IntervalMode.h"
 #include "IntervalWindows.h"
 #include "PageSetup.h"
@@ -27,12 +29,14 @@ struct SavedChartState {
   int firstShownIndex = 0;
   int firstShownMirror = 0;
   IntervalWindows windows;
+  std::optional<ChartZoomState> zoom;  // when there is a chart window
 };
 
+// chartWindow may be null (no view): then only the document's side is kept.
 SavedChartState saveChartState(const CHyetoscopeDoc& doc, const RecordingState& state,
-                               const IntervalWindows& windows);
+                               const IntervalWindows& windows, const ChartWindow* chartWindow);
 void restoreChartState(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
-                       const SavedChartState& saved);
+                       ChartWindow* chartWindow, const SavedChartState& saved);
 
 // The document's print flags as a PrintMode, and the graph commands' and
 // table commands' settings of them (the table kind stays for the graph).
@@ -43,4 +47,5 @@ void setGraphPrintMode(CHyetoscopeDoc& doc, int printKind);
 // table's series and the document prints that table (print kind -1 to print,
 // 0 to preview), with the chart restored.
 void prepareTableJob(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
-                     const TableRequest& request, int printKind, TableSnapshot& snapshot);
+                     ChartWindow* chartWindow, const TableRequest& request, int printKind,
+                     TableSnapshot& snapshot);

@@ -4,6 +4,7 @@
 #include "DateFields.h"
 #include "HourlySeries.h"
 
+#include <algorithm>
 #include <cstdio>
 
 TableSnapshot snapshotOf(const DisplaySeries& series, int64_t tableStart, const std::string& station) {
@@ -49,13 +50,16 @@ std::string tableCellText(double value) {
   return text;
 }
 
-ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width) {
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, int cellLeft, int cellWidth,
+                     const TextWidth& width) {
   std::string text = tableCellText(value);
-  if (text.size() > 3) {
-    if (width)
-      x -= width(text) - width("0.0");
-    else
-      x -= static_cast<int>(text.size() - 3) * (bodyFontHeight / 2);
-  }
+  if (text == "-") return {x, y, ReportFont::TableBody, std::move(text)};
+  const TextWidth measure =
+      width ? width : [&](const std::string& s) { return static_cast<int>(s.size()) * (bodyFontHeight / 2); };
+  const int textWidth = measure(text);
+  if (text.size() > 3) x -= textWidth - measure("0.0");
+  const int pad = std::max(1, bodyFontHeight / 8);
+  x = std::min(x, cellLeft + cellWidth - pad - textWidth);
+  x = std::max(x, cellLeft + pad);
   return {x, y, ReportFont::TableBody, std::move(text)};
 }

@@ -11,6 +11,10 @@
 // three-character number, so that numbers end at the same place in their
 // cells. Widths come from the printer's font when the page is printed;
 // without them a character is taken as half the body font height wide.
+// Where a font is too large for its cells (landscape sheets) a number that
+// would cross its cell's right line ends an eighth of the font height
+// before it, and one too wide for the cell (a yearly total of thousands of
+// millimetres) starts that far right of the left line.
 
 #include "DisplaySeries.h"
 #include "ReportPage.h"
@@ -28,7 +32,7 @@ enum class TableKind { HourlyMonth = 0, DailyYear = 1 };
 struct TableSnapshot {
   int64_t tableStart = 0;
   std::string stationName;  // UTF-8
-  int32_t seriesStart = 0;
+  int64_t seriesStart = 0;  // 64 bits: a series may run past January 2038
   std::vector<double> values;
 };
 
@@ -51,5 +55,7 @@ std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording,
 using TextWidth = std::function<int(const std::string&)>;
 
 std::string tableCellText(double value);
-// The cell text at its reference point (x, y), moved left when wide.
-ReportText tableCell(int x, int y, double value, int bodyFontHeight, const TextWidth& width = {});
+// The cell text at its reference point (x, y) in the cell from cellLeft,
+// cellWidth wide, moved left when wide, kept inside the cell's lines.
+ReportText tableCell(int x, int y, double value, int bodyFontHeight, int cellLeft, int cellWidth,
+                     const TextWidth& width = {});

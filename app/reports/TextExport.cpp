@@ -16,18 +16,18 @@ void appendValue(std::string& out, double mm) {
 }
 
 void appendLabel(const RainSeries& series, const ExportRequest& r, int i, int startYear, int startMonth,
-                 std::string& out) {
+                 LocalDayClock& clock, std::string& out) {
   const int64_t slotStart = static_cast<int64_t>(r.startTime) + static_cast<int64_t>(i) * series.step;
   switch (r.interval) {
     case IntervalMode::Hourly:
-      FormatEndTime(slotStart + 3600, out, '/', 0);
+      FormatEndTime(slotStart + 3600, out, '/', 0, clock);
       return;
     case IntervalMode::Daily:
-      FormatEndTime(slotStart + 86400, out, '/', 0);
+      FormatEndTime(slotStart + 86400, out, '/', 0, clock);
       return;
     case IntervalMode::TenMinute:
       // The slot ending at midnight keeps hour 0 on the new date.
-      appendPlainTimeLabel(slotStart + 600, out);
+      appendPlainTimeLabel(slotStart + 600, out, clock);
       return;
     case IntervalMode::Monthly: {
       const int months = startMonth - 1 + i;
@@ -45,9 +45,10 @@ int appendExportLines(const RainSeries& series, const ExportRequest& r, std::str
   const int startYear = start.tm_year + 1900;
   const int startMonth = start.tm_mon + 1;
   out.reserve(out.size() + static_cast<size_t>(count) * 28);
+  LocalDayClock clock;
   for (int i = 0; i < count; ++i) {
     out.push_back('"');
-    appendLabel(series, r, i, startYear, startMonth, out);
+    appendLabel(series, r, i, startYear, startMonth, clock, out);
     out.push_back('"');
     out.push_back(r.separator);
     appendValue(out, series.values[r.startIndex + i]);

@@ -21,7 +21,7 @@
 
 struct ExportRequest {
   IntervalMode interval = IntervalMode::Hourly;
-  int64_t startTime = 0;  // start of the first slot written
+  int64_t startTime = 0;  // start of the first slot written (64 bits: past January 2038 too)
   int startIndex = 0;     // index of that slot in the interval's series
   int count = 0;          // lines to write
   char separator = ',';   // ',', '\t', ' ' or ';'

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QDesktopServices>
@@ -22,9 +23,12 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
+constexpr int kModalRetryMs = 300;
+
 std::optional<int> storedInt(const QSettings& s, const char* key) {
   const QVariant v = s.value(QString::fromLatin1(key));
   bool ok = false;
@@ -281,6 +285,13 @@ void CMainFrame::noteOpened(const std::string& path, bool loaded) {
 }
 
 void CMainFrame::openFromElsewhere(const QString& path) {
+  // A dialog is up (a download, a prompt) or a print job holds the pending
+  // changes aside (its prompt would be skipped): the file waits until they
+  // are gone, as a user's own open command would.
+  if (QApplication::activeModalWidget() != nullptr || PrintJobHold::jobRunning()) {
+    QTimer::singleShot(kModalRetryMs, this, [this, path] { openFromElsewhere(path); });
+    return;
+  }
   if (isMinimized()) showNormal();
   raise();
   activateWindow();

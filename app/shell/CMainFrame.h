@@ -50,7 +50,8 @@ class CMainFrame : public QMainWindow {
 
   // Opens a file handed over by a second start or chosen from the recent
   // files: the window comes to the front, then the document's open (save
-  // prompt first). Does nothing while the open command is disabled.
+  // prompt first). Waits while a modal dialog is up; does nothing while the
+  // open command is disabled.
   void openFromElsewhere(const QString& path);
   const RecentFileList& recentFiles() const { return m_recent; }
   // The numbered recent-file entries of the file menu, in order.

@@ -26,7 +26,7 @@ const CommandRow kRows[] = {
     {PrintTables, 0, "ﾃｷｽﾄ印刷(&L)...", "", 8, "作業中のﾌｧｲﾙを表ﾃｷｽﾄﾌｧｲﾙに印刷します", "表印刷", true},
     {PrinterSetup, 0, "ﾌﾟﾘﾝﾀの設定(&R)...", "", -1, "ﾌﾟﾘﾝﾀおよび印刷ｵﾌﾟｼｮﾝを変更します", "印刷設定", true},
     {0, 0, "", "", -1, "", "", false},
-    {OverwriteSave, 0, "上書き保存(&W)\tCtrl+W", "Ctrl+W", -1, "ﾌｧｲﾙに変更を加えた状態で上書きします", "", false},
+    {OverwriteSave, 0, "上書き保存(&W)\tCtrl+W", "Ctrl+W", -1, "ﾌｧｲﾙに変更を加えた状態で上書きします", "", true},
     {SaveRangeHyy, 0, "ﾃﾞｰﾀをHYY形式で保存(&S)...\tCtrl+S", "Ctrl+S", 1, "ﾃﾞｰﾀをHYY形式で保存します", "HYY形式で保存する", true},
     {SaveAsText, 0, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存(&T)...\tCtrl+T", "Ctrl+T", 2, "ﾃﾞｰﾀをﾃｷｽﾄ形式で保存します", "ﾃｷｽﾄ形式で保存する", true},
     {0, 0, "", "", -1, "", "", false},
@@ -49,7 +49,7 @@ const CommandRow kRows[] = {
     {IntervalDaily, 3, "1日(&D)\tShift+D", "Shift+D", -1, "ｸﾞﾗﾌ表示を1日の降雨量にする", "", true},
     {IntervalMonthly, 3, "1ヵ月(&M)\tShift+M", "Shift+M", -1, "ｸﾞﾗﾌ表示を1ヶ月の降雨量にする", "", true},
 
-    {RecordConditions, 4, "記録条件ﾒﾝﾃﾅﾝｽ(&M)...", "", -1, "編集したﾌｧｲﾙを上書きします", "", false},
+    {RecordConditions, 4, "記録条件ﾒﾝﾃﾅﾝｽ(&M)...", "", -1, "編集したﾌｧｲﾙを上書きします", "", true},
 
     {Undo, 5, "Undo(&U).. \tAlt+U", "Alt+U", 18, "拡大を元に戻します", "元に戻す", true},
     {Redo, 5, "Redo(&R).. \tAlt+R", "Alt+R", 19, "前の状態に戻します", "やり直す", true},

@@ -5,6 +5,7 @@
 #include "CHyetoscopeDoc.h"
 #include "CPrintCommands.h"
 #include "CRangeSaveDlg.h"
+#include "CRecordConditionDlg.h"
 #include "CTextSaveDlg.h"
 #include "CVerticalScaleDlg.h"
 #include "RangeSave.h"
@@ -101,6 +102,7 @@ CHyetoscopeView::~CHyetoscopeView() {
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
   m_printing->setChart(m_chart);
+  m_printing->setChartWindow(&m_chartWindow);
 }
 
 void CHyetoscopeView::onInitialUpdate() {
@@ -127,6 +129,14 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::CloseRecording: m_doc.onCloseRecording(); return true;
     case cmd::DataList: dataListCommand(); return true;
     case cmd::SaveRangeHyy: rangeSaveCommand(); return true;
+    case cmd::RecordConditions:
+      m_doc.onRecordConditions([this](const RecordConditionTexts& current) -> std::optional<RecordConditionChange> {
+        CRecordConditionDlg dialog(current, m_doc.messages(), this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.change();
+      });
+      return true;
+    case cmd::OverwriteSave: m_doc.onOverwriteSave(); return true;
     case cmd::SaveText:
     case cmd::SaveAsText: textExportCommand(); return true;
     case cmd::IntervalTenMinute:

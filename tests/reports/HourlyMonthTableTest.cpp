@@ -18,18 +18,9 @@ constexpr int kFont = 20;
 const TableGrid kGrid{100, 100, 1200, 60, 32, 27};
 
 TableSnapshot hourly(int64_t tableStart, int64_t seriesStart, std::vector<double> values) {
-  TableSnapshot s;
-  s.tableStart = tableStart;
-  s.seriesStart = static_cast<int32_t>(seriesStart);
-  s.stationName = "観測所";
-  s.values = std::move(values);
-  return s;
+  return stationSnapshot(tableStart, seriesStart, std::move(values));
 }
 
-std::string at(const std::map<std::pair<int, int>, TableGrid::Cell>& cells, int day, int row) {
-  auto it = cells.find({day, row});
-  return it == cells.end() ? std::string() : it->second.text;
-}
 
 // Row of the hour h..h+1 in the grid.
 int hourRow(int h) { return h < 9 ? h + 1 : h + 2; }
@@ -41,15 +32,15 @@ TEST(HourlyMonthTable, LeadingGapLeavesHoursBlankAndSubtotalsWaitForTheirBlock) 
   const auto snap = hourly(jst(2020, 3, 1, 0, 0), jst(2020, 3, 5, 12, 0), std::vector<double>(100, 1.0));
   const auto cells = kGrid.cells(buildHourlyMonthTable(snap, kRect, kFont));
   for (int day = 1; day <= 4; ++day)
-    for (int row = 1; row <= 27; ++row) EXPECT_EQ(at(cells, day, row), "") << day << "/" << row;
-  for (int h = 0; h < 12; ++h) EXPECT_EQ(at(cells, 5, hourRow(h)), "") << h;
-  EXPECT_EQ(at(cells, 5, hourRow(12)), "1.0");
-  EXPECT_EQ(at(cells, 5, 10), "");  // hours up to 9 had no value yet
-  EXPECT_EQ(at(cells, 5, 26), "12.0");
-  EXPECT_EQ(at(cells, 5, 27), "12.0");
-  EXPECT_EQ(at(cells, 6, 10), "9.0");
-  EXPECT_EQ(at(cells, 6, 26), "15.0");
-  EXPECT_EQ(at(cells, 6, 27), "24.0");
+    for (int row = 1; row <= 27; ++row) EXPECT_EQ(TableGrid::at(cells, day, row), "") << day << "/" << row;
+  for (int h = 0; h < 12; ++h) EXPECT_EQ(TableGrid::at(cells, 5, hourRow(h)), "") << h;
+  EXPECT_EQ(TableGrid::at(cells, 5, hourRow(12)), "1.0");
+  EXPECT_EQ(TableGrid::at(cells, 5, 10), "");  // hours up to 9 had no value yet
+  EXPECT_EQ(TableGrid::at(cells, 5, 26), "12.0");
+  EXPECT_EQ(TableGrid::at(cells, 5, 27), "12.0");
+  EXPECT_EQ(TableGrid::at(cells, 6, 10), "9.0");
+  EXPECT_EQ(TableGrid::at(cells, 6, 26), "15.0");
+  EXPECT_EQ(TableGrid::at(cells, 6, 27), "24.0");
 }
 
 TEST(HourlyMonthTable, MonthStartingAnHourIntoTheSeriesTakesIndexOne) {
@@ -58,8 +49,8 @@ TEST(HourlyMonthTable, MonthStartingAnHourIntoTheSeriesTakesIndexOne) {
   values[1] = 2.5;
   const auto snap = hourly(jst(2020, 3, 1, 0, 0), jst(2020, 2, 29, 23, 0), values);
   const auto cells = kGrid.cells(buildHourlyMonthTable(snap, kRect, kFont));
-  EXPECT_EQ(at(cells, 1, 1), "2.5");
-  EXPECT_EQ(at(cells, 1, 2), "-");
+  EXPECT_EQ(TableGrid::at(cells, 1, 1), "2.5");
+  EXPECT_EQ(TableGrid::at(cells, 1, 2), "-");
 }
 
 TEST(HourlyMonthTable, MonthLengthsDecideTheFilledColumnsButAllHeadingsShow) {
@@ -72,8 +63,8 @@ TEST(HourlyMonthTable, MonthLengthsDecideTheFilledColumnsButAllHeadingsShow) {
     const ReportPage page = buildHourlyMonthTable(snap, kRect, kFont);
     const auto cells = kGrid.cells(page);
     for (int day = 28; day <= 31; ++day)
-      EXPECT_EQ(at(cells, day, 1), day <= c.days ? "0.5" : "") << c.year << "/" << c.month << " day " << day;
-    EXPECT_EQ(at(cells, 32, 1), c.days == 31 ? "15.5" : (c.days == 30 ? "15.0" : (c.days == 29 ? "14.5" : "14.0")));
+      EXPECT_EQ(TableGrid::at(cells, day, 1), day <= c.days ? "0.5" : "") << c.year << "/" << c.month << " day " << day;
+    EXPECT_EQ(TableGrid::at(cells, 32, 1), c.days == 31 ? "15.5" : (c.days == 30 ? "15.0" : (c.days == 29 ? "14.5" : "14.0")));
     // Headings: "1" ... "31", "計" and "日時" again.
     for (int k = 1; k <= 31; ++k)
       EXPECT_EQ(page.textsAt(100 + k * 100 + 50 - 33, 1000 + 120 + 20), std::vector<std::string>{std::to_string(k)});
@@ -86,31 +77,31 @@ TEST(HourlyMonthTable, RecordingEndingMidDayKeepsTheWholeDayTotalAndTheTotalsCol
   // 11 whole days and 12 March 0:00-15:00, 1 mm every hour.
   const auto snap = hourly(jst(2021, 3, 1, 0, 0), jst(2021, 3, 1, 0, 0), std::vector<double>(11 * 24 + 15, 1.0));
   const auto cells = kGrid.cells(buildHourlyMonthTable(snap, kRect, kFont));
-  EXPECT_EQ(at(cells, 12, hourRow(14)), "1.0");
-  EXPECT_EQ(at(cells, 12, hourRow(15)), "");
-  EXPECT_EQ(at(cells, 12, 10), "9.0");
-  EXPECT_EQ(at(cells, 12, 26), "6.0");   // running subtotal of 9:00-15:00
-  EXPECT_EQ(at(cells, 12, 27), "15.0");  // the whole day so far, not only the last block
-  for (int day = 13; day <= 31; ++day) EXPECT_EQ(at(cells, day, 1), "") << day;
-  EXPECT_EQ(at(cells, 32, hourRow(0)), "12.0");
-  EXPECT_EQ(at(cells, 32, hourRow(14)), "12.0");
-  EXPECT_EQ(at(cells, 32, hourRow(15)), "11.0");
-  EXPECT_EQ(at(cells, 32, 10), "108.0");
-  EXPECT_EQ(at(cells, 32, 26), "171.0");
-  EXPECT_EQ(at(cells, 32, 27), "279.0");
+  EXPECT_EQ(TableGrid::at(cells, 12, hourRow(14)), "1.0");
+  EXPECT_EQ(TableGrid::at(cells, 12, hourRow(15)), "");
+  EXPECT_EQ(TableGrid::at(cells, 12, 10), "9.0");
+  EXPECT_EQ(TableGrid::at(cells, 12, 26), "6.0");   // running subtotal of 9:00-15:00
+  EXPECT_EQ(TableGrid::at(cells, 12, 27), "15.0");  // the whole day so far, not only the last block
+  for (int day = 13; day <= 31; ++day) EXPECT_EQ(TableGrid::at(cells, day, 1), "") << day;
+  EXPECT_EQ(TableGrid::at(cells, 32, hourRow(0)), "12.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, hourRow(14)), "12.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, hourRow(15)), "11.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, 10), "108.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, 26), "171.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, 27), "279.0");
 }
 
 TEST(HourlyMonthTable, RecordingOfAFewMorningHoursStillGetsItsSubtotalAndTotals) {
   // Stops at 5:00 on the 1st, before any subtotal row was reached.
   const auto snap = hourly(jst(2021, 6, 1, 0, 0), jst(2021, 6, 1, 0, 0), {1.0, 2.0, 0.0, 1.5, 0.5});
   const auto cells = kGrid.cells(buildHourlyMonthTable(snap, kRect, kFont));
-  EXPECT_EQ(at(cells, 1, 10), "5.0");
-  EXPECT_EQ(at(cells, 1, 27), "5.0");
-  EXPECT_EQ(at(cells, 1, 26), "");
-  EXPECT_EQ(at(cells, 32, 3), "-");
-  EXPECT_EQ(at(cells, 32, 10), "5.0");
-  EXPECT_EQ(at(cells, 32, 26), "");
-  EXPECT_EQ(at(cells, 32, 27), "5.0");
+  EXPECT_EQ(TableGrid::at(cells, 1, 10), "5.0");
+  EXPECT_EQ(TableGrid::at(cells, 1, 27), "5.0");
+  EXPECT_EQ(TableGrid::at(cells, 1, 26), "");
+  EXPECT_EQ(TableGrid::at(cells, 32, 3), "-");
+  EXPECT_EQ(TableGrid::at(cells, 32, 10), "5.0");
+  EXPECT_EQ(TableGrid::at(cells, 32, 26), "");
+  EXPECT_EQ(TableGrid::at(cells, 32, 27), "5.0");
 }
 
 TEST(HourlyMonthTable, ZeroIsADashAndWideNumbersMoveLeftByHalfAFontPerExtraCharacter) {

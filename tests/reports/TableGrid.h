@@ -4,10 +4,12 @@
 // 27 reads 15.0" instead of repeating coordinates.
 
 #include "ReportPage.h"
+#include "TableSnapshot.h"
 
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 struct TableGrid {
   // Reference point of cell (column, row): x0 + column * colWidth + colWidth / 2
@@ -23,10 +25,17 @@ struct TableGrid {
     std::string text;
     int x = 0;
   };
+  using Cells = std::map<std::pair<int, int>, Cell>;
+
+  // The text of cell (column, row), empty when the cell is blank.
+  static std::string at(const Cells& cells, int column, int row) {
+    auto it = cells.find({column, row});
+    return it == cells.end() ? std::string() : it->second.text;
+  }
 
   // Every body text that lies on a cell row and in a cell column 1..columns.
-  std::map<std::pair<int, int>, Cell> cells(const ReportPage& page) const {
-    std::map<std::pair<int, int>, Cell> out;
+  Cells cells(const ReportPage& page) const {
+    Cells out;
     for (const ReportText& t : page.texts) {
       if (t.font != ReportFont::TableBody) continue;
       const int dy = t.y - yFirst;
@@ -40,3 +49,13 @@ struct TableGrid {
     return out;
   }
 };
+
+// A snapshot for the station "観測所" with the given series.
+inline TableSnapshot stationSnapshot(int64_t tableStart, int64_t seriesStart, std::vector<double> values) {
+  TableSnapshot s;
+  s.tableStart = tableStart;
+  s.seriesStart = static_cast<int32_t>(seriesStart);
+  s.stationName = "観測所";
+  s.values = std::move(values);
+  return s;
+}

@@ -51,28 +51,43 @@ class TableFlow : public DocFixture {
   void SetUp() override {
     ASSERT_TRUE(doc.onOpenDocument(sample("long-2024-0.5mm.hyy")));
     windows.switchTo(doc, state, IntervalMode::TenMinute);
-    doc.series().firstShownIndex = 500;
-    doc.series().visibleCount = 144;
-    state.firstShownIndexMirror = 500;
+    // Two band zooms into the ten-minute chart and one step back.
+    zoom.startHistory();
+    zoom.setBand(1000.0, 500.0);
+    ASSERT_TRUE(zoom.applyPendingBand());
+    zoom.setBand(144.0, 100.0);
+    ASSERT_TRUE(zoom.applyPendingBand());
+    zoom.undo();
     windows.remember(IntervalMode::Hourly, {48, 24});
     doc.series().cursorA = 3;
+    before = zoom.saveState();
+    ASSERT_EQ(doc.undoAvailable + doc.redoAvailable, 2);
+    first = doc.series().firstShownIndex;
+    shown = doc.series().visibleCount;
+    ASSERT_GT(first, 0);
   }
   void expectChartAsBefore() {
     EXPECT_EQ(doc.intervalMode, IntervalMode::TenMinute);
     EXPECT_EQ(doc.series().intervalMode, IntervalMode::TenMinute);
-    EXPECT_EQ(doc.series().firstShownIndex, 500);
-    EXPECT_EQ(doc.series().visibleCount, 144);
+    EXPECT_EQ(doc.series().firstShownIndex, first);
+    EXPECT_EQ(doc.series().visibleCount, shown);
     EXPECT_EQ(doc.series().verticalMax, doc.verticalMax(IntervalMode::TenMinute));
-    EXPECT_EQ(state.firstShownIndexMirror, 500);
+    EXPECT_EQ(state.firstShownIndexMirror, first);
     EXPECT_EQ(windows.remembered(IntervalMode::Hourly).visibleCount, 48);
     EXPECT_EQ(doc.series().cursorA, 3);
+    EXPECT_EQ(zoom.saveState(), before) << "zoom, history, Undo and Redo as they were";
   }
+
+  ChartWindow zoom{doc, state, windows};
+  ChartZoomState before;
+  int first = 0;
+  int shown = 0;
 };
 
 TEST_F(TableFlow, MonthlyTableTakesTheHourlySeriesAndPutsTheChartBack) {
   const double tenMinuteValue = doc.series().values[600];
   TableSnapshot snap;
-  prepareTableJob(doc, state, windows, TableRequest{TableKind::HourlyMonth, 2024, 5, "観測所"}, -1, snap);
+  prepareTableJob(doc, state, windows, &zoom, TableRequest{TableKind::HourlyMonth, 2024, 5, "観測所"}, -1, snap);
   expectChartAsBefore();
   EXPECT_EQ(doc.series().values[600], tenMinuteValue);
   EXPECT_EQ(printModeOf(doc).printKind, -1);
@@ -94,7 +109,7 @@ TEST_F(TableFlow, MonthlyTableTakesTheHourlySeriesAndPutsTheChartBack) {
 
 TEST_F(TableFlow, YearlyPreviewThenTheGraphCommandPrintsTheGraphAgain) {
   TableSnapshot snap;
-  prepareTableJob(doc, state, windows, TableRequest{TableKind::DailyYear, 2024, 1, ""}, 0, snap);
+  prepareTableJob(doc, state, windows, &zoom, TableRequest{TableKind::DailyYear, 2024, 1, ""}, 0, snap);
   expectChartAsBefore();
   EXPECT_EQ(doc.tableKind, 1);
   EXPECT_TRUE(printModeOf(doc).tablePage());

@@ -1,5 +1,7 @@
 #include "TextExport.h"
 
+#include "ExportRange.h"
+
 #include "HourlySeries.h"
 #include "RecordingFixture.h"
 #include "FileSizeLimit.h"
@@ -72,9 +74,9 @@ TEST(TextExport, NeverReadsPastTheSeriesNorWritesARefusedRecording) {
   // Whatever lies past the count must not appear.
   series.values[2] = 999.0;
   std::string out;
-  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, series.startTime + 3600, 1, 10, ','}, out), 1);
+  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, static_cast<int32_t>(series.startTime + 3600), 1, 10, ','}, out), 1);
   EXPECT_EQ(out, "\"2024/06/01  2:00\",3.0\n");
-  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, series.startTime, 2, 1, ','}, out), 0);
+  EXPECT_EQ(appendExportLines(series, {IntervalMode::Hourly, static_cast<int32_t>(series.startTime), 2, 1, ','}, out), 0);
 
   auto refused = makeRecording(jst(2024, 6, 1, 0, 0), {1, 2}, 0x1001, "00060");
   TempDir dir;
@@ -110,4 +112,20 @@ TEST(TextExport, FailedWriteLeavesTheOldFileAndNoPartialFile) {
 
   EXPECT_EQ(writeSeriesTextFile(*rec, {IntervalMode::TenMinute, 0, 0, 1, ','}, dir.file("missing/out.txt")),
             ExportStatus::WriteFailed);
+}
+
+TEST(TextExport, GraphWindowPastJanuary2038KeepsItsDates) {
+  // Three days from 2038-01-18 00:00; the shown window is the third day,
+  // which starts past the last second a signed 32-bit time holds.
+  auto rec = makeSteady(jst(2038, 1, 18, 0, 0), 3 * 144, 1);
+  GraphWindow g;
+  g.mode = IntervalMode::Daily;
+  g.firstShownIndex = 2;
+  g.visibleCount = 1;
+  g.valueCount = 3;
+  g.seriesStart = jst(2038, 1, 18, 0, 0);
+  const ExportRequest r = graphExportRequest(g, jst64(2038, 1, 20, 0, 0), ',');
+  std::string out;
+  ASSERT_EQ(exportSeriesText(*rec, r, out), ExportStatus::Written);
+  EXPECT_EQ(out, "\"2038/01/20 24:00\",72.0\n");
 }

@@ -4,7 +4,8 @@
 //                         [year of the tables, default 2024] [month, default 5]
 // Writes chart-portrait.pdf, chart-landscape.pdf (hourly, whole recording,
 // with the value list), month-<y>-<m>.pdf, month-2019-04.pdf, month-2019-05.pdf
-// and year-<y>.pdf. The print time is fixed at 2026-01-02 03:04 (UTC+9).
+// year-<y>.pdf, and month-landscape.pdf and year-landscape.pdf of the same
+// month and year on landscape paper. The print time is fixed at 2026-01-02 03:04 (UTC+9).
 // Also table-dialog.png (the table print settings dialog, filled in) and
 // preview.png (the print preview on the monthly table).
 #include "ReportPrintJob.h"
@@ -83,6 +84,16 @@ int main(int argc, char** argv) {
     report(name, snap ? printTableToPdf(out + "/" + name, *snap, TableKind::HourlyMonth, PaperOrientation::Portrait) : 0);
   };
   month_table(year, month);
+  {
+    auto snap = makeTableSnapshot(*recording, TableKind::HourlyMonth, year, month, "観測所");
+    report("month-landscape.pdf", snap ? printTableToPdf(out + "/month-landscape.pdf", *snap, TableKind::HourlyMonth,
+                                                         PaperOrientation::Landscape)
+                                       : 0);
+    snap = makeTableSnapshot(*recording, TableKind::DailyYear, year, 1, "観測所");
+    report("year-landscape.pdf", snap ? printTableToPdf(out + "/year-landscape.pdf", *snap, TableKind::DailyYear,
+                                                        PaperOrientation::Landscape)
+                                      : 0);
+  }
   month_table(2019, 4);
   month_table(2019, 5);
   char name[64];

@@ -92,7 +92,7 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   loaded.redoAvailable = 1;
   loaded.dataModified = 1;
   const std::set<int> built{32771, 32772, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393,
-                            32829, 32802, 32838,
+                            32829, 32802, 32838, 32850, 32851,
                             // zoom, move, Undo/Redo and the two scale dialogs
                             32781, 32782, 32784, 32787, 32788, 32803, 32823, 32832, 32833, 32834, 32836,
                             // printing

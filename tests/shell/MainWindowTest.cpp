@@ -6,6 +6,7 @@
 #include "CHyetoscopeView.h"
 #include "CLogstore1App.h"
 #include "CMainFrame.h"
+#include "CPrintCommands.h"
 #include "CommandIds.h"
 #include "PrintJobHold.h"
 #include "RecordingState.h"
@@ -16,6 +17,7 @@
 #include "TestRecordings.h"
 
 #include <QAction>
+#include <QPrinter>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSettings>
@@ -168,6 +170,38 @@ TEST_F(MainWindow, OpenByMenuEndsHourlyAndCloseEmptiesTheForm) {
                  cmd::IntervalMonthly})
     EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
   EXPECT_FALSE(frame().executeCommand(cmd::IntervalDaily)) << "a disabled command does not run";
+}
+
+TEST_F(MainWindow, TableCommandsPrintFromTheMenuAndTheChartStaysAsShown) {
+  ASSERT_TRUE(start(QString::fromStdString(sample("long-2024-0.5mm.hyy"))));
+  trigger(cmd::IntervalDaily);
+  const int first = app.document().series().firstShownIndex;
+  const int shown = app.document().series().visibleCount;
+  TempDir out;
+  std::vector<std::string> asked;
+  CPrintCommands::Dialogs d;
+  d.askTable = [] { return std::optional<TableRequest>(TableRequest{TableKind::HourlyMonth, 2024, 5, "観測所"}); };
+  d.askPrint = [&](QPrinter& printer) {
+    asked.push_back("print");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(out.file("table.pdf")));
+    return true;
+  };
+  d.preview = [&](QPrinter&, const std::function<void(QPrinter&)>&) { asked.push_back("preview"); };
+  d.pageSetup = [&](QPrinter&) { asked.push_back("setup"); };
+  ASSERT_NE(view().printing(), nullptr);
+  view().printing()->setDialogs(d);
+  trigger(cmd::PrintTables);
+  trigger(cmd::GraphPreview);
+  trigger(cmd::PrinterSetup);
+  EXPECT_EQ(asked, (std::vector<std::string>{"print", "preview", "setup"}));
+  EXPECT_GT(std::filesystem::file_size(out.file("table.pdf")), 1000u);
+  EXPECT_EQ(app.document().intervalMode, IntervalMode::Daily);
+  EXPECT_TRUE(frame().action(cmd::IntervalDaily)->isChecked());
+  EXPECT_EQ(field("edit1075"), QStringLiteral("<Interval> : 1日"));
+  EXPECT_EQ(app.document().series().firstShownIndex, first);
+  EXPECT_EQ(app.document().series().visibleCount, shown);
+  EXPECT_EQ(app.document().tableFlag, 0) << "the graph preview came last";
 }
 
 class ExitPrompt : public MainWindow {

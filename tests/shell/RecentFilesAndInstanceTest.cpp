@@ -8,11 +8,13 @@
 #include "CommandIds.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
+#include "PrivateHome.h"
 #include "TempDir.h"
 #include "TestRecordings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,21 +31,6 @@
 #include <filesystem>
 
 namespace {
-// Runs before the QApplication exists, so every settings and data path the
-// program computes lies in this folder; the socket name is this process's.
-struct PrivateHome {
-  PrivateHome() {
-    setenv("HOME", dir.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-    setenv("HY_INSTANCE_NAME", ("hyetoscope-test-" + std::to_string(::getpid())).c_str(), 1);
-  }
-  TempDir dir;
-};
-PrivateHome& privateHome() {
-  static PrivateHome home;
-  return home;
-}
 const bool kHomeReady = (privateHome(), true);
 
 QStringList visibleTexts(const std::vector<QAction*>& actions) {
@@ -108,6 +95,13 @@ TEST_F(RecentAndInstance, FourNewestInTheFileMenuKeptAcrossStartsAndAGoneFileIsD
   const QList<QAction*> menu = frame.menuBar()->actions().first()->menu()->actions();
   const qsizetype exitAt = menu.indexOf(frame.action(cmd::Exit));
   EXPECT_EQ(menu[exitAt - 2], frame.recentFileActions().back());
+  if (const char* shots = std::getenv("HY_SHOT_DIR")) {
+    QMenu* fileMenu = frame.menuBar()->actions().first()->menu();
+    fileMenu->popup(QPoint(0, 0));
+    QCoreApplication::processEvents();
+    fileMenu->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/file-menu.png"));
+    fileMenu->hide();
+  }
 
   // Choosing the third opens it and puts it first.
   frame.recentFileActions()[2]->trigger();
@@ -169,10 +163,28 @@ TEST_F(RecentAndInstance, ASecondStartWithAFileHandsItToTheRunningProgram) {
   EXPECT_EQ(app.mainFrame()->recentFiles().paths().front(), files[3]);
 }
 
+TEST_F(RecentAndInstance, AHandedOverFileWaitsForAnOpenDialog) {
+  ASSERT_TRUE(app.initInstance({QStringLiteral("hyetoscope"), QString::fromStdString(files[0])}));
+  QDialog busy(app.mainFrame());
+  busy.setModal(true);
+  busy.show();
+  app.mainFrame()->openFromElsewhere(QString::fromStdString(files[1]));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(state.currentDataPath, files[0]) << "opened under a modal dialog";
+  busy.close();
+  EXPECT_TRUE(waitFor([&] { return state.currentDataPath == files[1]; }, 5000));
+}
+
 TEST_F(RecentAndInstance, QtsOwnDialogButtonsAreJapanese) {
   ASSERT_TRUE(app.initInstance({QStringLiteral("hyetoscope")}));
   QMessageBox box;
+  box.setText(QStringLiteral("記録ﾃﾞｰﾀ"));
   box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (const char* shots = std::getenv("HY_SHOT_DIR")) {
+    box.show();
+    QCoreApplication::processEvents();
+    box.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/message-box.png"));
+  }
   EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
   EXPECT_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
 }

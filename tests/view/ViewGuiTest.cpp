@@ -54,10 +54,15 @@ class ExploreChart : public ::testing::Test {
     QTest::keyClick(&frame(), k, m);
     view().repaint();
   }
-  // Runs a command whose modal dialog `act` handles once it is shown.
-  void withDialog(int id, std::function<void(QDialog*)> act) {
+  // Runs a command whose modal dialog `act` handles once it is shown; with
+  // a key, the command is started by that key.
+  void withDialog(int id, std::function<void(QDialog*)> act, QKeyCombination keys = {}) {
     QTimer::singleShot(0, [act] { act(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
-    frame().executeCommand(id);
+    if (keys.key() != Qt::Key_unknown && keys.key() != Qt::Key(0)) {
+      QTest::keyClick(&frame(), keys.key(), keys.keyboardModifiers());
+    } else {
+      frame().executeCommand(id);
+    }
   }
 
   RecordingState state;
@@ -163,7 +168,7 @@ TEST_F(ExploreChart, ScaleDialogs) {
     EXPECT_EQ(dlg->text(), QStringLiteral("100"));
     dlg->edit()->setText(QStringLiteral("15"));
     dlg->accept();
-  });
+  }, Qt::CTRL | Qt::Key_E);
   EXPECT_EQ(series().verticalMax, 20);
   EXPECT_EQ(app.document().verticalMax(IntervalMode::Hourly), 20);
 
