@@ -1,6 +1,7 @@
 #include "CliBatch.h"
 
 #include "CliExit.h"
+#include "CliInterrupt.h"
 
 #include <QFileInfo>
 
@@ -25,6 +26,8 @@ int forEachRecording(const std::vector<OutputFields>& inputs,
   CliRecording file;
   int status = kExitOk;
   for (size_t k = 0; k < inputs.size(); ++k) {
+    // Ctrl+C: the file in hand is finished, the others are left alone.
+    if (interruptRequested()) return cliFail(kExitInterrupted, "interrupted before " + inputs[k].input);
     const int result = file.open(inputs[k].input) ? step(file, k) : cliFail(kExitBadInput, file.message());
     if (result != kExitOk) status = result;
   }

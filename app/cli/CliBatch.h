@@ -20,7 +20,8 @@ int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inpu
                      std::initializer_list<const char*> suffixes, std::vector<std::string>& outputs);
 
 // Opens each input in turn and runs step(file, index) on it; step returns
-// an exit code. Returns kExitOk or the last failure's code.
+// an exit code. Returns kExitOk or the last failure's code; after a Ctrl+C
+// the files not yet begun are skipped and the code is kExitInterrupted.
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step);
 

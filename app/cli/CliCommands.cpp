@@ -35,7 +35,7 @@ int printOverview(bool toStdout) {
   for (const CliSubcommand& s : kSubcommands) std::fprintf(out, "  %-10s %s\n", s.name, s.summary);
   std::fputs(
       "\nExit codes: 0 success, 1 wrong usage, 2 bad input (damaged file, bad date, range outside\n"
-      "the recording, output not writable), 3 no logger or a failed transfer.\n",
+      "the recording, output not writable), 3 no logger or a failed transfer, 130 stopped by Ctrl+C.\n",
       out);
   return toStdout ? 0 : 1;
 }

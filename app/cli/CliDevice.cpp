@@ -6,6 +6,7 @@
 #include "CliCommands.h"
 #include "CliDeviceUi.h"
 #include "CliExit.h"
+#include "CliInterrupt.h"
 #include "CliParser.h"
 #include "DeviceLink.h"
 #include "DeviceTexts.h"
@@ -40,7 +41,7 @@ int runProbe(const QStringList& arguments) {
   // The check ends by itself within its waits; Ctrl+C only marks the result.
   const int answered = device::CheckConnection(link, *port);
   link.joinWorkers();
-  if (ui.interrupted()) return cliFail(kExitDevice, comName(*port) + ": interrupted");
+  if (ui.interrupted()) return cliFail(kExitInterrupted, comName(*port) + ": interrupted");
   if (answered != 1) return cliFail(kExitDevice, comName(*port) + ": " + device::kTextCommFailed);
   std::printf("%s: the logger answered\n", comName(*port).c_str());
   return kExitOk;

@@ -1,22 +1,18 @@
 #include "CliDeviceUi.h"
 
+#include "CliInterrupt.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QThread>
 
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-std::atomic<int> g_interrupts{0};
-
-extern "C" void countInterrupt(int) { g_interrupts.fetch_add(1); }
 
 // Between two looks at the queue and the interrupt flag while waiting.
 constexpr int kPollMs = 10;
@@ -32,21 +28,11 @@ device::DeviceTiming cliDeviceTiming() {
   return device::kDeviceTiming;
 }
 
-CliDeviceUi::CliDeviceUi() {
-  g_interrupts.store(0);
-  struct sigaction action {};
-  action.sa_handler = countInterrupt;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
+CliDeviceUi::CliDeviceUi() = default;
 
-CliDeviceUi::~CliDeviceUi() {
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
-}
+CliDeviceUi::~CliDeviceUi() = default;
 
-bool CliDeviceUi::interrupted() const { return g_interrupts.load() > 0; }
+bool CliDeviceUi::interrupted() const { return interruptRequested(); }
 
 void CliDeviceUi::runPending() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -1,13 +1,12 @@
 #pragma once
 // CliDeviceUi: the "user-interface thread" of device operations in the tool.
 // The main thread's Qt event loop runs what a worker posts or calls while
-// the main thread waits; a worker's messages go to standard error. Ctrl+C
-// (SIGINT, and SIGTERM) is caught and handed to the operation's interrupt
-// handler on the main thread, where the window would take the cancel button:
-// at every look while waiting, until the handler says it took effect.
+// the main thread waits; a worker's messages go to standard error. A Ctrl+C
+// (CliInterrupt.h) is handed to the operation's interrupt handler on the
+// main thread, where the window would take the cancel button: at every look
+// while waiting, until the handler says it took effect.
 //
-// Owns the signal handlers for its lifetime. Does not know any device
-// operation.
+// Does not know any device operation.
 
 #include "DeviceTiming.h"
 #include "UiSide.h"

@@ -5,6 +5,7 @@
 #include "CliCommands.h"
 #include "CliDeviceUi.h"
 #include "CliExit.h"
+#include "CliInterrupt.h"
 #include "CliParser.h"
 #include "DeviceLink.h"
 #include "DeviceTexts.h"
@@ -125,7 +126,7 @@ int runDownload(const QStringList& arguments) {
   const bool finished = std::find(shown.begin(), shown.end(), device::kTextDownloadFinished) != shown.end();
   if (finished && state.currentDataPath == path) return kExitOk;
   if (cancelled) return cliFail(kExitDevice, "COM" + std::to_string(*port) + ": cancelled; " + path + " was not written");
-  if (ui.interrupted()) return cliFail(kExitDevice, "COM" + std::to_string(*port) + ": interrupted");
+  if (ui.interrupted()) return cliFail(kExitInterrupted, "COM" + std::to_string(*port) + ": interrupted");
   // The operation has said why (通信に失敗しました。 and the like).
   return kExitDevice;
 }

@@ -11,6 +11,7 @@ enum CliExit : int {
   kExitBadInput = 2,  // damaged file, bad date, range outside the recording
   kExitDevice = 3,    // no logger, or a failed transfer
 };
+// A Ctrl+C that stopped a batch: 130 (CliInterrupt.h).
 
 // Writes "hyetoscope-cli: <text>" and a line end to standard error and
 // returns code, so that callers can write `return cliFail(code, text);`.

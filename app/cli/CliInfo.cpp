@@ -1,5 +1,6 @@
 // info: what a data file holds: its header fields and the start, length and
 // total of its ten-minute, hourly, daily and monthly series.
+#include "CliBatch.h"
 #include "CliCommands.h"
 #include "CliExit.h"
 #include "CliParser.h"
@@ -37,7 +38,6 @@ void printSeries(const char* label, RainSeries& series, const RecordingBuffer& r
 }
 
 int inspect(CliRecording& file, const std::string& path) {
-  if (!file.open(path)) return cliFail(kExitBadInput, file.message());
   const RecordingBuffer& rec = file.doc().recording();
   const int n = rec.sampleCount();
   std::printf("%s\n", path.c_str());
@@ -66,12 +66,12 @@ int runInfo(const QStringList& arguments) {
                 "of its ten-minute, hourly, daily and monthly series.");
   cli.argument("FILE", "HYY data files.");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
-  CliRecording file;
-  int status = kExitOk;
-  for (const std::string& path : cli.positional()) {
-    // A damaged file is reported and the others are still shown.
-    if (inspect(file, path) != kExitOk) status = kExitBadInput;
+  std::vector<OutputFields> inputs;
+  for (const std::string& path : cli.positional()) inputs.push_back({path, "", ""});
+  // A damaged file is reported and the others are still shown.
+  return forEachRecording(inputs, [&](CliRecording& file, size_t k) {
+    const int result = inspect(file, inputs[k].input);
     std::fflush(stdout);
-  }
-  return status;
+    return result;
+  });
 }

@@ -2,6 +2,7 @@
 // renderers, without a window. Started as hy-info it is the info subcommand.
 #include "CliCommands.h"
 #include "CliExit.h"
+#include "CliInterrupt.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   }
 
   if (std::getenv("HY_CLI_QT_MESSAGES") == nullptr) qInstallMessageHandler(quietQtMessages);
+  catchInterrupts();
   std::unique_ptr<QCoreApplication> app;
   if (sub->draws) app = std::make_unique<QApplication>(argc, argv);
   else app = std::make_unique<QCoreApplication>(argc, argv);

@@ -9,7 +9,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <chrono>
+#include <csignal>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -147,4 +150,31 @@ TEST(CliTool, ManPageDescribesEverySubcommandAndOptionOfTheHelp) {
     }
   }
   EXPECT_EQ(subcommands, 8);
+}
+
+TEST(CliTool, CtrlCStopsABatchBetweenFilesWithEveryOutputWhole) {
+  TempDir dir;
+  std::vector<std::string> args{"chart", "-i", "10min", "--size", "1600x600", "-o", dir.file("out/{stem}.png")};
+  fs::create_directory(dir.file("out"));
+  for (int i = 0; i < 300; ++i) {
+    const std::string copy = dir.file("station-" + std::to_string(i) + ".hyy");
+    fs::create_symlink(kLong, copy);
+    args.push_back(copy);
+  }
+  RunningProgram cli("hyetoscope-cli", args);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!fs::exists(dir.file("out/station-1.png")) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  cli.signal(SIGINT);
+  const CliResult r = cli.wait();
+  EXPECT_EQ(r.exitCode, 130) << r.err;
+  EXPECT_NE(r.err.find("interrupted before "), std::string::npos) << r.err;
+  int pictures = 0;
+  for (const auto& entry : fs::directory_iterator(dir.file("out"))) {
+    EXPECT_EQ(entry.path().extension(), ".png") << entry.path() << " is left over";
+    EXPECT_EQ(readWholeFile(entry.path().string()).substr(1, 3), "PNG") << entry.path();
+    ++pictures;
+  }
+  EXPECT_GE(pictures, 2);
+  EXPECT_LT(pictures, 300) << "the batch stopped";
 }
