@@ -173,6 +173,9 @@ void DownloadOperation::onClose() {
   }
   m_link.tellWorkerToQuit();
   m_link.joinWorkers();
+  // The join keeps the user-interface loop running, so the close that the
+  // worker's ending queued may have ended the dialog meanwhile.
+  if (m_phase == Phase::Ended) return;
   m_phase = Phase::Ended;
   m_view.endDialog();
 }
