@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-ipaexfont-gothic qt6-translations-l10n
   xvfb xauth x11-apps imagemagick poppler-utils
   dpkg-dev
+  libsqlite3-dev
 )
 
 PACKAGES+=("$@")

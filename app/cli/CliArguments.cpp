@@ -155,3 +155,16 @@ OutputPlan planOutputs(const std::string& pattern, const std::vector<OutputField
   }
   return plan;
 }
+
+std::optional<TablePeriod> parseTablePeriod(const std::string& text, bool monthly) {
+  std::optional<int> y = parseBoundedInt(text.substr(0, 4), 0, 9999);
+  std::optional<int> m = 1;
+  if (monthly) {
+    const bool shaped = text.size() >= 6 && text.size() <= 7 && (text[4] == '-' || text[4] == '/');
+    m = shaped ? parseBoundedInt(text.substr(5), 0, 99) : std::nullopt;
+  } else if (text.size() != 4) {
+    y.reset();
+  }
+  if (!y || !m) return std::nullopt;
+  return TablePeriod{*y, *m};
+}

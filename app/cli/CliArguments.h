@@ -33,6 +33,15 @@ std::optional<PixelSize> parsePixelSize(const std::string& text);
 // A whole number in [low, high], digits only.
 std::optional<int> parseBoundedInt(const std::string& text, int low, int high);
 
+// The period of a rainfall sheet: "YYYY-MM" or "YYYY/MM" for a month
+// (monthly), "YYYY" for a year (month 1). Only the shape is checked here; the
+// sheet's own date check follows.
+struct TablePeriod {
+  int year = 0;
+  int month = 1;
+};
+std::optional<TablePeriod> parseTablePeriod(const std::string& text, bool monthly);
+
 // Output names from a pattern. {stem} is the input file's name without its
 // folder and last extension, {name} the name with its extension, {dir} its
 // folder ("." for none), {interval} the interval name, {period} what a

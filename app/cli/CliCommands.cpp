@@ -6,14 +6,16 @@
 namespace {
 
 constexpr CliSubcommand kSubcommands[] = {
-    {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false},
-    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false},
-    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true},
-    {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true},
-    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true},
-    {"download", "Download the logger's recording into a new HYY file.", runDownload, false},
-    {"probe", "Ask whether a logger answers on a COM port.", runProbe, false},
-    {"ports", "Find the COM port a logger answers on (automatic detection).", runPorts, false},
+    {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false, nullptr},
+    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false, nullptr},
+    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true, nullptr},
+    {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true, nullptr},
+    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true, nullptr},
+    {"download", "Download the logger's recording into a new HYY file.", runDownload, false, nullptr},
+    {"probe", "Ask whether a logger answers on a COM port.", runProbe, false, nullptr},
+    {"ports", "Find the COM port a logger answers on (automatic detection).", runPorts, false, nullptr},
+    {"archive", "Keep every recording of a station in one archive; export and print across them.", runArchive,
+     false, archiveActionDraws},
 };
 
 }  // namespace

@@ -10,6 +10,9 @@ struct CliSubcommand {
   const char* summary;
   int (*run)(const QStringList& arguments);
   bool draws;  // needs a QApplication (widgets, fonts, painting)
+  // For a subcommand with actions: whether the action (its first argument)
+  // draws; null when `draws` says it for all.
+  bool (*actionDraws)(const char* action);
 };
 
 int runInfo(const QStringList& arguments);
@@ -20,6 +23,8 @@ int runTable(const QStringList& arguments);
 int runProbe(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
 int runDownload(const QStringList& arguments);
+int runArchive(const QStringList& arguments);
+bool archiveActionDraws(const char* action);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);

@@ -7,6 +7,7 @@
 const char* const kBadDateText = "日付・時刻に誤りがあります。";
 const char* const kBadStartText = "開始時間に誤りがあります。";
 const char* const kBadEndText = "終了時間に誤りがあります。";
+const char* const kBadValueText = "入力した値に誤りがあります。";
 
 void CliSeriesOptions::add(CliParser& cli) {
   cli.option({"i", "interval"}, "Interval of the bars: 10min, hour, day or month (default hour).", "INTERVAL",

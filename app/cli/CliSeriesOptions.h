@@ -41,3 +41,4 @@ class CliSeriesOptions {
 extern const char* const kBadDateText;     // "日付・時刻に誤りがあります。"
 extern const char* const kBadStartText;    // "開始時間に誤りがあります。"
 extern const char* const kBadEndText;      // "終了時間に誤りがあります。"
+extern const char* const kBadValueText;    // "入力した値に誤りがあります。" (the table dialog)

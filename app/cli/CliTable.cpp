@@ -14,17 +14,7 @@
 #include <QString>
 
 namespace {
-// The table dialog's message for a month or year it does not accept.
-const char* const kBadValueText = "入力した値に誤りがあります。";
 constexpr int kStationRoom = 24;  // characters, as the dialog's field
-
-// 00:00 of the month or year after the table's.
-int64_t tableEnd(TableKind kind, int64_t start) {
-  struct tm f = toLocal(start);
-  if (kind == TableKind::HourlyMonth) f.tm_mon += 1;
-  else f.tm_year += 1;
-  return fromLocal(f);
-}
 }  // namespace
 
 int runTable(const QStringList& arguments) {
@@ -44,19 +34,10 @@ int runTable(const QStringList& arguments) {
   if (cli.isSet("month") == cli.isSet("year")) return cli.usageError("give either --month or --year");
   const TableKind kind = cli.isSet("month") ? TableKind::HourlyMonth : TableKind::DailyYear;
   const std::string period = cli.value(kind == TableKind::HourlyMonth ? "month" : "year");
-  int year = 0;
-  int month = 1;
-  std::optional<int> y = parseBoundedInt(period.substr(0, 4), 0, 9999);
-  std::optional<int> m = 1;
-  if (kind == TableKind::HourlyMonth) {
-    const bool shaped = period.size() >= 6 && period.size() <= 7 && (period[4] == '-' || period[4] == '/');
-    m = shaped ? parseBoundedInt(period.substr(5), 0, 99) : std::nullopt;
-  } else if (period.size() != 4) {
-    y.reset();
-  }
-  if (!y || !m) return cli.usageError("'" + period + "' is not " + (kind == TableKind::HourlyMonth ? "YYYY-MM" : "YYYY"));
-  year = *y;
-  month = *m;
+  const std::optional<TablePeriod> parsed = parseTablePeriod(period, kind == TableKind::HourlyMonth);
+  if (!parsed) return cli.usageError("'" + period + "' is not " + (kind == TableKind::HourlyMonth ? "YYYY-MM" : "YYYY"));
+  const int year = parsed->year;
+  const int month = parsed->month;
   const std::optional<int64_t> start = tableStartTime(kind, year, month);
   if (!start) return cliFail(kExitBadInput, period + ": " + kBadValueText);
   const std::string station = cli.value("station");
@@ -67,7 +48,7 @@ int runTable(const QStringList& arguments) {
   std::vector<std::string> outputs;
   if (int done = planBatchOutputs(cli, inputs, {"pdf"}, outputs); done >= 0) return done;
   const PaperOrientation orientation = cli.isSet("landscape") ? PaperOrientation::Landscape : PaperOrientation::Portrait;
-  const int64_t end = tableEnd(kind, *start);
+  const int64_t end = tableEndTime(kind, *start);
 
   return forEachRecording(inputs, [&](CliRecording& file, size_t k) {
     const RecordingBuffer& rec = file.doc().recording();

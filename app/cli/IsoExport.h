@@ -3,7 +3,10 @@
 // line, then for each slot its start and end as ISO 8601 local times with
 // the +09:00 offset, and the rainfall with one decimal, as the text export
 // writes it. The slots and values are those of an ExportRequest, so the
-// two formats always cover the same buckets.
+// two formats always cover the same buckets. A series that can miss slots
+// (RainSeries::missingSlots, the archive's) gets a fourth column, missing,
+// with the number of missing slots in the bucket; a bucket missing any has
+// an empty rainfall field.
 
 #include "RainSeries.h"
 #include "TextExport.h"

@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
   if (std::getenv("HY_CLI_QT_MESSAGES") == nullptr) qInstallMessageHandler(quietQtMessages);
   catchInterrupts();
   std::unique_ptr<QCoreApplication> app;
-  if (sub->draws) app = std::make_unique<QApplication>(argc, argv);
+  const bool draws = sub->draws || (sub->actionDraws && sub->actionDraws(argc > 2 ? argv[2] : nullptr));
+  if (draws) app = std::make_unique<QApplication>(argc, argv);
   else app = std::make_unique<QCoreApplication>(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
 

@@ -6,6 +6,7 @@ bool RainSeries::begin(const RecordingBuffer& recording) {
   valueCount = 0;
   startTime = 0;
   values.reset();
+  missingSlots.reset();
   capacity = 0;
   if (recording.recordInterval() != kRecordInterval) return false;
   int n = recording.sampleCount();

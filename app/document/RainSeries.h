@@ -27,6 +27,12 @@ class RainSeries {
   const int step;         // bucket length in seconds; 0 for calendar months
   std::unique_ptr<double[]> values;
   int capacity = 0;
+  // Per bucket, the ten-minute slots no recording covers. Null for a series
+  // built from one recording, which has none; set by the series built from
+  // the archive's slots (SlotSeries.h), where a bucket with a missing slot
+  // has no complete value.
+  std::unique_ptr<int[]> missingSlots;
+  bool isMissing(int i) const { return missingSlots && missingSlots[i] > 0; }
 
  protected:
   explicit RainSeries(int stepSeconds) : step(stepSeconds) {}

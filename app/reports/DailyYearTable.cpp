@@ -96,7 +96,7 @@ ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect
       if (r <= 31) {
         if (r > days) continue;
         if (++visited <= gap) continue;
-        const double value = snap.values[static_cast<size_t>(index)];
+        const double value = snap.shownValue(static_cast<size_t>(index));
         cell(m, r, value);
         rowFlag[r] = true;
         anyValue = true;

@@ -136,7 +136,7 @@ ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& re
     for (int r = 1; r <= kRows && !stopped; ++r) {
       if (isHourRow(r)) {
         if (++visited <= gap) continue;
-        const double v = snap.values[static_cast<size_t>(index)];
+        const double v = snap.shownValue(static_cast<size_t>(index));
         cell(k, r, v);
         rowTotal[r] += v;
         rowFlag[r] = true;

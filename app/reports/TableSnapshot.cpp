@@ -3,6 +3,8 @@
 #include "DailySeries.h"
 #include "DateFields.h"
 #include "HourlySeries.h"
+#include "LocalTime.h"
+#include "SlotSeries.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,6 +26,13 @@ std::optional<int64_t> tableStartTime(TableKind kind, int year, int month) {
   return *t;
 }
 
+int64_t tableEndTime(TableKind kind, int64_t tableStart) {
+  struct tm f = toLocal(tableStart);
+  if (kind == TableKind::HourlyMonth) f.tm_mon += 1;
+  else f.tm_year += 1;
+  return fromLocal(f);
+}
+
 std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording, TableKind kind, int year,
                                                int month, const std::string& station) {
   const std::optional<int64_t> start = tableStartTime(kind, year, month);
@@ -40,6 +49,32 @@ std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording,
     const int count = series.valueCount < kDisplayValueRoom ? series.valueCount : kDisplayValueRoom;
     t.values.assign(series.values.get(), series.values.get() + count);
   }
+  return t;
+}
+
+std::optional<TableSnapshot> makeSlotTableSnapshot(const SlotRun& run, TableKind kind, int year, int month,
+                                                   const std::string& station) {
+  const std::optional<int64_t> start = tableStartTime(kind, year, month);
+  if (!start) return std::nullopt;
+  const int64_t end = tableEndTime(kind, *start);
+  // The present slots of the period, from the first to the last.
+  SlotRun held;
+  for (size_t i = 0; i < run.tenths.size(); ++i) {
+    const int64_t t = run.slotTime(i);
+    if (t < *start || t >= end || run.isMissing(i)) continue;
+    if (held.tenths.empty()) held.start = t;
+    held.tenths.resize(static_cast<size_t>((t - held.start) / SlotRun::kSlotSeconds), SlotRun::kMissing);
+    held.tenths.push_back(run.tenths[i]);
+  }
+  if (held.tenths.empty()) return std::nullopt;
+  const IntervalMode mode = kind == TableKind::HourlyMonth ? IntervalMode::Hourly : IntervalMode::Daily;
+  const std::unique_ptr<RainSeries> series = buildSlotSeries(mode, held);
+  TableSnapshot t;
+  t.tableStart = *start;
+  t.stationName = station;
+  t.seriesStart = series->startTime;
+  t.values.assign(series->values.get(), series->values.get() + series->valueCount);
+  for (int i = 0; i < series->valueCount; ++i) t.missing.push_back(series->isMissing(i));
   return t;
 }
 

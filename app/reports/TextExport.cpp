@@ -51,7 +51,8 @@ int appendExportLines(const RainSeries& series, const ExportRequest& r, std::str
     appendLabel(series, r, i, startYear, startMonth, clock, out);
     out.push_back('"');
     out.push_back(r.separator);
-    appendValue(out, series.values[r.startIndex + i]);
+    // A bucket with a missing slot has no value to write.
+    if (!series.isMissing(r.startIndex + i)) appendValue(out, series.values[r.startIndex + i]);
     out.push_back('\n');
   }
   return count;

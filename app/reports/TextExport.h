@@ -1,7 +1,9 @@
 #pragma once
 // The text export: one line per interval value, "\"<label>\"<sep><mm>\n",
 // plain ASCII, the value with one decimal ("%.1f", locale-independent), a
-// single line feed, no header or trailer.
+// single line feed, no header or trailer. A bucket of a series with missing
+// slots (the archive's, RainSeries::missingSlots) is written without a
+// value: "\"<label>\"<sep>\n".
 //
 // Entry points for the window and the command-line tool alike:
 //  - exportSeriesText: build the series of an interval from a recording and

@@ -1,0 +1,33 @@
+#pragma once
+// What the archive subcommands (CliArchive*.cpp) share: opening the archive
+// named by --db with the tool's messages and exit codes, finding a station,
+// and the slot-time label of their reports. The subcommands themselves are
+// run through runArchive (CliCommands.h).
+
+#include "StationArchive.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CliParser;
+
+// Opens path; on refusal prints the archive's message and sets exitCode
+// (bad input).
+std::unique_ptr<StationArchive> openArchiveForCli(const std::string& path, ArchiveAccess access, int& exitCode);
+
+// The station of that name with at least one slot; otherwise prints why
+// and sets exitCode.
+std::optional<StationSummary> archiveStationForCli(const StationArchive& archive, const std::string& name,
+                                                   int& exitCode);
+
+// "2024/07/01 13:00" (local time, UTC+9).
+std::string slotLabel(int64_t t);
+
+// The archive actions behind runArchive.
+int runArchiveImport(const QStringList& arguments);
+int runArchiveList(const QStringList& arguments);
+int runArchiveCheck(const QStringList& arguments);
+int runArchiveExport(const QStringList& arguments);
+int runArchiveTable(const QStringList& arguments);
