@@ -106,7 +106,7 @@ void QueryFiveYears(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    const auto run = archive->slots(station->id, kStart, kStart + 600LL * 262800, error);
+    const auto run = archive->slotRun(station->id, kStart, kStart + 600LL * 262800, error);
     double sum = 0;
     for (size_t i = 0; i < run->tenths.size(); ++i)
       if (!run->isMissing(i)) sum += run->mm(i);

@@ -246,7 +246,7 @@ std::optional<StationSummary> StationArchive::station(const std::string& name, s
   return s;
 }
 
-std::optional<SlotRun> StationArchive::slots(int64_t stationId, int64_t from, int64_t to, std::string& error) const {
+std::optional<SlotRun> StationArchive::slotRun(int64_t stationId, int64_t from, int64_t to, std::string& error) const {
   auto lower = [](int64_t t) { return t - ((t % SlotRun::kSlotSeconds) + SlotRun::kSlotSeconds) % SlotRun::kSlotSeconds; };
   SlotRun run;
   run.start = lower(from);

@@ -51,7 +51,7 @@ class StationArchive {
   // The station's slots from `from` to `to` (exclusive, both lowered to a
   // multiple of 600 s): every slot of the span, those no recording covers
   // marked missing. Nothing on a database error.
-  std::optional<SlotRun> slots(int64_t stationId, int64_t from, int64_t to, std::string& error) const;
+  std::optional<SlotRun> slotRun(int64_t stationId, int64_t from, int64_t to, std::string& error) const;
 
   // SQLite's integrity check: "ok" alone, or the problems it found.
   bool integrityCheck(std::vector<std::string>& report, std::string& error) const;

@@ -6,12 +6,13 @@
 
 #include "StationArchive.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 
-class CliParser;
 
 // Opens path; on refusal prints the archive's message and sets exitCode
 // (bad input).

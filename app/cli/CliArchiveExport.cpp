@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "CliArchive.h"
 #include "CliArguments.h"
+#include "CliBatch.h"
 #include "CliExit.h"
 #include "CliParser.h"
 #include "CliSeriesOptions.h"
@@ -59,7 +60,7 @@ int runArchiveExport(const QStringList& arguments) {
   const int64_t first = bucketContaining(*mode, start);
   const int64_t last = nextBucketStart(*mode, bucketContaining(*mode, end - SlotRun::kSlotSeconds));
   std::string error;
-  const std::optional<SlotRun> run = archive->slots(station->id, first, last, error);
+  const std::optional<SlotRun> run = archive->slotRun(station->id, first, last, error);
   if (!run) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
   const std::unique_ptr<RainSeries> series = buildSlotSeries(*mode, *run);
   const ExportRequest request{*mode, series->startTime, 0, series->valueCount, *separator};

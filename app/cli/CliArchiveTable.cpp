@@ -46,7 +46,7 @@ int runArchiveTable(const QStringList& arguments) {
   const std::optional<StationSummary> station = archiveStationForCli(*archive, cli.value("station"), status);
   if (!station) return status;
   std::string error;
-  const std::optional<SlotRun> run = archive->slots(station->id, *start, end, error);
+  const std::optional<SlotRun> run = archive->slotRun(station->id, *start, end, error);
   if (!run) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
   const std::string name = QString::fromStdString(station->name).left(24).toStdString();
   const std::optional<TableSnapshot> table = makeSlotTableSnapshot(*run, kind, parsed->year, parsed->month, name);

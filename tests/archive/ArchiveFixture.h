@@ -63,7 +63,7 @@ inline std::vector<int32_t> allSlots(const StationArchive& archive, const std::s
   std::string error;
   const auto s = archive.station(station, error);
   if (!s) return {};
-  const auto run = archive.slots(s->id, from, to, error);
+  const auto run = archive.slotRun(s->id, from, to, error);
   return run ? run->tenths : std::vector<int32_t>{};
 }
 

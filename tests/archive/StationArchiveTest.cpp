@@ -178,7 +178,7 @@ TEST(StationArchive, YearAcrossTwoRecordingsIsOneSheet) {
   std::string error;
   const auto station = archive->station("STATION", error);
   ASSERT_TRUE(station);
-  const auto run = archive->slots(station->id, jst(2024, 1, 1, 0, 0), jst(2025, 1, 1, 0, 0), error);
+  const auto run = archive->slotRun(station->id, jst(2024, 1, 1, 0, 0), jst(2025, 1, 1, 0, 0), error);
   ASSERT_TRUE(run);
   const auto snap = makeSlotTableSnapshot(*run, TableKind::DailyYear, 2024, 1, "STATION");
   ASSERT_TRUE(snap);
