@@ -36,7 +36,11 @@ constexpr const char* kCreate[] = {
     " slot_time BIGINT NOT NULL,"
     " rain_tenths INTEGER NOT NULL CHECK (rain_tenths >= 0),"
     " recording_id INTEGER NOT NULL REFERENCES recordings (recording_id),"
-    " PRIMARY KEY (station_id, slot_time))",
+    " PRIMARY KEY (station_id, slot_time))"
+    // SQLite's storage clause: the rows are kept in key order, so a span of
+    // a station is one range read and an import one insert per slot. Server
+    // databases cluster by the primary key their own way and drop it.
+    " WITHOUT ROWID",
 
     "CREATE TABLE slot_replacements ("
     " recording_id INTEGER NOT NULL REFERENCES recordings (recording_id),"

@@ -72,7 +72,8 @@ struct StationSummary {
   int64_t id = 0;
   std::string name;
   std::string note;
-  int64_t firstSlot = 0;     // start of the first slot held (when slotCount > 0)
+  bool hasSlots = false;
+  int64_t firstSlot = 0;     // start of the first slot held (when hasSlots)
   int64_t lastSlot = 0;      // start of the last slot held
   int64_t slotCount = 0;
   int64_t missingCount = 0;  // slots between the first and the last that no recording covers

@@ -17,7 +17,8 @@ void closeDb(sqlite3* db) { sqlite3_close_v2(db); }
 
 bool configure(sqlite3* db) {
   sqlite3_busy_timeout(db, StationArchive::kBusyWaitMs);
-  return sqlExec(db, "PRAGMA foreign_keys = ON");
+  // Five years of a station are some 8 MB of pages: keep them cached.
+  return sqlExec(db, "PRAGMA foreign_keys = ON") && sqlExec(db, "PRAGMA cache_size = -32768");
 }
 
 // A new archive is made whole under a temporary name and then linked into
@@ -163,19 +164,24 @@ StationArchive::~StationArchive() { closeDb(m_db); }
 
 ImportResult StationArchive::importRecording(const ImportRequest& request) { return importRecordingInto(m_db, request); }
 
-bool StationArchive::fillRecordings(StationSummary& station, std::string& error) const {
-  SqlStatement span(m_db, "SELECT MIN(slot_time), MAX(slot_time), COUNT(*) FROM slots WHERE station_id = ?");
-  span.bind(1, station.id);
-  if (!span.row()) {
+bool StationArchive::fillSpan(StationSummary& station, std::string& error) const {
+  // Each alone, so that SQLite answers them from the key's ends.
+  SqlStatement first(m_db, "SELECT MIN(slot_time) FROM slots WHERE station_id = ?");
+  SqlStatement last(m_db, "SELECT MAX(slot_time) FROM slots WHERE station_id = ?");
+  first.bind(1, station.id);
+  last.bind(1, station.id);
+  if (!first.row() || !last.row()) {
     error = sqlError(m_db);
     return false;
   }
-  station.slotCount = span.integer(2);
-  if (station.slotCount > 0) {
-    station.firstSlot = span.integer(0);
-    station.lastSlot = span.integer(1);
-    station.missingCount = (station.lastSlot - station.firstSlot) / SlotRun::kSlotSeconds + 1 - station.slotCount;
-  }
+  station.hasSlots = !first.isNull(0);
+  station.firstSlot = first.integer(0);
+  station.lastSlot = last.integer(0);
+  return true;
+}
+
+bool StationArchive::fillRecordings(StationSummary& station, std::string& error) const {
+  if (!fillSpan(station, error)) return false;
   SqlStatement recordings(m_db,
                           "SELECT recording_id, source_path, sha256, data_name, start_time, record_interval, "
                           "version_word, sample_count, imported_at, replaced_slots FROM recordings "
@@ -201,13 +207,17 @@ bool StationArchive::fillRecordings(StationSummary& station, std::string& error)
   }
   SqlStatement held(m_db, "SELECT recording_id, COUNT(*) FROM slots WHERE station_id = ? GROUP BY recording_id");
   held.bind(1, station.id);
-  while (held.row())
+  while (held.row()) {
+    station.slotCount += held.integer(1);
     for (RecordingSummary& r : station.recordings)
       if (r.id == held.integer(0)) r.slotsHeld = held.integer(1);
+  }
   if (held.status() != SQLITE_DONE) {
     error = sqlError(m_db);
     return false;
   }
+  if (station.hasSlots)
+    station.missingCount = (station.lastSlot - station.firstSlot) / SlotRun::kSlotSeconds + 1 - station.slotCount;
   return true;
 }
 
@@ -231,6 +241,12 @@ bool StationArchive::stations(std::vector<StationSummary>& out, std::string& err
 }
 
 std::optional<StationSummary> StationArchive::station(const std::string& name, std::string& error) const {
+  std::optional<StationSummary> s = stationSpan(name, error);
+  if (s && !fillRecordings(*s, error)) return std::nullopt;
+  return s;
+}
+
+std::optional<StationSummary> StationArchive::stationSpan(const std::string& name, std::string& error) const {
   error.clear();
   SqlStatement find(m_db, "SELECT station_id, name, note FROM stations WHERE name = ?");
   find.bind(1, name);
@@ -242,7 +258,7 @@ std::optional<StationSummary> StationArchive::station(const std::string& name, s
   s.id = find.integer(0);
   s.name = find.text(1);
   s.note = find.text(2);
-  if (!fillRecordings(s, error)) return std::nullopt;
+  if (!fillSpan(s, error)) return std::nullopt;
   return s;
 }
 

@@ -47,6 +47,9 @@ class StationArchive {
   bool stations(std::vector<StationSummary>& out, std::string& error) const;
   // One station; nothing (and an empty error) when there is none of that name.
   std::optional<StationSummary> station(const std::string& name, std::string& error) const;
+  // The same without counts and recordings: its id and first and last slot,
+  // read from the ends of the key (what a query of a span needs, at once).
+  std::optional<StationSummary> stationSpan(const std::string& name, std::string& error) const;
 
   // The station's slots from `from` to `to` (exclusive, both lowered to a
   // multiple of 600 s): every slot of the span, those no recording covers
@@ -60,6 +63,7 @@ class StationArchive {
 
  private:
   StationArchive(sqlite3* db, std::string path) : m_db(db), m_path(std::move(path)) {}
+  bool fillSpan(StationSummary& station, std::string& error) const;
   bool fillRecordings(StationSummary& station, std::string& error) const;
 
   sqlite3* m_db;

@@ -62,10 +62,10 @@ std::unique_ptr<StationArchive> openArchiveForCli(const std::string& path, Archi
 std::optional<StationSummary> archiveStationForCli(const StationArchive& archive, const std::string& name,
                                                    int& exitCode) {
   std::string error;
-  std::optional<StationSummary> station = archive.station(name, error);
+  std::optional<StationSummary> station = archive.stationSpan(name, error);
   if (!error.empty()) exitCode = cliFail(kExitBadInput, "archive " + archive.path() + ": " + error);
   else if (!station) exitCode = cliFail(kExitBadInput, "archive " + archive.path() + " has no station '" + name + "'");
-  else if (station->slotCount == 0) exitCode = cliFail(kExitBadInput, "station '" + name + "' holds no slots");
+  else if (!station->hasSlots) exitCode = cliFail(kExitBadInput, "station '" + name + "' holds no slots");
   else return station;
   return std::nullopt;
 }
@@ -170,7 +170,7 @@ int runArchiveList(const QStringList& arguments) {
   if (!archive->stations(stations, error)) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
   for (const StationSummary& s : stations) {
     std::printf("station '%s'\n", s.name.c_str());
-    if (s.slotCount > 0)
+    if (s.hasSlots)
       std::printf("  slots %s - %s: %lld held, %lld missing\n", slotLabel(s.firstSlot).c_str(),
                   slotLabel(s.lastSlot).c_str(), static_cast<long long>(s.slotCount),
                   static_cast<long long>(s.missingCount));
