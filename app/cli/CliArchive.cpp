@@ -52,9 +52,13 @@ std::string conflictText(const SlotConflict& c) {
 
 }  // namespace
 
-std::unique_ptr<StationArchive> openArchiveForCli(const std::string& path, ArchiveAccess access, int& exitCode) {
+std::unique_ptr<StationArchive> openArchiveForCli(const CliParser& cli, ArchiveAccess access, int& exitCode) {
+  if (!cli.isSet("db")) {
+    exitCode = cli.usageError("--db FILE is required");
+    return nullptr;
+  }
   std::string error;
-  std::unique_ptr<StationArchive> archive = StationArchive::open(path, access, error);
+  std::unique_ptr<StationArchive> archive = StationArchive::open(cli.value("db"), access, error);
   if (!archive) exitCode = cliFail(kExitBadInput, error);
   return archive;
 }
@@ -97,9 +101,8 @@ int runArchiveImport(const QStringList& arguments) {
   cli.option({"station"}, "Station to file the recordings under (default: each recording's data name).", "NAME");
   cli.option({"replace"}, "Slots whose rain differs take the new file's values.");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
-  if (!cli.isSet("db")) return cli.usageError("--db FILE is required");
   int status = kExitOk;
-  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli.value("db"), ArchiveAccess::ReadWrite, status);
+  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadWrite, status);
   if (!archive) return status;
 
   std::vector<OutputFields> inputs;
@@ -161,9 +164,8 @@ int runArchiveList(const QStringList& arguments) {
                 "archive keeps from each, import time, source path, SHA-256).");
   cli.option({"db"}, "The archive file.", "FILE");
   if (int done = cli.parse(arguments, 0, 0); done >= 0) return done;
-  if (!cli.isSet("db")) return cli.usageError("--db FILE is required");
   int status = kExitOk;
-  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli.value("db"), ArchiveAccess::ReadOnly, status);
+  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadOnly, status);
   if (!archive) return status;
   std::vector<StationSummary> stations;
   std::string error;
@@ -192,9 +194,8 @@ int runArchiveCheck(const QStringList& arguments) {
                 "found (exit code 2).");
   cli.option({"db"}, "The archive file.", "FILE");
   if (int done = cli.parse(arguments, 0, 0); done >= 0) return done;
-  if (!cli.isSet("db")) return cli.usageError("--db FILE is required");
   int status = kExitOk;
-  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli.value("db"), ArchiveAccess::ReadOnly, status);
+  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadOnly, status);
   if (!archive) return status;
   std::vector<std::string> report;
   std::string error;

@@ -13,10 +13,11 @@
 #include <optional>
 #include <string>
 
+class CliParser;
 
-// Opens path; on refusal prints the archive's message and sets exitCode
-// (bad input).
-std::unique_ptr<StationArchive> openArchiveForCli(const std::string& path, ArchiveAccess access, int& exitCode);
+// Opens the archive --db names; without --db, or when the archive refuses,
+// prints the message and sets exitCode (usage, bad input).
+std::unique_ptr<StationArchive> openArchiveForCli(const CliParser& cli, ArchiveAccess access, int& exitCode);
 
 // The station of that name with at least one slot; otherwise prints why
 // and sets exitCode.

@@ -33,22 +33,16 @@ int runArchiveExport(const QStringList& arguments) {
                       "number of missing slots.");
   cli.option({"o", "output"}, "Output file; standard output when absent.", "OUT");
   if (int done = cli.parse(arguments, 0, 0); done >= 0) return done;
-  if (!cli.isSet("db")) return cli.usageError("--db FILE is required");
   if (!cli.isSet("station")) return cli.usageError("--station NAME is required");
   const auto mode = parseInterval(cli.value("interval"));
   if (!mode) return cli.usageError("unknown interval '" + cli.value("interval") + "'");
   const auto separator = parseSeparator(cli.value("sep"));
   if (!separator) return cli.usageError("unknown separator '" + cli.value("sep") + "'");
   std::optional<int64_t> from, to;
-  for (const char* name : {"from", "to"}) {
-    if (!cli.isSet(name)) continue;
-    const auto time = parseTimeArgument(cli.value(name));
-    if (!time) return cliFail(kExitBadInput, std::string("--") + name + " " + cli.value(name) + ": " + kBadDateText);
-    (name[0] == 'f' ? from : to) = *time;
-  }
+  if (int done = readTimeRange(cli, from, to); done >= 0) return done;
 
   int status = kExitOk;
-  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli.value("db"), ArchiveAccess::ReadOnly, status);
+  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadOnly, status);
   if (!archive) return status;
   const std::optional<StationSummary> station = archiveStationForCli(*archive, cli.value("station"), status);
   if (!station) return status;

@@ -27,7 +27,6 @@ int runArchiveTable(const QStringList& arguments) {
   cli.option({"landscape"}, "Landscape page.");
   cli.option({"o", "output"}, "Output PDF file.", "OUT");
   if (int done = cli.parse(arguments, 0, 0); done >= 0) return done;
-  if (!cli.isSet("db")) return cli.usageError("--db FILE is required");
   if (!cli.isSet("station")) return cli.usageError("--station NAME is required");
   if (cli.isSet("month") == cli.isSet("year")) return cli.usageError("give either --month or --year");
   const TableKind kind = cli.isSet("month") ? TableKind::HourlyMonth : TableKind::DailyYear;
@@ -41,7 +40,7 @@ int runArchiveTable(const QStringList& arguments) {
   const int64_t end = tableEndTime(kind, *start);
 
   int status = kExitOk;
-  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli.value("db"), ArchiveAccess::ReadOnly, status);
+  const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadOnly, status);
   if (!archive) return status;
   const std::optional<StationSummary> station = archiveStationForCli(*archive, cli.value("station"), status);
   if (!station) return status;

@@ -87,12 +87,7 @@ int runExport(const QStringList& arguments) {
   const auto separator = parseSeparator(cli.value("sep"));
   if (!separator) return cli.usageError("unknown separator '" + cli.value("sep") + "'");
   std::optional<int64_t> from, to;
-  for (const char* name : {"from", "to"}) {
-    if (!cli.isSet(name)) continue;
-    const auto time = parseTimeArgument(cli.value(name));
-    if (!time) return cliFail(kExitBadInput, std::string("--") + name + " " + cli.value(name) + ": " + kBadDateText);
-    (name[0] == 'f' ? from : to) = *time;
-  }
+  if (int done = readTimeRange(cli, from, to); done >= 0) return done;
   const bool iso = cli.isSet("iso");
   const std::vector<std::string> files = cli.positional();
   std::vector<OutputFields> inputs;

@@ -26,11 +26,15 @@ int CliSeriesOptions::read(const CliParser& cli) {
     m_vmax = parseBoundedInt(cli.value("vmax"), 1, 1000000);
     if (!m_vmax) return cli.usageError("--vmax '" + cli.value("vmax") + "' is not a whole number of millimetres");
   }
+  return readTimeRange(cli, m_from, m_to);
+}
+
+int readTimeRange(const CliParser& cli, std::optional<int64_t>& from, std::optional<int64_t>& to) {
   for (const char* name : {"from", "to"}) {
     if (!cli.isSet(name)) continue;
     const auto time = parseTimeArgument(cli.value(name));
     if (!time) return cliFail(kExitBadInput, std::string("--") + name + " " + cli.value(name) + ": " + kBadDateText);
-    (name[0] == 'f' ? m_from : m_to) = *time;
+    (name[0] == 'f' ? from : to) = *time;
   }
   return -1;
 }

@@ -37,6 +37,11 @@ class CliSeriesOptions {
   std::optional<int> m_vmax;
 };
 
+// Reads --from and --to (when given) as every subcommand that takes them
+// does. Returns -1 to go on, otherwise the exit code after the message (a
+// date that does not exist: bad input).
+int readTimeRange(const CliParser& cli, std::optional<int64_t>& from, std::optional<int64_t>& to);
+
 // The program's message for a date that does not exist.
 extern const char* const kBadDateText;     // "日付・時刻に誤りがあります。"
 extern const char* const kBadStartText;    // "開始時間に誤りがあります。"
