@@ -155,7 +155,7 @@ bool migrateArchiveSchema(sqlite3* db, std::string& error) {
        ++version) {
     const char* const* steps = migrationSteps(version);
     if (steps == nullptr) {
-      error = "no migration is known from schema version " + std::to_string(version);
+      error = "no migration is known from schema version (" + std::to_string(version) + ")";
       ok = false;
       break;
     }

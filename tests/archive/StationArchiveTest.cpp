@@ -233,9 +233,15 @@ TEST(StationArchive, DamagedForeignAndNewerArchivesAreRefusedAndLeftAsTheyWere) 
   const std::string newer = dir.file("newer.hyarc");
   writeBytes(newer, bytes);
   runSql(newer, "UPDATE archive_meta SET meta_value = '9' WHERE meta_key = 'schema_version'");
+  // A version before the first layout: no migration leads from it, and the
+  // migration's transaction leaves it as it was.
+  const std::string unknown = dir.file("unknown.hyarc");
+  writeBytes(unknown, bytes);
+  runSql(unknown, "UPDATE archive_meta SET meta_value = '0' WHERE meta_key = 'schema_version'");
   for (const Case& c : cases) writeBytes(dir.file(c.name), c.content);
   cases.push_back({"foreign.hyarc", fileBytes(foreign), "not a station archive"});
   cases.push_back({"newer.hyarc", fileBytes(newer), "newer version"});
+  cases.push_back({"unknown.hyarc", fileBytes(unknown), "schema version (0)"});
 
   for (const Case& c : cases) {
     const std::string path = dir.file(c.name);
