@@ -49,12 +49,18 @@ TEST(CliArchive, ImportOverlapsGapsRepeatsConflictsAndRefusedFiles) {
   const std::string c = generate(dir, "c.hyy", 56000, 14000);
   const std::string damaged = dir.file("damaged.hyy");
   std::ofstream(damaged, std::ios::binary) << readWholeFile(kShort).substr(0, 700);
+  // A whole file whose record interval is 60 s: it loads, but has no series.
+  const std::string minutes = dir.file("minutes.hyy");
+  std::string bytes = readWholeFile(kShort);
+  bytes.replace(38, 5, "00060");
+  std::ofstream(minutes, std::ios::binary) << bytes;
 
-  CliResult r = runCli({"archive", "import", "--db", db, kLong, kShort, kTenth, a, damaged, b, c});
+  CliResult r = runCli({"archive", "import", "--db", db, kLong, kShort, kTenth, a, damaged, minutes, b, c});
   EXPECT_EQ(r.exitCode, 2) << r.err;
   EXPECT_TRUE(contains(r.out, b + ": imported into 'GEN': 25000 new slots, 5000 already held")) << r.out;
   EXPECT_TRUE(contains(r.err, damaged)) << r.err;
-  EXPECT_TRUE(contains(r.err, "archive import: 1 of 7 files refused; the others went in")) << r.err;
+  EXPECT_TRUE(contains(r.err, "記録ﾃﾞｰﾀ " + minutes + " の記録間隔が600秒ではありません。")) << r.err;
+  EXPECT_TRUE(contains(r.err, "archive import: 2 of 8 files refused; the others went in")) << r.err;
 
   r = runCli({"archive", "import", "--db", db, a, kLong});
   EXPECT_EQ(r.exitCode, 0) << r.err;
