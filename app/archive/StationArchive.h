@@ -8,7 +8,10 @@
 // SQLite touches it (ArchiveFile.h) and the schema version (ArchiveSchema.h):
 // a damaged archive, some other database and an archive of a newer version
 // are refused and left exactly as they were; an older version is migrated
-// (read-write only) in one transaction. A read-only file can be read.
+// (read-write only) in one transaction. A read-only file (or folder) can be
+// read. Opened for reading, the archive is never written; where the file is
+// writable the connection may write all the same, so that closing it folds
+// the write-ahead log back and leaves no log files beside the archive.
 // Connections wait up to kBusyWaitMs for another program's transaction, so
 // several programs may import into one archive at once.
 //
