@@ -9,7 +9,13 @@
 //   cpu        processor time of the whole process during a no-logger check
 //   leaks      threads and descriptors before and after 50 downloads and
 //              checks on a fast clock
-// Usage: bench_device_ops [download|check|detect|cancel|leaks]... (default all)
+//   cli        hyetoscope-cli download as a process, 1, 3 and 5 blocks at
+//              9600 baud against the strict logger: start-up (start to the
+//              first byte on the line), the protocol (to the finish
+//              message) and the end (to the exit), against the prediction;
+//              HY_CLI names another build of the tool to compare;
+//              HY_TRACE=1 adds when each command and stderr line came
+// Usage: bench_device_ops [download|check|detect|cancel|leaks|cli]... (default all)
 #include "CheckConnection.h"
 #include "CLogstore1App.h"
 #include "DeviceTexts.h"
@@ -22,7 +28,10 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +40,9 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
+
+extern char** environ;
 
 namespace {
 
@@ -92,7 +104,8 @@ struct Bench {
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
-  LoggerSimulator& logger(int port, int count, double pace, bool answers = true, bool validProbe = true) {
+  LoggerSimulator& logger(int port, int count, double pace, bool answers = true, bool validProbe = true,
+                          bool strict = false) {
     LoggerSettings settings;
     std::memcpy(settings.name.data(), "BENCH", 5);
     LoggerRecording recording;
@@ -103,6 +116,7 @@ struct Bench {
     LoggerFaults faults;
     faults.noAnswer = !answers;
     faults.invalidProbe = !validProbe;
+    faults.strict = strict;
     device.setFaults(faults);
     SimulatorOptions options;
     options.portsDir = dir.string();
@@ -252,6 +266,97 @@ void leaks() {
               finished, checks, threads0, countEntries("/proc/self/task"), fds0, countEntries("/proc/self/fd"));
 }
 
+// The tool beside this benchmark, or HY_CLI.
+std::string cliPath() {
+  if (const char* cli = std::getenv("HY_CLI")) return cli;
+  return (fs::read_symlink("/proc/self/exe").parent_path() / "hyetoscope-cli").string();
+}
+
+// hyetoscope-cli download on COM1 as a process: when each of its standard
+// error lines came, and when it ended.
+struct CliRun {
+  Clock::time_point start, exit;
+  std::vector<std::pair<Clock::time_point, std::string>> lines;
+  int status = -1;
+};
+
+CliRun runCliDownload(const std::string& target) {
+  int out[2];
+  CliRun run;
+  if (pipe(out) != 0) return run;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+  posix_spawn_file_actions_addclose(&actions, out[0]);
+  const std::string cli = cliPath();
+  std::vector<std::string> args{cli, "download", "--port", "1", "--force", "-o", target};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  run.start = Clock::now();
+  const int spawned = posix_spawn(&pid, cli.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+  if (spawned != 0) {
+    close(out[0]);
+    return run;
+  }
+  std::string line;
+  char c = 0;
+  while (read(out[0], &c, 1) == 1) {
+    if (c != '\n') {
+      line += c;
+      continue;
+    }
+    run.lines.emplace_back(Clock::now(), line);
+    line.clear();
+  }
+  close(out[0]);
+  waitpid(pid, &run.status, 0);
+  run.exit = Clock::now();
+  return run;
+}
+
+void cliDownloads() {
+  std::printf("cli: %s download, strict logger at pace 1, against the protocol's prediction\n", cliPath().c_str());
+  for (int blocks : {1, 3, 5}) {
+    Bench b(kDeviceTiming);
+    LoggerSimulator& sim = b.logger(1, blocks * 2048 - 1, 1, true, true, true);
+    const CliRun run = runCliDownload(b.target);
+    Clock::time_point finished{};
+    for (const auto& [at, text] : run.lines)
+      if (text.find(kTextDownloadFinished) != std::string::npos) finished = at;
+    const std::vector<ReceivedByte> log = sim.receivedLog();
+    if (finished == Clock::time_point{} || log.empty() || run.status != 0) {
+      std::printf("  %d blocks: no finished download (exit status %d, %zu bytes received)\n", blocks, run.status,
+                  log.size());
+      continue;
+    }
+    if (std::getenv("HY_TRACE")) {
+      Clock::time_point prev = log.front().at;
+      for (const ReceivedByte& r : log) {
+        if (r.at - prev > std::chrono::milliseconds(5) || &r == &log.front())
+          std::printf("    +%8.3f  byte %02x at %.3f\n", seconds(r.at - prev), r.value, seconds(r.at - run.start));
+        prev = r.at;
+      }
+      for (const auto& [at, text] : run.lines) std::printf("    stderr at %.3f: %s\n", seconds(at - run.start), text.c_str());
+    }
+    // The worker's wait between the transfer and its ending (which closes
+    // the port and ends the run) comes after the finish message.
+    const double predicted = predictedSeconds(kDeviceTiming, blocks, 1);
+    const double ending = std::chrono::duration<double>(kDeviceTiming.beforeFollowUp).count();
+    const double total = seconds(run.exit - run.start);
+    const double protocol = seconds(finished - log.front().at);
+    std::printf("  %d blocks: %7.3f s = start-up %.3f s + protocol %.3f s (predicted %.3f s, ratio %.4f) + end "
+                "%.3f s (%.3f s the wait before the ending); whole run %.4f x the prediction, %.4f x with that "
+                "wait; strict logger ignored %d\n",
+                blocks, total, seconds(log.front().at - run.start), protocol, predicted, protocol / predicted,
+                seconds(run.exit - finished), ending, total / predicted, total / (predicted + ending),
+                sim.counters().ignored);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -268,5 +373,6 @@ int main(int argc, char** argv) {
   if (wanted("cancel")) cancelLatency();
   if (wanted("download")) downloads();
   if (wanted("detect")) detection();
+  if (wanted("cli")) cliDownloads();
   return 0;
 }

@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <cstdio>
+
 namespace {
 constexpr int kStationRoom = 24;  // characters, as the dialog's field
 }  // namespace
@@ -21,8 +23,9 @@ int runTable(const QStringList& arguments) {
   CliParser cli("table", "(--month YYYY-MM | --year YYYY) [options] -o OUT.pdf FILE...",
                 "Prints the hourly-rainfall monthly sheet (--month) or the daily-rainfall yearly sheet (--year) "
                 "of each data file into a PDF, as the window's table print makes it. A month or year the "
-                "recording does not reach is refused. With several files, -o is a pattern such as "
-                "'{stem}-{period}.pdf' ({period} is the month or year).");
+                "recording does not reach prints the empty form, as in the window, with a note on standard "
+                "error. With several files, -o is a pattern such as '{stem}-{period}.pdf' ({period} is the "
+                "month or year).");
   cli.argument("FILE", "HYY data files.");
   cli.option({"month"}, "The month of the hourly-rainfall monthly sheet.", "YYYY-MM");
   cli.option({"year"}, "The year of the daily-rainfall yearly sheet.", "YYYY");
@@ -52,11 +55,12 @@ int runTable(const QStringList& arguments) {
 
   return forEachRecording(inputs, [&](CliRecording& file, size_t k) {
     const RecordingBuffer& rec = file.doc().recording();
-    // The window prints an empty form for a period outside the recording;
-    // in a batch that is a mistake worth an exit code.
+    // As in the window, a period outside the recording prints the empty
+    // form; a script printing a list of months gets every sheet, and a note.
     const int64_t recordEnd = static_cast<int64_t>(rec.startTime) + 600LL * rec.sampleCount();
-    if (*start >= recordEnd) return cliFail(kExitBadInput, inputs[k].input + ": " + kBadStartText);
-    if (end <= rec.startTime) return cliFail(kExitBadInput, inputs[k].input + ": " + kBadEndText);
+    if (*start >= recordEnd || end <= rec.startTime)
+      std::fprintf(stderr, "hyetoscope-cli: %s: %s lies outside the recording; the empty form is printed\n",
+                   inputs[k].input.c_str(), period.c_str());
     const std::optional<TableSnapshot> table = makeTableSnapshot(rec, kind, year, month, station);
     if (!table) return cliFail(kExitBadInput, period + ": " + kBadValueText);
     return printTableToPdf(outputs[k], *table, kind, orientation) > 0 ? int(kExitOk) : notWritable(outputs[k]);

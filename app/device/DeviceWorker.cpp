@@ -41,7 +41,9 @@ void DeviceWorker::run() {
     // request may already be meant for its successor.
     if (ev.quit.isSet()) break;
     if (m_link.requestPending.load() == 0) {
-      ev.quit.waitFor(timing.workerIdlePoll);
+      // GoEvent ends the look as QuitEvent does: the request is served at
+      // once, not up to a whole look later.
+      ManualResetEvent::waitForEither(ev.quit, ev.go, timing.workerIdlePoll);
       if (ev.quit.isSet()) break;
       if (ev.go.isSet()) {
         m_link.requestPending.store(1);

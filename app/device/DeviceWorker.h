@@ -5,12 +5,12 @@
 // registered for that code, waits DeviceTiming::beforeFollowUp and runs the
 // handler's follow-up, which first clears the pending flag.
 //
-// Idle, it looks at its events every DeviceTiming::workerIdlePoll: QuitEvent
-// ends it, GoEvent makes it serve the current request. Each worker creates
-// its own four events and keeps them for its whole life, so a worker that
-// was told to quit never serves a request meant for its successor; it also
-// leaves at once when it finds its QuitEvent set, even with a request
-// pending.
+// Idle, it looks at its events every DeviceTiming::workerIdlePoll, and at
+// once when QuitEvent or GoEvent is set: QuitEvent ends it, GoEvent makes it
+// serve the current request. Each worker creates its own four events and
+// keeps them for its whole life, so a worker that was told to quit never
+// serves a request meant for its successor; it also leaves at once when it
+// finds its QuitEvent set, even with a request pending.
 //
 // The worker owns its thread and its reply buffer; it does not own the
 // port (the DeviceLink holds the handle; whoever serves a request closes it

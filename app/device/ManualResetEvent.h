@@ -1,7 +1,8 @@
 #pragma once
 // ManualResetEvent: a flag two threads can set, clear, test and wait for.
 // Once set it stays set until someone resets it (every waiter sees it).
-// A mutex and a condition variable; nothing else shares state with it.
+// A mutex and a condition variable; waiting for either of two events also
+// uses one condition variable that every set() notifies.
 
 #include <chrono>
 #include <condition_variable>
@@ -16,6 +17,8 @@ class ManualResetEvent {
   bool isSet() const;
   // Waits until the event is set or timeout passed; true when it is set.
   bool waitFor(std::chrono::milliseconds timeout) const;
+  // Waits until either event is set or timeout passed; true when one is.
+  static bool waitForEither(const ManualResetEvent& a, const ManualResetEvent& b, std::chrono::milliseconds timeout);
 
  private:
   mutable std::mutex m_mutex;

@@ -34,7 +34,7 @@ CRangeSaveDlg::CRangeSaveDlg(const RecordingBuffer& recording, const GraphWindow
     m_range[static_cast<size_t>(i)]->setObjectName(QStringLiteral("radio%1").arg(1085 + i));
     rangeLayout->addWidget(m_range[static_cast<size_t>(i)]);
     group->addButton(m_range[static_cast<size_t>(i)]);
-    connect(m_range[static_cast<size_t>(i)], &QRadioButton::clicked, this, [this, i] { enableFields(i == 0); });
+    onRadioChosen(m_range[static_cast<size_t>(i)], this, [this, i] { enableFields(i == 0); });
   }
   static const int kStartIds[5] = {1017, 1028, 1020, 1024, 1025};
   static const int kEndIds[5] = {1040, 1041, 1042, 1043, 1044};

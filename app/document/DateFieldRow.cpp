@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 void addDateRow(QGridLayout* grid, int row, const char* label, DateFieldEdits& fields, const int (&ids)[5],
                 QWidget* parent) {
@@ -50,4 +53,19 @@ QVBoxLayout* okCancelColumn(QDialog* dialog, const char* okText) {
   column->addWidget(cancel);
   column->addStretch();
   return column;
+}
+
+void onRadioChosen(QRadioButton* radio, QObject* context, std::function<void()> chosen) {
+  // A click on the checked radio changes no state, so only clicked tells
+  // of it; a click that checks it is heard through toggled alone.
+  auto checkedWhenPressed = std::make_shared<bool>(false);
+  QObject::connect(radio, &QRadioButton::pressed, context,
+                   [radio, checkedWhenPressed] { *checkedWhenPressed = radio->isChecked(); });
+  QObject::connect(radio, &QRadioButton::toggled, context, [chosen](bool checked) {
+    if (checked) chosen();
+  });
+  QObject::connect(radio, &QRadioButton::clicked, context, [checkedWhenPressed, chosen] {
+    if (*checkedWhenPressed) chosen();
+    *checkedWhenPressed = false;
+  });
 }

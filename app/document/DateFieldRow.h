@@ -10,8 +10,11 @@
 #include "ExportRange.h"
 
 #include <array>
+#include <functional>
 
 class QDialog;
+class QObject;
+class QRadioButton;
 class QGridLayout;
 class QVBoxLayout;
 class QLineEdit;
@@ -29,3 +32,9 @@ CalendarFields calendarFieldsOf(const DateFieldEdits& fields);  // seconds 0
 // The column of a settings dialog's two buttons: the default button with
 // okText (accepts) over "ｷｬﾝｾﾙ" (rejects).
 QVBoxLayout* okCancelColumn(QDialog* dialog, const char* okText);
+
+// Runs chosen whenever radio becomes checked, whatever checked it (a click,
+// the arrow keys, a screen reader's toggle action, code), and when a click
+// lands on it while it is already checked (the same choice made again).
+// Connections live as long as context.
+void onRadioChosen(QRadioButton* radio, QObject* context, std::function<void()> chosen);

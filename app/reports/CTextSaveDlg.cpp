@@ -76,11 +76,10 @@ CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& 
     for (QRadioButton* r : buttons->findChildren<QRadioButton*>()) group->addButton(r);
   }
   for (int i = 0; i < 3; ++i)
-    connect(m_range[static_cast<size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { onRangeClicked(static_cast<Range>(i)); });
+    onRadioChosen(m_range[static_cast<size_t>(i)], this, [this, i] { onRangeChosen(static_cast<Range>(i)); });
   for (int i = 0; i < 4; ++i)
-    connect(m_interval[static_cast<size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { onIntervalClicked(static_cast<IntervalMode>(i)); });
+    onRadioChosen(m_interval[static_cast<size_t>(i)], this,
+                  [this, i] { onIntervalChosen(static_cast<IntervalMode>(i)); });
 
   auto* top = new QHBoxLayout;
   top->addWidget(rangeBox);
@@ -114,7 +113,7 @@ void CTextSaveDlg::setFieldsFor(IntervalMode mode) {
   }
 }
 
-void CTextSaveDlg::onRangeClicked(Range range) {
+void CTextSaveDlg::onRangeChosen(Range range) {
   if (range == Range::Given) {
     for (QRadioButton* r : m_interval) r->setEnabled(true);
     m_interval[static_cast<int>(IntervalMode::Hourly)]->setChecked(true);
@@ -128,7 +127,7 @@ void CTextSaveDlg::onRangeClicked(Range range) {
   m_interval[static_cast<size_t>(m_graph.mode)]->setChecked(true);
 }
 
-void CTextSaveDlg::onIntervalClicked(IntervalMode mode) {
+void CTextSaveDlg::onIntervalChosen(IntervalMode mode) {
   if (m_range[0]->isChecked()) setFieldsFor(mode);
 }
 

@@ -45,8 +45,8 @@ class CTextSaveDlg : public QDialog {
   void accept() override;
 
  private:
-  void onRangeClicked(Range range);
-  void onIntervalClicked(IntervalMode mode);
+  void onRangeChosen(Range range);
+  void onIntervalChosen(IntervalMode mode);
   void setFieldsFor(IntervalMode mode);
   IntervalMode selectedInterval() const;
   char selectedSeparator() const;

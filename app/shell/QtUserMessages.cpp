@@ -2,11 +2,34 @@
 
 #include "CommandTable.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+
+QWidget* messageOwner(QWidget* fallback) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return fallback;
+}
+
+namespace {
+// Gives the keyboard back to the owner once the box has gone; a window
+// manager may hand it to the main window (the box's own transient parent
+// chain) or to nobody.
+struct ReturnTo {
+  explicit ReturnTo(QWidget* owner) : window(owner) {}
+  ~ReturnTo() {
+    if (window && window->isVisible()) window->activateWindow();
+  }
+  QPointer<QWidget> window;
+};
+}  // namespace
 
 MessageAnswer QtUserMessages::show(const std::string& text, MessageIcon icon, MessageButtons buttons) {
-  QMessageBox box(m_parent);
+  QWidget* owner = messageOwner(m_parent);
+  const ReturnTo returnTo(owner);
+  QMessageBox box(owner);
   box.setWindowTitle(QString::fromUtf8(kProgramTitle));
   box.setText(QString::fromStdString(text));
   switch (icon) {
@@ -40,7 +63,7 @@ MessageAnswer QtUserMessages::show(const std::string& text, MessageIcon icon, Me
 logstore::FileChooser qtFileChooser(QWidget* const* parent) {
   return [parent](logstore::ChooserPurpose purpose) -> std::string {
     const QString filter = QStringLiteral("HYﾃﾞｰﾀ (*.hyy *.hyx *.HYY *.HYX);;すべてのﾌｧｲﾙ (*)");
-    QWidget* owner = parent ? *parent : nullptr;
+    QWidget* owner = messageOwner(parent ? *parent : nullptr);
     QString name = purpose == logstore::ChooserPurpose::Open
                        ? QFileDialog::getOpenFileName(owner, QString(), QString(), filter)
                        : QFileDialog::getSaveFileName(owner, QString(), QString(), filter);

@@ -15,6 +15,7 @@
 #include "RecordingState.h"
 #include "ViewTexts.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -314,17 +315,30 @@ void CHyetoscopeView::setUpColumns() {
   QStringList headers;
   for (const StatsColumn& c : statsColumns()) headers << QString::fromUtf8(c.header);
   m_statsList->setHeaderLabels(headers);
+  auto* row = new QTreeWidgetItem(m_statsList, QStringList(QStringLiteral(" ")));
+  const int dateWidth = statsDateWidth(row);
   for (int i = 0; i < kStatsColumns; ++i) {
     const int width = settings
                           .value(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
-                                 defaultStatsColumnWidth(i, this->width()))
+                                 defaultStatsColumnWidth(i, this->width(), dateWidth))
                           .toInt();
     m_statsList->setColumnWidth(i, width);
     m_statsList->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
   }
-  auto* row = new QTreeWidgetItem(m_statsList, QStringList(QStringLiteral(" ")));
   for (int i = 0; i < kStatsColumns; ++i) row->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
   m_listInitialised = 1;
+}
+
+int CHyetoscopeView::statsDateWidth(QTreeWidgetItem* row) {
+  const QFontMetrics metrics(m_statsList->font());
+  char widest = '0';
+  for (char d = '1'; d <= '9'; ++d)
+    if (metrics.horizontalAdvance(QLatin1Char(d)) > metrics.horizontalAdvance(QLatin1Char(widest))) widest = d;
+  // Measured by the list itself, margins and all, on the still empty cell.
+  row->setText(6, QString::fromStdString(widestStatsDateText(widest)));
+  const int width = static_cast<QAbstractItemView*>(m_statsList)->sizeHintForColumn(6);
+  row->setText(6, QString());
+  return width;
 }
 
 void CHyetoscopeView::storeColumnWidths() {

@@ -37,6 +37,7 @@ class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 struct RecordingState;
 
 class CHyetoscopeView : public QWidget, public DocumentViews {
@@ -116,6 +117,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void horizontalScaleCommand();
   void layoutStep();
   void setUpColumns();
+  int statsDateWidth(QTreeWidgetItem* row);  // a date column's longest text, measured in row
   void displayReset();
   void headerRefresh();
   void setStatsCell(int column, const QString& text);

@@ -1,5 +1,7 @@
 #include "ViewTexts.h"
 
+#include <algorithm>
+
 const char* const kPlaceholder = "-----";
 
 std::string intervalText(IntervalMode mode) {
@@ -30,7 +32,14 @@ const std::array<StatsColumn, kStatsColumns>& statsColumns() {
   return columns;
 }
 
-int defaultStatsColumnWidth(int column, int w) {
+std::string widestStatsDateText(char digit) {
+  std::string text = "0000/00/00 00:00-00:00";
+  for (char& c : text)
+    if (c == '0') c = digit;
+  return text;
+}
+
+int defaultStatsColumnWidth(int column, int w, int dateWidth) {
   switch (column) {
     case 0: return w / 11 + 30;
     case 1:
@@ -39,7 +48,7 @@ int defaultStatsColumnWidth(int column, int w) {
     case 4: return w / 14;
     case 5: return w / 14 + 10;
     case 6:
-    case 7: return w / 11 + 60;
+    case 7: return std::max(w / 11 + 60, dateWidth);
   }
   return 0;
 }

@@ -24,5 +24,12 @@ struct StatsColumn {
   const char* profileName;  // value in the "GraphWindow" section
 };
 const std::array<StatsColumn, kStatsColumns>& statsColumns();
-// Width of a column before the user ever resized it, from the view's width.
-int defaultStatsColumnWidth(int column, int clientWidth);
+// Width of a column before the user ever resized it, from the view's width;
+// a date column is never narrower than dateWidth, the width its longest
+// text needs (widestStatsDateText in the list's font, with the cell's
+// margins).
+int defaultStatsColumnWidth(int column, int clientWidth, int dateWidth = 0);
+// The longest text a date column shows, a ten-minute period
+// ("2024/08/31 16:30-16:40"), written with digit for every digit; the
+// font's widest digit gives the widest text.
+std::string widestStatsDateText(char digit);

@@ -104,8 +104,6 @@ TEST(CliTable, RefusesPeriodsItCannotPrint) {
   } cases[] = {{{"--month", "2026-13"}, 2, "2026-13: 入力した値に誤りがあります。"},
                {{"--month", "2026-00"}, 2, "入力した値に誤りがあります。"},
                {{"--year", "1969"}, 2, "入力した値に誤りがあります。"},
-               {{"--month", "2026-05"}, 2, kShort + ": 終了時間に誤りがあります。"},
-               {{"--year", "2027"}, 2, kShort + ": 開始時間に誤りがあります。"},
                {{"--month", "June"}, 1, "YYYY-MM"},
                {{"--year", "2026", "--month", "2026-06"}, 1, "either"},
                {{}, 1, "either"}};
@@ -119,4 +117,40 @@ TEST(CliTable, RefusesPeriodsItCannotPrint) {
   }
   // The month the recording starts in, though it begins on the 1st at 09:00.
   EXPECT_EQ(runCli({"table", "--month", "2026-06", "-o", out, kShort}).exitCode, 0);
+}
+
+TEST(CliTable, PeriodsOutsideTheRecordingPrintTheEmptyFormAsTheWindowDoes) {
+  TempDir dir;
+  // The short sample holds June 2026 only; the long one the whole of 2024.
+  const struct {
+    std::vector<std::string> args;
+    TableKind kind;
+    int year, month;
+    const char* period;
+  } cases[] = {{{"--month", "2026-05"}, TableKind::HourlyMonth, 2026, 5, "2026-05"},
+               {{"--month", "2026-07"}, TableKind::HourlyMonth, 2026, 7, "2026-07"},
+               {{"--year", "2027"}, TableKind::DailyYear, 2027, 1, "2027"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.period);
+    std::vector<std::string> args{"table", "-o", dir.file("{stem}-{period}.pdf"), kShort, kLong};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliResult r = runFixedClock(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Each file gets its sheet; the note names the file and the period.
+    const std::string shortSheet = dir.file(std::string("short-2026-06-0.5mm-") + c.period + ".pdf");
+    ASSERT_TRUE(std::filesystem::exists(shortSheet));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(std::string("long-2024-0.5mm-") + c.period + ".pdf")));
+    EXPECT_NE(r.err.find(kShort + ": " + c.period), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("empty form"), std::string::npos) << r.err;
+    if (!havePoppler()) continue;
+    RecordingState state;
+    ScriptedMessages messages;
+    CHyetoscopeDoc doc(state, messages);
+    ASSERT_TRUE(doc.onOpenDocument(kShort));
+    const auto table = makeTableSnapshot(doc.recording(), c.kind, c.year, c.month, "");
+    ASSERT_TRUE(table.has_value());
+    const std::string expected = dir.file("window.pdf");
+    ASSERT_EQ(printTableToPdf(expected, *table, c.kind, PaperOrientation::Portrait), 1);
+    EXPECT_EQ(pdfText(shortSheet), pdfText(expected));
+  }
 }

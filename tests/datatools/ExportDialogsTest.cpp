@@ -9,6 +9,8 @@
 #include "TempDir.h"
 #include "TestClock.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,6 +32,16 @@ void type(QLineEdit* field, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
     QApplication::sendEvent(field, &press);
   }
+}
+
+// A screen reader's toggle action on a radio: it checks the radio without a
+// click.
+void toggleByScreenReader(QRadioButton* radio) {
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(radio);
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(a->actionInterface(), nullptr);
+  a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  ASSERT_TRUE(radio->isChecked());
 }
 
 void setRow(CTextSaveDlg& d, bool start, const QStringList& texts) {
@@ -70,6 +82,40 @@ TEST(TextSaveDialog, DefaultsRefuseEmptyFieldsAndFollowTheInterval) {
   EXPECT_EQ(dialog.request().interval, IntervalMode::Daily);
   EXPECT_EQ(dialog.request().count, 2);
   EXPECT_EQ(dialog.request().separator, '\t');
+}
+
+TEST(TextSaveDialog, FieldsFollowTheRadiosWhateverChecksThem) {
+  auto rec = twoDays();
+  ScriptedMessages messages;
+  CTextSaveDlg dialog(*rec, {IntervalMode::Daily, 0, 2, 2, jst(2024, 6, 2, 0, 0)}, messages);
+  auto given = [&] { return dialog.rangeButton(CTextSaveDlg::Range::Given); };
+
+  // Checked from code: the whole recording writes the graph's interval.
+  dialog.rangeButton(CTextSaveDlg::Range::Whole)->setChecked(true);
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(dialog.startField(i)->isEnabled()) << i;
+  EXPECT_TRUE(dialog.intervalButton(IntervalMode::Daily)->isChecked());
+  EXPECT_FALSE(dialog.intervalButton(IntervalMode::Hourly)->isEnabled());
+
+  // A screen reader's toggle: the given range with the hour's fields.
+  toggleByScreenReader(given());
+  for (IntervalMode m : {IntervalMode::TenMinute, IntervalMode::Hourly, IntervalMode::Daily, IntervalMode::Monthly})
+    EXPECT_TRUE(dialog.intervalButton(m)->isEnabled());
+  EXPECT_TRUE(dialog.intervalButton(IntervalMode::Hourly)->isChecked());
+  EXPECT_TRUE(dialog.endField(3)->isEnabled());
+  EXPECT_FALSE(dialog.endField(4)->isEnabled());
+  toggleByScreenReader(dialog.intervalButton(IntervalMode::TenMinute));
+  EXPECT_TRUE(dialog.endField(4)->isEnabled());
+  dialog.intervalButton(IntervalMode::Monthly)->setChecked(true);
+  EXPECT_FALSE(dialog.endField(2)->isEnabled());
+  EXPECT_TRUE(dialog.endField(1)->isEnabled());
+
+  // The given range chosen again by a click starts over at 1 hour, as ever.
+  given()->click();
+  EXPECT_TRUE(dialog.intervalButton(IntervalMode::Hourly)->isChecked());
+  EXPECT_TRUE(dialog.endField(3)->isEnabled());
+  dialog.rangeButton(CTextSaveDlg::Range::Graph)->setChecked(true);
+  EXPECT_FALSE(dialog.startField(0)->isEnabled());
+  EXPECT_TRUE(dialog.intervalButton(IntervalMode::Daily)->isChecked());
 }
 
 TEST(TextSaveDialog, GivenRangeWritesTheChosenFile) {
@@ -119,6 +165,18 @@ TEST(RangeSaveDialog, WholeRecordingByDefaultAndTypedRangesChecked) {
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(dialog.span().start, rec->startTime);
   EXPECT_EQ(dialog.span().end, recordEnd(*rec));
+}
+
+TEST(RangeSaveDialog, FieldsFollowTheRadiosWhateverChecksThem) {
+  auto rec = twoDays();
+  ScriptedMessages messages;
+  CRangeSaveDlg dialog(*rec, {IntervalMode::Hourly, 0, 49, 49, jst(2024, 6, 1, 10, 0)}, messages);
+  dialog.rangeButton(CRangeSaveDlg::Range::Given)->setChecked(true);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(dialog.endField(i)->isEnabled()) << i;
+  toggleByScreenReader(dialog.rangeButton(CRangeSaveDlg::Range::Graph));
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(dialog.startField(i)->isEnabled()) << i;
+  toggleByScreenReader(dialog.rangeButton(CRangeSaveDlg::Range::Given));
+  EXPECT_TRUE(dialog.startField(0)->isEnabled());
 }
 
 TEST(RecordConditionDialog, NameFieldTakesSixteenBytesAndEmptyNameIsRefused) {

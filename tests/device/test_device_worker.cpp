@@ -51,6 +51,27 @@ TEST(DeviceWorker, ServesOnGoThenClearsTheRequestAndEndsWhenToldToQuit) {
   EXPECT_EQ(bench.link->workersStarted(), 1);
 }
 
+// The download's transfer worker finds its request cleared by the worker
+// before it and starts on GoEvent: the go must end an idle look as quit
+// does, or every download waits up to a whole look more than the protocol.
+// With a look of a minute, the go is served long before the look ends.
+TEST(DeviceWorker, GoEndsAnIdleLookAsQuitDoes) {
+  DeviceBench bench;
+  bench.timing.workerIdlePoll = std::chrono::minutes(1);
+  bench.link = std::make_unique<DeviceLink>(bench.timing, bench.ui, bench.ui);
+  Counting counting;
+  bench.link->registerRequest(kTestCode, counting.request());
+  bench.link->startWorkerIfNone();
+  bench.ui.sleep(50ms);  // well into its first look
+  bench.link->requestCode.store(kTestCode);
+  bench.link->setGo();
+  bench.ui.runFor(10s, [&] { return counting.served.load() == 1; });
+  EXPECT_EQ(counting.served.load(), 1) << "the go waited for the end of the look";
+  bench.link->tellWorkerToQuit();
+  bench.link->joinWorkers();
+  EXPECT_FALSE(bench.link->workerRunning());
+}
+
 TEST(DeviceWorker, AWorkerToldToQuitNeverServesItsSuccessorsRequest) {
   DeviceBench bench;
   Counting counting;

@@ -17,6 +17,7 @@
 #include "TestRecordings.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QApplication>
 #include <QLineEdit>
@@ -138,6 +139,27 @@ TEST_F(MainWindow, StoredPlacementAndColumnWidthsAreUsed) {
   // Columns never stored take their width from the view's real width.
   EXPECT_EQ(list->columnWidth(0), view().width() / 11 + 30);
   EXPECT_GT(view().width(), 700);
+}
+
+TEST_F(MainWindow, DateColumnsFitATenMinutePeriodAndADoubleClickFitsAColumn) {
+  QSettings().setValue(QStringLiteral("GraphWindow/ClmL8"), 90);
+  ASSERT_TRUE(start(QString::fromStdString(sample("long-2024-0.5mm.hyy"))));
+  auto* list = view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"));
+  // What the list's own delegate needs to show a cell's text whole.
+  auto fits = [list](int column) { return static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column); };
+  // The longest text a date column shows: a ten-minute period.
+  const QString period = QStringLiteral("2024/08/31 16:30-16:40");
+  list->topLevelItem(0)->setText(6, period);
+  list->topLevelItem(0)->setText(7, period);
+  EXPECT_GE(list->columnWidth(6), fits(6));
+  EXPECT_GE(list->columnWidth(6), view().width() / 11 + 60) << "never narrower than before";
+  EXPECT_EQ(list->columnWidth(7), 90) << "a stored width stays";
+
+  // A double click on the separator right of DateB fits it to its text.
+  QHeaderView* header = list->header();
+  const int separator = header->sectionViewportPosition(7) + header->sectionSize(7) - 1;
+  QTest::mouseDClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(separator, header->height() / 2));
+  EXPECT_EQ(list->columnWidth(7), fits(7));
 }
 
 TEST_F(MainWindow, OpenByMenuEndsHourlyAndCloseEmptiesTheForm) {
