@@ -1,6 +1,6 @@
 #include "DataListRows.h"
 
-#include "FormatEndTime.h"
+#include "TimeLabels.h"
 #include "LocalTime.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "TextExport.h"
 
 #include "AtomicFile.h"
-#include "FormatEndTime.h"
+#include "TimeLabels.h"
 #include "LocalTime.h"
 #include "SeriesForMode.h"
 
