@@ -1,5 +1,6 @@
 #include "MonthlySeries.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
 
 int64_t MonthlySeries::firstBucketStart(int32_t recordStart) const {
@@ -22,14 +23,7 @@ int64_t MonthlySeries::bucketLength(int64_t bucketStart) const {
   return static_cast<int64_t>(DaysInMonth(s.tm_mon + 1, s.tm_year + 1900)) * 86400;
 }
 
-int MonthlySeries::DaysInMonth(int month, int year) {
-  switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return year % 4 == 0 ? 29 : 28;
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    default: return 0;
-  }
-}
+int MonthlySeries::DaysInMonth(int month, int year) { return daysInMonthEveryFourthYearLeap(year, month); }
 
 void MonthlySeries::NextMonth(int month, int year, int* nextMonth, int* nextYear, int* daysOfNext) {
   int m = month == 12 ? 1 : month + 1;

@@ -2,7 +2,6 @@
 
 #include "Calendar.h"
 #include "LocalTime.h"
-#include "MonthlySeries.h"
 
 void firstSeriesMonth(int32_t recordStart, int& year, int& month) {
   const struct tm s = toLocal(recordStart);
@@ -35,7 +34,7 @@ TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& g, int64
       span.start = firstOfMonth(year, month);
       span.end = span.start;
       for (int i = 0; i < g.visibleCount; ++i) {
-        span.end += static_cast<int64_t>(MonthlySeries::DaysInMonth(month, year)) * 86400;
+        span.end += static_cast<int64_t>(daysInMonthEveryFourthYearLeap(year, month)) * 86400;
         addMonths(year, month, 1, year, month);
       }
       break;

@@ -7,13 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-CalendarFields fieldsOf(const DateTexts& t) {
-  return CalendarFields{readDecimalField(t.year),  readDecimalField(t.month),  readDecimalField(t.day),
-                        readDecimalField(t.hour), readDecimalField(t.minute), 0};
-}
-}  // namespace
-
 TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g) {
   TimeSpan span = shownSpan(recording, g, floorToTenMinutes(recording.startTime));
   if (g.mode == IntervalMode::Monthly) {
@@ -47,8 +40,8 @@ ExportRequest wholeExportRequest(const GraphWindow& g, char separator) {
 GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode interval, const DateTexts& startTexts,
                             const DateTexts& endTexts, char separator) {
   GivenRange result;
-  CalendarFields s = fieldsOf(startTexts);
-  CalendarFields e = fieldsOf(endTexts);
+  CalendarFields s = calendarFieldsOf(startTexts);
+  CalendarFields e = calendarFieldsOf(endTexts);
   switch (interval) {
     case IntervalMode::TenMinute:
       if (s.minute > 0) s.minute -= s.minute % 10;

@@ -1,6 +1,6 @@
 #include "CursorStatistics.h"
 
-#include "ChartTicks.h"
+#include "Calendar.h"
 #include "LocalTime.h"
 
 #include <algorithm>
@@ -19,11 +19,11 @@ std::string oneDecimal(double v) {
 std::string CursorStatistics::periodText(const DisplaySeries& s, int index, int64_t end) {
   switch (s.intervalMode) {
     case IntervalMode::Hourly:
-      return ChartTicks::format(end - 3600, "%Y/%m/%d %H") + "-" + ChartTicks::format(end, "%H");
-    case IntervalMode::Daily: return ChartTicks::format(end - 86400, "%Y/%m/%d");
+      return formatLocal(end - 3600, "%Y/%m/%d %H") + "-" + formatLocal(end, "%H");
+    case IntervalMode::Daily: return formatLocal(end - 86400, "%Y/%m/%d");
     case IntervalMode::TenMinute: {
-      const int64_t t = end - ((end % 600) + 600) % 600;
-      return ChartTicks::format(t - 600, "%Y/%m/%d %H:%M") + "-" + ChartTicks::format(t, "%H:%M");
+      const int64_t t = floorToTenMinutes(end);
+      return formatLocal(t - 600, "%Y/%m/%d %H:%M") + "-" + formatLocal(t, "%H:%M");
     }
     case IntervalMode::Monthly: {
       const struct tm start = toLocal(s.seriesStart);
