@@ -381,10 +381,6 @@ void CHyetoscopeView::showData() {
   if (m_chart) m_chart->setBandEnabled(1);
 }
 
-void CHyetoscopeView::rememberInitialWindow() {
-  m_initialWindow = {m_doc.series().visibleCount, m_doc.series().firstShownIndex};
-}
-
 void CHyetoscopeView::showNoData() {
   displayReset();
   if (m_chart) m_chart->setBandEnabled(0);
