@@ -11,7 +11,9 @@
 #   FROM -> TO  (N includes)  [UP|SIDEWAYS: file:line ...]
 # Then it counts the Qt Widgets headers included below widgets (shell and cli
 # may use them). Exit status 0; "bad edges: 0" and "Qt Widgets includes below
-# widgets: 0" are clean.
+# widgets: 0" are clean. With a build folder (build/, or $HY_BUILD_DIR) it
+# also counts, per folder, the sources compiled with Qt Widgets on their
+# include path.
 #
 #   scripts/include-graph.sh [--files] [CHECKOUT]
 # --files lists every offending include line (else only the files).
@@ -102,4 +104,22 @@ print(f"Qt Widgets includes below widgets: {len(widget_users)} in {len(files_usi
 if not show_files:
     for w in files_using:
         print(f"    {w}")
+# What the build gives each folder: sources compiled with Qt Widgets on the
+# include path (from the build's compile_commands.json, when there is one).
+cc_path = os.environ.get("HY_BUILD_DIR", "build") + "/compile_commands.json"
+if os.path.exists(cc_path):
+    import json
+    per = {}
+    for e in json.load(open(cc_path)):
+        rel = os.path.relpath(e["file"], os.getcwd())
+        f = folder_of(rel)
+        if f is None or f not in rank or "_autogen" in rel:
+            continue
+        n = per.setdefault(f, [0, 0])
+        n[0] += 1
+        n[1] += "QtWidgets" in e.get("command", " ".join(e.get("arguments", [])))
+    print("sources built with Qt Widgets on the include path (" + cc_path + "):")
+    for f in order:
+        if f in per:
+            print(f"    {f}: {per[f][1]} of {per[f][0]}")
 PY
