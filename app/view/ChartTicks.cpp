@@ -86,9 +86,11 @@ ChartTicks::TwoRows ChartTicks::tenMinuteLabels(int64_t t, bool first) {
 std::string ChartTicks::monthlyLabel(int startYear, int v, bool first, bool* withYear) {
   // v counts months from December of the year before: v = 1 is January of
   // startYear, v = 13 January of the next year, and so on without limit.
-  int year = startYear + (v - 1) / 12;
-  int month = (v - 1) % 12 + 1;
+  int year = 0, month = 0;
+  addMonths(startYear, 1, v - 1, year, month);
   *withYear = first || month == 1;
+  // The axis writes the month without the leading zero of appendMonthLabel
+  // (the export's and the lists' label): "2024/7" and "7", not "2024/07".
   char text[32];
   if (*withYear) {
     std::snprintf(text, sizeof text, "%d/%d", year, month);

@@ -29,9 +29,11 @@ std::string CursorStatistics::periodText(const DisplaySeries& s, int index, int6
       const struct tm start = toLocal(s.seriesStart);
       // Months counted on from the start's month, over as many year ends as
       // the index reaches.
-      const int v = start.tm_mon + 1 + index - 1;
+      int year = 0, month = 0;
+      addMonths(start.tm_year + 1900, start.tm_mon + 1, index - 1, year, month);
+      // Without the leading zero of appendMonthLabel, like the chart's axis.
       char text[32];
-      std::snprintf(text, sizeof text, "%d/%d", start.tm_year + 1900 + (v - 1) / 12, (v - 1) % 12 + 1);
+      std::snprintf(text, sizeof text, "%d/%d", year, month);
       return text;
     }
   }
