@@ -1,14 +1,7 @@
 #include "ShownSpan.h"
 
 #include "Calendar.h"
-#include "LocalTime.h"
-
-void firstSeriesMonth(int32_t recordStart, int& year, int& month) {
-  const struct tm s = toLocal(recordStart);
-  year = s.tm_year + 1900;
-  month = s.tm_mon + 1;
-  if (!(s.tm_mday == 1 && s.tm_hour == 0 && s.tm_min == 0)) addMonths(year, month, 1, year, month);
-}
+#include "MonthlySeries.h"
 
 TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& g, int64_t tenMinuteOrigin) {
   TimeSpan span;

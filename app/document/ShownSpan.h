@@ -27,7 +27,3 @@ struct TimeSpan {
 // 1st of the monthly series' first month advanced by the first shown index,
 // over the visible count of calendar months. Not limited to the recording.
 TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& graph, int64_t tenMinuteOrigin);
-
-// The month of the monthly series' first bucket: the recording's own month
-// when it starts on the 1st at 00:00, otherwise the next one.
-void firstSeriesMonth(int32_t recordStart, int& year, int& month);

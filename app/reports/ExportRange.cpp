@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "DateFields.h"
 #include "LocalTime.h"
+#include "MonthlySeries.h"
 #include "SeriesForMode.h"
 
 #include <algorithm>
