@@ -12,7 +12,8 @@
 #   print-<stem>-<interval>.pdf -> .txt (all pages), -N.png (first pages)
 #   table-<stem>-month.pdf, table-<stem>-year.pdf -> .txt, -N.png
 # and report/: every page kind of hy-report-render-pdfs on the long sample
-# (PDFs as text and PNG, and its two PNG screenshots). Print times are fixed
+# (PDFs as text and PNG, and its two PNG screenshots), and the screenshots of
+# hy-data-dialog-pngs and hy-view-screenshots. Print times are fixed
 # (SOURCE_DATE_EPOCH) so that the pages do not change with the clock.
 # With BASELINE_DIR, prints one line per difference and "identical: N files"
 # or "DIFFERENT: N of M files"; the exit status is 1 when anything differs.
@@ -24,7 +25,13 @@ baseline="${3:-}"
 cli="$build/bin/hyetoscope-cli"
 pages="$build/bin/hy-report-render-pdfs"
 [ -x "$cli" ] || { echo "no $cli: build first" >&2; exit 2; }
+# OUT_DIR is emptied first, so it must be new, empty or an earlier OUT_DIR.
+if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -e "$out/.renderings" ]; then
+  echo "$out is not empty and not an earlier output of this script" >&2; exit 2
+fi
+rm -rf "$out"
 mkdir -p "$out/report"
+touch "$out/.renderings"
 export TZ=JST-9 SOURCE_DATE_EPOCH=1767290640 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 
 # PDF -> text of every page, PNG of the first three pages at 100 dpi.
@@ -57,6 +64,15 @@ if [ -x "$pages" ]; then
 fi
 rm -f "$out"/*.pdf "$out"/report/*.pdf   # their text and pictures carry them; PDFs hold dates
 
+# The windows: the data dialogs on the long sample, and the main window's
+# chart, cursors and scale dialogs in every mode (hy-view-screenshots).
+for tool in hy-data-dialog-pngs hy-view-screenshots; do
+  if [ -x "$build/bin/$tool" ]; then
+    mkdir -p "$out/$tool"
+    "$build/bin/$tool" "$out/$tool" >/dev/null 2>&1
+  fi
+done
+
 [ -n "$baseline" ] || { echo "rendered into $out"; exit 0; }
 
 differ=0 total=0
@@ -71,7 +87,7 @@ while IFS= read -r rel; do
     *)
       cmp -s "$a" "$b" || { echo "bytes differ: $rel"; differ=$((differ + 1)); } ;;
   esac
-done < <(cd "$baseline" && find . -type f ! -name '*.log' | sed 's|^\./||' | sort)
+done < <(cd "$baseline" && find . -type f ! -name .renderings | sed 's|^\./||' | sort)
 extra="$(comm -13 <(cd "$baseline" && find . -type f | sort) <(cd "$out" && find . -type f | sort) || true)"
 [ -z "$extra" ] || { echo "new files:"; echo "$extra"; }
 if [ "$differ" -eq 0 ]; then echo "identical: $total files"; exit 0; fi
