@@ -57,6 +57,8 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
     case IntervalMode::Monthly:
       s.hour = e.hour = s.minute = e.minute = 0;
       s.day = e.day = 1;
+      // Not addMonths: a month typed outside 1..12 must stay outside so
+      // that the date check below refuses it (13 must not become January).
       if (e.month == 12) {
         e.month = 1;
         ++e.year;
