@@ -2,6 +2,7 @@
 // export dialog writes for the same choices; or, with --iso, a header line
 // and ISO 8601 times for spreadsheets and data tools.
 #include "AtomicFile.h"
+#include "Calendar.h"
 #include "CliArguments.h"
 #include "CliBatch.h"
 #include "CliCommands.h"
@@ -35,7 +36,7 @@ DateTexts textsOf(const struct tm& f) {
 GivenRange givenRange(const RecordingBuffer& rec, IntervalMode mode, std::optional<int64_t> from,
                       std::optional<int64_t> to, char separator) {
   const int64_t recordStart = rec.startTime;
-  const int64_t recordEnd = recordStart - ((recordStart % 600) + 600) % 600 + 600LL * rec.sampleCount();
+  const int64_t recordEnd = floorToTenMinutes(recordStart) + 600LL * rec.sampleCount();
   // A start with seconds is taken at its next whole minute, which is still
   // inside the recording.
   const DateTexts start = textsOf(toLocal(from ? *from : recordStart + 59));

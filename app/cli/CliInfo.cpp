@@ -7,6 +7,7 @@
 #include "CliRecording.h"
 #include "DailySeries.h"
 #include "HourlySeries.h"
+#include "LocalTime.h"
 #include "MonthlySeries.h"
 #include "ShiftJis.h"
 #include "TenMinuteSeries.h"
@@ -17,14 +18,7 @@
 
 namespace {
 
-std::string localText(int64_t t) {
-  time_t tt = static_cast<time_t>(t);
-  struct tm f {};
-  localtime_r(&tt, &f);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &f);
-  return text;
-}
+std::string localText(int64_t t) { return formatLocal(t, "%Y/%m/%d %H:%M:%S"); }
 
 void printSeries(const char* label, RainSeries& series, const RecordingBuffer& rec) {
   if (!series.build(rec)) {

@@ -152,7 +152,6 @@ void CHyetoscopeDoc::reinitialiseDisplay() {
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   if (m_views) m_views->showData();
   loadedFlag = 1;
-  if (m_views) m_views->rememberInitialWindow();
 }
 
 void CHyetoscopeDoc::onRecordConditions(const RecordConditionDialog& dialog) {
@@ -231,7 +230,6 @@ bool CHyetoscopeDoc::reloadAfterDownload(int noDataFlag) {
   if (m_views) m_views->resetWindowAndHistory();
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   loadedFlag = 1;
-  if (m_views) m_views->rememberInitialWindow();
   updateAllViews();
   return true;
 }

@@ -105,7 +105,6 @@ class CHyetoscopeDoc {
 
   int& verticalMax(IntervalMode mode) { return m_verticalMax[static_cast<int>(mode)]; }
   int verticalMax(IntervalMode mode) const { return m_verticalMax[static_cast<int>(mode)]; }
-  FileImage& fileImage() { return *m_image; }
   RecordingBuffer& recording() { return *m_recording; }
   const RecordingBuffer& recording() const { return *m_recording; }
   DisplaySeries& series() { return *m_series; }

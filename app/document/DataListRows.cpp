@@ -1,6 +1,7 @@
 #include "DataListRows.h"
 
-#include "FormatEndTime.h"
+#include "Calendar.h"
+#include "TimeLabels.h"
 #include "LocalTime.h"
 
 #include <algorithm>
@@ -72,8 +73,9 @@ std::string DataListRows::rowText(int listInterval, int row) const {
   std::string text;
   if (listInterval == listinterval::Monthly) {
     const struct tm first = toLocal(s->startTime);
-    const int months = first.tm_mon + row;
-    appendMonthLabel(first.tm_year + 1900 + months / 12, months % 12 + 1, text);
+    int year = 0, month = 0;
+    addMonths(first.tm_year + 1900, first.tm_mon + 1, row, year, month);
+    appendMonthLabel(year, month, text);
   } else {
     FormatEndTime(static_cast<int64_t>(s->startTime) + static_cast<int64_t>(s->step) * (row + 1), text, '/', 1);
   }

@@ -2,22 +2,13 @@
 
 #include <climits>
 
+#include "Calendar.h"
 #include "LocalTime.h"
-
-int daysInCalendarMonth(int year, int month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  if (month == 2) {
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return leap ? 29 : 28;
-  }
-  return kDays[month - 1];
-}
 
 int CheckCalendarFields(const CalendarFields& f) {
   if (f.year < 1970) return 1;
   if (f.month < 1 || f.month > 12) return 2;
-  if (f.day < 1 || f.day > daysInCalendarMonth(f.year, f.month)) return 3;
+  if (f.day < 1 || f.day > daysInMonth(f.year, f.month)) return 3;
   if (f.hour < 0 || f.hour > 23) return 4;
   if (f.minute < 0 || f.minute > 59) return 5;
   if (f.second < 0 || f.second > 59) return 6;
@@ -58,4 +49,9 @@ int readDecimalField(std::string_view text) {
     if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
   }
   return static_cast<int>(negative ? -value : value);
+}
+
+CalendarFields calendarFieldsOf(const DateTexts& t) {
+  return CalendarFields{readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day),
+                        readDecimalField(t.hour), readDecimalField(t.minute), 0};
 }

@@ -6,6 +6,8 @@
 // so a 30 February is refused instead of becoming 2 March, and only moments
 // a recording's signed 32-bit start time can hold are accepted.
 
+#include "DateTexts.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -32,11 +34,12 @@ bool IsValidDateTime(int year, int month, int day, int hour, int minute, int sec
 // The time the fields name, when IsValidDateTime accepts them.
 std::optional<int32_t> validLocalTime(const CalendarFields& f);
 
-// Days in a month of the Gregorian calendar (0 for a month outside 1..12).
-int daysInCalendarMonth(int year, int month);
-
 // An edit's text read as a decimal number the way the dialogs read it:
 // leading blanks, an optional sign, then digits up to the first other
 // character; a blank or non-numeric text reads as 0. A value too large for
 // an int reads as INT_MAX (or INT_MIN), which every range check refuses.
 int readDecimalField(std::string_view text);
+
+// The five typed fields read one by one with readDecimalField; second 0.
+// The one conversion from typed date texts to numbers.
+CalendarFields calendarFieldsOf(const DateTexts& texts);

@@ -18,8 +18,6 @@ class DocumentViews {
   virtual void resetWindowAndHistory() = 0;
   // Lay out, refresh the header texts and mark the view as showing data.
   virtual void showData() = 0;
-  // Keep the current window as the initial one of the loaded recording.
-  virtual void rememberInitialWindow() = 0;
   // Empty the fields and the statistics row and mark the view as empty.
   virtual void showNoData() = 0;
   // Queue the message that destroys the data list window.

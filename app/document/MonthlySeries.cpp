@@ -1,40 +1,23 @@
 #include "MonthlySeries.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
 
+void firstSeriesMonth(int32_t recordStart, int& year, int& month) {
+  const struct tm s = toLocal(recordStart);
+  year = s.tm_year + 1900;
+  month = s.tm_mon + 1;
+  if (!(s.tm_mday == 1 && s.tm_hour == 0 && s.tm_min == 0)) addMonths(year, month, 1, year, month);
+}
+
 int64_t MonthlySeries::firstBucketStart(int32_t recordStart) const {
-  struct tm s = toLocal(recordStart);
-  struct tm f {};
-  f.tm_year = s.tm_year;
-  f.tm_mon = s.tm_mon;
-  f.tm_mday = 1;
-  if (!(s.tm_mday == 1 && s.tm_hour == 0 && s.tm_min == 0)) {
-    if (++f.tm_mon == 12) {
-      f.tm_mon = 0;
-      ++f.tm_year;
-    }
-  }
-  return fromLocal(f);
+  int year = 0, month = 0;
+  firstSeriesMonth(recordStart, year, month);
+  return firstOfMonth(year, month);
 }
 
 int64_t MonthlySeries::bucketLength(int64_t bucketStart) const {
   struct tm s = toLocal(bucketStart);
-  return static_cast<int64_t>(DaysInMonth(s.tm_mon + 1, s.tm_year + 1900)) * 86400;
+  return static_cast<int64_t>(daysInMonthEveryFourthYearLeap(s.tm_year + 1900, s.tm_mon + 1)) * 86400;
 }
 
-int MonthlySeries::DaysInMonth(int month, int year) {
-  switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return year % 4 == 0 ? 29 : 28;
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    default: return 0;
-  }
-}
-
-void MonthlySeries::NextMonth(int month, int year, int* nextMonth, int* nextYear, int* daysOfNext) {
-  int m = month == 12 ? 1 : month + 1;
-  int y = month == 12 ? year + 1 : year;
-  if (nextMonth) *nextMonth = m;
-  if (nextYear) *nextYear = y;
-  if (daysOfNext) *daysOfNext = DaysInMonth(m, y);
-}

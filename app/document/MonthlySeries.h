@@ -1,20 +1,20 @@
 #pragma once
 // Monthly rainfall by calendar month. The first bucket is the record start's
 // month only when the recording starts on the 1st at 00:00; otherwise the
-// following month. Also the calendar helpers used by the graph, the range
-// save and the tables.
+// following month. Months are counted by the calendar module (Calendar.h).
 
 #include "RainSeries.h"
+
+#include <cstdint>
+
+// The month of the monthly series' first bucket: the recording's own month
+// when it starts on the 1st at 00:00, otherwise the next one.
+void firstSeriesMonth(int32_t recordStart, int& year, int& month);
 
 class MonthlySeries : public RainSeries {
  public:
   MonthlySeries() : RainSeries(0) {}
 
-  // 0 for a month outside 1..12; February has 29 days in every year
-  // divisible by 4.
-  static int DaysInMonth(int month, int year);
-  // The month after (month, year) and its number of days.
-  static void NextMonth(int month, int year, int* nextMonth, int* nextYear, int* daysOfNext);
 
  protected:
   int64_t firstBucketStart(int32_t recordStart) const override;

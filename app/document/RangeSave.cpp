@@ -10,10 +10,8 @@
 
 namespace {
 std::optional<int32_t> lowered(const DateTexts& t) {
-  int minute = readDecimalField(t.minute);
-  if (minute > 0) minute -= minute % 10;
-  const CalendarFields f{readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day),
-                         readDecimalField(t.hour), minute, 0};
+  CalendarFields f = calendarFieldsOf(t);
+  if (f.minute > 0) f.minute -= f.minute % 10;
   return validLocalTime(f);
 }
 }  // namespace

@@ -8,8 +8,10 @@
 // holds a sample past the recording's last one. The loaded recording is not
 // changed.
 
-#include "ExportRange.h"
+#include "DateTexts.h"
+#include "RangeCheck.h"
 #include "RecordingBuffer.h"
+#include "ShownSpan.h"
 #include "UserMessages.h"
 
 #include <cstdint>

@@ -46,10 +46,7 @@ RecordConditionCheck checkRecordConditions(const RecordConditionTexts& texts, Re
   if (texts.name.empty()) return RecordConditionCheck::NameEmpty;
   const std::optional<std::string> bytes = encodeShiftJis(texts.name);
   if (!bytes || bytes->size() > static_cast<size_t>(kDataNameBytes)) return RecordConditionCheck::NameInvalid;
-  const CalendarFields f{readDecimalField(texts.start.year),  readDecimalField(texts.start.month),
-                         readDecimalField(texts.start.day),   readDecimalField(texts.start.hour),
-                         readDecimalField(texts.start.minute), 0};
-  const std::optional<int32_t> start = validLocalTime(f);
+  const std::optional<int32_t> start = validLocalTime(calendarFieldsOf(texts.start));
   if (!start) return RecordConditionCheck::StartInvalid;
   change.startTime = *start;
   change.name = *bytes;

@@ -4,7 +4,7 @@
 // character, nothing Shift-JIS cannot encode) and the OK checks in their
 // order - the name first, then the start time.
 
-#include "ExportRange.h"
+#include "DateTexts.h"
 #include "RecordingBuffer.h"
 
 #include <cstdint>

@@ -1,11 +1,8 @@
 #include "TenMinuteSeries.h"
 
-int64_t TenMinuteSeries::firstBucketStart(int32_t recordStart) const {
-  int64_t t = recordStart;
-  int64_t r = t % 600;
-  if (r < 0) r += 600;
-  return t - r;
-}
+#include "Calendar.h"
+
+int64_t TenMinuteSeries::firstBucketStart(int32_t recordStart) const { return floorToTenMinutes(recordStart); }
 
 // Each slot takes the first sample at or after its start; the search of the
 // next slot begins at that same sample, so every sample is looked at at most

@@ -1,7 +1,7 @@
 #include "DailyYearTable.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
-#include "MonthlySeries.h"
 
 #include <cstdio>
 
@@ -90,7 +90,7 @@ ReportPage buildDailyYearTable(const TableSnapshot& snap, const ReportRect& rect
   int64_t visited = 0;
   bool stopped = false;
   for (int m = 1; m <= 12 && !stopped; ++m) {
-    const int days = MonthlySeries::DaysInMonth(m, year);
+    const int days = daysInMonthEveryFourthYearLeap(year, m);
     double monthSum = 0.0;
     for (int r = 1; r <= 32 && !stopped; ++r) {
       if (r <= 31) {

@@ -1,5 +1,6 @@
 #include "ExportRange.h"
 
+#include "Calendar.h"
 #include "DateFields.h"
 #include "LocalTime.h"
 #include "MonthlySeries.h"
@@ -7,75 +8,8 @@
 
 #include <algorithm>
 
-namespace {
-int64_t floor600(int64_t t) { return t - ((t % 600) + 600) % 600; }
-
-// 00:00 on the 1st of the month of the monthly series' first bucket plus
-// `months` months, as local year and month.
-void monthAfter(int year, int month, int months, int& outYear, int& outMonth) {
-  const int index = year * 12 + (month - 1) + months;
-  outYear = index / 12;
-  outMonth = index % 12 + 1;
-}
-
-int64_t firstOfMonth(int year, int month) {
-  struct tm f {};
-  f.tm_year = year - 1900;
-  f.tm_mon = month - 1;
-  f.tm_mday = 1;
-  return fromLocal(f);
-}
-
-// The month of the monthly series' first bucket: the recording's own month
-// when it starts on the 1st at 00:00, otherwise the next one.
-void firstSeriesMonth(int32_t recordStart, int& year, int& month) {
-  const struct tm s = toLocal(recordStart);
-  year = s.tm_year + 1900;
-  month = s.tm_mon + 1;
-  if (!(s.tm_mday == 1 && s.tm_hour == 0 && s.tm_min == 0)) monthAfter(year, month, 1, year, month);
-}
-
-CalendarFields fieldsOf(const DateTexts& t) {
-  return CalendarFields{readDecimalField(t.year),  readDecimalField(t.month),  readDecimalField(t.day),
-                        readDecimalField(t.hour), readDecimalField(t.minute), 0};
-}
-}  // namespace
-
-TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& g, int64_t tenMinuteOrigin) {
-  TimeSpan span;
-  const int64_t f = g.firstShownIndex;
-  const int64_t v = g.visibleCount;
-  switch (g.mode) {
-    case IntervalMode::Hourly:
-      span.start = g.seriesStart + f * 3600;
-      span.end = span.start + v * 3600;
-      break;
-    case IntervalMode::Daily:
-      span.start = g.seriesStart + f * 86400;
-      span.end = span.start + v * 86400;
-      break;
-    case IntervalMode::TenMinute:
-      span.start = tenMinuteOrigin + f * 600;
-      span.end = span.start + v * 600;
-      break;
-    case IntervalMode::Monthly: {
-      int year = 0, month = 0;
-      firstSeriesMonth(recording.startTime, year, month);
-      monthAfter(year, month, g.firstShownIndex, year, month);
-      span.start = firstOfMonth(year, month);
-      span.end = span.start;
-      for (int i = 0; i < g.visibleCount; ++i) {
-        span.end += static_cast<int64_t>(MonthlySeries::DaysInMonth(month, year)) * 86400;
-        monthAfter(year, month, 1, year, month);
-      }
-      break;
-    }
-  }
-  return span;
-}
-
 TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g) {
-  TimeSpan span = shownSpan(recording, g, floor600(recording.startTime));
+  TimeSpan span = shownSpan(recording, g, floorToTenMinutes(recording.startTime));
   if (g.mode == IntervalMode::Monthly) {
     const int64_t lastSample = static_cast<int64_t>(recording.startTime) +
                                static_cast<int64_t>(recording.sampleCount() - 1) * 600;
@@ -104,21 +38,11 @@ ExportRequest wholeExportRequest(const GraphWindow& g, char separator) {
   return r;
 }
 
-const char* rangeCheckMessage(RangeCheck check) {
-  switch (check) {
-    case RangeCheck::DateInvalid: return "日付・時刻に誤りがあります。";
-    case RangeCheck::StartInvalid: return "開始時間に誤りがあります。";
-    case RangeCheck::EndInvalid: return "終了時間に誤りがあります。";
-    case RangeCheck::Ok: break;
-  }
-  return "";
-}
-
 GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode interval, const DateTexts& startTexts,
                             const DateTexts& endTexts, char separator) {
   GivenRange result;
-  CalendarFields s = fieldsOf(startTexts);
-  CalendarFields e = fieldsOf(endTexts);
+  CalendarFields s = calendarFieldsOf(startTexts);
+  CalendarFields e = calendarFieldsOf(endTexts);
   switch (interval) {
     case IntervalMode::TenMinute:
       if (s.minute > 0) s.minute -= s.minute % 10;
@@ -133,6 +57,8 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
     case IntervalMode::Monthly:
       s.hour = e.hour = s.minute = e.minute = 0;
       s.day = e.day = 1;
+      // Not addMonths: a month typed outside 1..12 must stay outside so
+      // that the date check below refuses it (13 must not become January).
       if (e.month == 12) {
         e.month = 1;
         ++e.year;
@@ -167,7 +93,7 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
 
   std::unique_ptr<RainSeries> series = makeSeriesFor(interval);
   const bool built = series->build(recording) != 0;
-  const int64_t recordEnd = floor600(recordStart) + 600LL * recording.sampleCount();
+  const int64_t recordEnd = floorToTenMinutes(recordStart) + 600LL * recording.sampleCount();
   // A monthly end is the 1st after the entered month, usually past the
   // recording's end; there the series' last (partial) month is the limit.
   if (start >= end || (interval != IntervalMode::Monthly && end > recordEnd) || !built) {
@@ -189,7 +115,7 @@ GivenRange givenExportRange(const RecordingBuffer& recording, IntervalMode inter
       r.count = static_cast<int>((end - start) / 86400);
       break;
     case IntervalMode::TenMinute:
-      r.startIndex = static_cast<int>((start - floor600(recordStart)) / 600);
+      r.startIndex = static_cast<int>((start - floorToTenMinutes(recordStart)) / 600);
       r.count = static_cast<int>((end - start) / 600);
       break;
     case IntervalMode::Monthly: {

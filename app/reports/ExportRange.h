@@ -2,34 +2,19 @@
 // What the export settings turn into an ExportRequest: the graph's displayed
 // range, the whole recording, or a range typed into the ten date fields with
 // its checks. Plain code shared by the settings dialog and the command-line
-// tool; the dialog only shows the message a check returns.
+// tool; the dialog only shows the message a check returns. The range
+// vocabulary it works in (GraphWindow, TimeSpan, DateTexts, RangeCheck) is
+// the document's.
 
+#include "DateTexts.h"
 #include "IntervalMode.h"
+#include "RangeCheck.h"
 #include "RecordingBuffer.h"
+#include "ShownSpan.h"
 #include "TextExport.h"
 
 #include <cstdint>
 #include <string>
-
-// The graph's window on the DisplaySeries when the command starts.
-struct GraphWindow {
-  IntervalMode mode = IntervalMode::Hourly;
-  int firstShownIndex = 0;
-  int visibleCount = 0;
-  int valueCount = 0;
-  int64_t seriesStart = 0;  // 64 bits: a series may run past January 2038
-};
-
-struct TimeSpan {
-  int64_t start = 0;
-  int64_t end = 0;
-};
-
-// The time span of the graph's window, by its interval: hourly and daily
-// from the series start, ten-minute from tenMinuteOrigin, monthly from the
-// 1st of the monthly series' first month advanced by the first shown index,
-// over the visible count of calendar months. Not limited to the recording.
-TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& graph, int64_t tenMinuteOrigin);
 
 // The displayed start and end times the export works with: ten-minute from
 // the record start rounded down to 600 s; a monthly end never past the
@@ -41,16 +26,6 @@ TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& gr
 ExportRequest graphExportRequest(const GraphWindow& graph, int64_t graphStart, char separator);
 // The whole series of the graph's interval.
 ExportRequest wholeExportRequest(const GraphWindow& graph, char separator);
-
-// The five date fields of one row, as typed.
-struct DateTexts {
-  std::string year, month, day, hour, minute;
-};
-
-enum class RangeCheck { Ok, DateInvalid, StartInvalid, EndInvalid };
-
-// The message of a failed check ("" for Ok).
-const char* rangeCheckMessage(RangeCheck check);
 
 struct GivenRange {
   RangeCheck check = RangeCheck::Ok;

@@ -1,9 +1,10 @@
 #include "GraphPages.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
-#include "MonthlySeries.h"
 #include "RecordingBuffer.h"
 #include "ShiftJis.h"
+#include "TimeLabels.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,16 +15,6 @@ std::string printf1(const char* pattern, double value) {
   char text[64];
   std::snprintf(text, sizeof text, pattern, value);
   return text;
-}
-
-int64_t stepSeconds(IntervalMode mode) {
-  switch (mode) {
-    case IntervalMode::Hourly: return 3600;
-    case IntervalMode::Daily: return 86400;
-    case IntervalMode::TenMinute: return 600;
-    case IntervalMode::Monthly: return 0;
-  }
-  return 3600;
 }
 
 std::string intervalName(IntervalMode mode) {
@@ -39,11 +30,7 @@ std::string intervalName(IntervalMode mode) {
 // Year and month (1-12) `months` months after the series' first month.
 void monthAfter(const DisplaySeries& s, long long months, int* year, int* month) {
   const struct tm start = toLocal(s.seriesStart);
-  long long m = start.tm_mon + months;  // 0-based from January of the start year
-  long long y = start.tm_year + 1900 + (m >= 0 ? m / 12 : -((11 - m) / 12));
-  m = ((m % 12) + 12) % 12;
-  *year = static_cast<int>(y);
-  *month = static_cast<int>(m) + 1;
+  addMonths(start.tm_year + 1900, start.tm_mon + 1, months, *year, *month);
 }
 
 }  // namespace
@@ -73,7 +60,7 @@ GraphSummary graphSummary(const DisplaySeries& s) {
   g.count = std::to_string(shown.count());
   g.average = printf1("%5.1fmm", shown.count() > 0 ? sum / shown.count() : 0.0);
   g.interval = intervalName(s.intervalMode);
-  const int64_t step = stepSeconds(s.intervalMode);
+  const int64_t step = barSeconds(s.intervalMode);
   const int64_t S = s.seriesStart + static_cast<int64_t>(s.firstShownIndex) * step;
   const int64_t E = S + static_cast<int64_t>(s.visibleCount) * step;
   switch (s.intervalMode) {
@@ -97,7 +84,7 @@ GraphSummary graphSummary(const DisplaySeries& s) {
       std::snprintf(text, sizeof text, "%04d/%02d/01 00:00", y, m);
       g.rangeStart = text;
       monthAfter(s, static_cast<long long>(s.firstShownIndex) + s.visibleCount - 1, &y, &m);
-      std::snprintf(text, sizeof text, "～%04d/%02d/%d 00:00", y, m, MonthlySeries::DaysInMonth(m, y));
+      std::snprintf(text, sizeof text, "～%04d/%02d/%d 00:00", y, m, daysInMonthEveryFourthYearLeap(y, m));
       g.rangeEnd = text;
       break;
     }
@@ -117,9 +104,9 @@ std::string valueListEntry(const DisplaySeries& s, int i) {
       int y = 0;
       int m = 0;
       monthAfter(s, i, &y, &m);
-      char text[64];
-      std::snprintf(text, sizeof text, m <= 9 ? "%d/0%d  %5.1fmm" : "%d/%d  %5.1fmm", y, m, v);
-      return text;
+      std::string text;
+      appendMonthLabel(y, m, text);
+      return text + printf1("  %5.1fmm", v);
     }
   }
   return label + printf1("  %5.1fmm", v);

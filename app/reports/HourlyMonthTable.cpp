@@ -1,7 +1,7 @@
 #include "HourlyMonthTable.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
-#include "MonthlySeries.h"
 
 #include <cstdio>
 
@@ -120,7 +120,7 @@ ReportPage buildHourlyMonthTable(const TableSnapshot& snap, const ReportRect& re
     page.texts.push_back(tableCell(X0 + k * L + L / 2, Y0 + (r + 2) * N + t, v, fh, X0 + k * L, L, width));
   };
   const struct tm start = toLocal(snap.tableStart);
-  const int days = MonthlySeries::DaysInMonth(start.tm_mon + 1, start.tm_year + 1900);
+  const int days = daysInMonthEveryFourthYearLeap(start.tm_year + 1900, start.tm_mon + 1);
   double rowTotal[kRows + 1] = {};
   bool rowFlag[kRows + 1] = {};
   bool block1 = false;

@@ -1,7 +1,8 @@
 #include "TextExport.h"
 
 #include "AtomicFile.h"
-#include "FormatEndTime.h"
+#include "Calendar.h"
+#include "TimeLabels.h"
 #include "LocalTime.h"
 #include "SeriesForMode.h"
 
@@ -30,8 +31,9 @@ void appendLabel(const RainSeries& series, const ExportRequest& r, int i, int st
       appendPlainTimeLabel(slotStart + 600, out, clock);
       return;
     case IntervalMode::Monthly: {
-      const int months = startMonth - 1 + i;
-      appendMonthLabel(startYear + months / 12, months % 12 + 1, out);
+      int year = 0, month = 0;
+      addMonths(startYear, startMonth, i, year, month);
+      appendMonthLabel(year, month, out);
       return;
     }
   }

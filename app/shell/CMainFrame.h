@@ -54,8 +54,6 @@ class CMainFrame : public QMainWindow {
   // Stores the placement by the off-desktop rule.
   void storePlacement();
 
-  // The device state every device dialog shares (the worker, its requests).
-  device::DeviceLink& deviceLink() { return *m_deviceLink; }
   // Opens a file handed over by a second start or chosen from the recent
   // files: the window comes to the front, then the document's open (save
   // prompt first). Waits while a modal dialog is up; does nothing while the

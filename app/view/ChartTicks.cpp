@@ -1,5 +1,6 @@
 #include "ChartTicks.h"
 
+#include "Calendar.h"
 #include "LocalTime.h"
 
 #include <cstdio>
@@ -50,16 +51,6 @@ ChartTicks::Spacing lookUp(const Row (&rows)[N], double p, double w, int n, int6
 
 }  // namespace
 
-int64_t ChartTicks::barSeconds(IntervalMode mode) {
-  switch (mode) {
-    case IntervalMode::Hourly: return 3600;
-    case IntervalMode::Daily: return 86400;
-    case IntervalMode::TenMinute: return 600;
-    case IntervalMode::Monthly: return 0;
-  }
-  return 0;
-}
-
 ChartTicks::Spacing ChartTicks::spacing(IntervalMode mode, double p, double w, int n) {
   int64_t bar = barSeconds(mode);
   switch (mode) {
@@ -71,40 +62,35 @@ ChartTicks::Spacing ChartTicks::spacing(IntervalMode mode, double p, double w, i
   return Spacing{0, 0, true};
 }
 
-std::string ChartTicks::format(int64_t t, const char* pattern) {
-  struct tm fields = toLocal(t);
-  char text[64];
-  size_t length = std::strftime(text, sizeof text, pattern, &fields);
-  return std::string(text, length);
-}
-
 ChartTicks::TwoRows ChartTicks::hourlyLabels(int64_t t, bool first) {
   TwoRows rows;
-  rows.time = format(t, "%H'");
+  rows.time = formatLocal(t, "%H'");
   int64_t dateTime = t;
   if (rows.time == "00'") {
     rows.time = "24'";
     dateTime = t - 3600;
   }
-  rows.date = format(dateTime, first ? "%Y/%m/%d" : "%m/%d");
+  rows.date = formatLocal(dateTime, first ? "%Y/%m/%d" : "%m/%d");
   return rows;
 }
 
 std::string ChartTicks::dailyLabel(int64_t t, bool first) {
-  return format(t - 86400, first ? "%Y/%m/%d" : "%m/%d");
+  return formatLocal(t - 86400, first ? "%Y/%m/%d" : "%m/%d");
 }
 
 ChartTicks::TwoRows ChartTicks::tenMinuteLabels(int64_t t, bool first) {
-  int64_t rounded = t - ((t % 600) + 600) % 600;  // down, also before 1970
-  return TwoRows{format(rounded, first ? "%Y/%m/%d" : "%m/%d"), format(rounded, "%H:%M")};
+  int64_t rounded = floorToTenMinutes(t);
+  return TwoRows{formatLocal(rounded, first ? "%Y/%m/%d" : "%m/%d"), formatLocal(rounded, "%H:%M")};
 }
 
 std::string ChartTicks::monthlyLabel(int startYear, int v, bool first, bool* withYear) {
   // v counts months from December of the year before: v = 1 is January of
   // startYear, v = 13 January of the next year, and so on without limit.
-  int year = startYear + (v - 1) / 12;
-  int month = (v - 1) % 12 + 1;
+  int year = 0, month = 0;
+  addMonths(startYear, 1, v - 1, year, month);
   *withYear = first || month == 1;
+  // The axis writes the month without the leading zero of appendMonthLabel
+  // (the export's and the lists' label): "2024/7" and "7", not "2024/07".
   char text[32];
   if (*withYear) {
     std::snprintf(text, sizeof text, "%d/%d", year, month);

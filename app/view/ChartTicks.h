@@ -38,12 +38,6 @@ class ChartTicks {
   // bars. Monthly gives skip 0 and step 0.
   static Spacing spacing(IntervalMode mode, double p, double w, int n);
 
-  // Length of one bar in seconds; 0 for calendar months.
-  static int64_t barSeconds(IntervalMode mode);
-
-  // Local-time text of t in a strftime pattern.
-  static std::string format(int64_t t, const char* pattern);
-
   // Hourly labels of the bar ending at t: the date row and the hour row. The
   // hour ending at midnight reads "24'" and belongs to the previous day.
   struct TwoRows {

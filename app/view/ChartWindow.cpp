@@ -1,7 +1,6 @@
 #include "ChartWindow.h"
 
 #include "CHyetoscopeDoc.h"
-#include "ChartTicks.h"
 #include "RecordingState.h"
 
 #include <algorithm>
@@ -196,7 +195,7 @@ ScrollBarState ChartWindow::scrollBar(int w) const {
 }
 
 void ChartWindow::showRange(int64_t start, int64_t end) {
-  const int64_t bar = ChartTicks::barSeconds(m_doc.intervalMode);
+  const int64_t bar = barSeconds(m_doc.intervalMode);
   if (bar == 0) return;
   DisplaySeries& s = m_doc.series();
   const int64_t f = (start - s.seriesStart) / bar - 1;

@@ -1,7 +1,6 @@
 #include "CursorState.h"
 
 #include "CHyetoscopeDoc.h"
-#include "ChartTicks.h"
 
 #include <algorithm>
 
@@ -87,7 +86,7 @@ void CursorState::release(int px, const ViewLayout& layout, double p, double las
 
 void CursorState::place(Cursor c, int index, CHyetoscopeDoc& doc) {
   DisplaySeries& s = doc.series();
-  const int64_t bar = ChartTicks::barSeconds(s.intervalMode);
+  const int64_t bar = barSeconds(s.intervalMode);
   const int64_t end = bar == 0 ? 0 : s.seriesStart + static_cast<int64_t>(index) * bar;
   const double value = index >= 1 && index <= s.valueCount ? s.values[index - 1] : 0.0;
   if (c == Cursor::A) {

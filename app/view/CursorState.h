@@ -57,7 +57,6 @@ class CursorState {
   ViewRect handle(Cursor c) const { return c == Cursor::A ? m_handleA : m_handleB; }
   bool bOnTop() const { return m_bOnTop; }
   int dragMode() const { return m_dragMode; }
-  int arrowState() const { return m_arrowState; }
   // The button drawn pressed: 0 none, 1 left, 2 right.
   int pressedButton() const { return m_pressed; }
 

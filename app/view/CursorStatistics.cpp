@@ -1,6 +1,6 @@
 #include "CursorStatistics.h"
 
-#include "ChartTicks.h"
+#include "Calendar.h"
 #include "LocalTime.h"
 
 #include <algorithm>
@@ -19,19 +19,21 @@ std::string oneDecimal(double v) {
 std::string CursorStatistics::periodText(const DisplaySeries& s, int index, int64_t end) {
   switch (s.intervalMode) {
     case IntervalMode::Hourly:
-      return ChartTicks::format(end - 3600, "%Y/%m/%d %H") + "-" + ChartTicks::format(end, "%H");
-    case IntervalMode::Daily: return ChartTicks::format(end - 86400, "%Y/%m/%d");
+      return formatLocal(end - 3600, "%Y/%m/%d %H") + "-" + formatLocal(end, "%H");
+    case IntervalMode::Daily: return formatLocal(end - 86400, "%Y/%m/%d");
     case IntervalMode::TenMinute: {
-      const int64_t t = end - ((end % 600) + 600) % 600;
-      return ChartTicks::format(t - 600, "%Y/%m/%d %H:%M") + "-" + ChartTicks::format(t, "%H:%M");
+      const int64_t t = floorToTenMinutes(end);
+      return formatLocal(t - 600, "%Y/%m/%d %H:%M") + "-" + formatLocal(t, "%H:%M");
     }
     case IntervalMode::Monthly: {
       const struct tm start = toLocal(s.seriesStart);
       // Months counted on from the start's month, over as many year ends as
       // the index reaches.
-      const int v = start.tm_mon + 1 + index - 1;
+      int year = 0, month = 0;
+      addMonths(start.tm_year + 1900, start.tm_mon + 1, index - 1, year, month);
+      // Without the leading zero of appendMonthLabel, like the chart's axis.
       char text[32];
-      std::snprintf(text, sizeof text, "%d/%d", start.tm_year + 1900 + (v - 1) / 12, (v - 1) % 12 + 1);
+      std::snprintf(text, sizeof text, "%d/%d", year, month);
       return text;
     }
   }

@@ -1,7 +1,8 @@
 #include "ScaleSettings.h"
 
-#include "ChartTicks.h"
+#include "Calendar.h"
 #include "ChartWindow.h"
+#include "LocalTime.h"
 #include "RecordingBuffer.h"
 
 namespace scaletext {
@@ -37,24 +38,17 @@ std::optional<int> verticalScaleValue(const std::string& text) {
 
 HorizontalBounds horizontalBounds(const RecordingBuffer& recording) {
   const int64_t start = recording.startTime;
-  auto down = [](int64_t t) { return t - ((t % 600) + 600) % 600; };
-  return {down(start), down(start + 600LL * recording.sampleCount() + 600)};
+  return {floorToTenMinutes(start), floorToTenMinutes(start + 600LL * recording.sampleCount() + 600)};
 }
 
 DateRowTexts dateRowTexts(int64_t t) {
-  return {ChartTicks::format(t, "%Y"), ChartTicks::format(t, "%m"), ChartTicks::format(t, "%d"),
-          ChartTicks::format(t, "%H"), ChartTicks::format(t, "%M")};
+  return {formatLocal(t, "%Y"), formatLocal(t, "%m"), formatLocal(t, "%d"),
+          formatLocal(t, "%H"), formatLocal(t, "%M")};
 }
 
 namespace {
 std::optional<int64_t> rowTime(const DateRowTexts& row) {
-  CalendarFields f;
-  f.year = readDecimalField(row[0]);
-  f.month = readDecimalField(row[1]);
-  f.day = readDecimalField(row[2]);
-  f.hour = readDecimalField(row[3]);
-  f.minute = readDecimalField(row[4]);
-  std::optional<int32_t> t = validLocalTime(f);
+  std::optional<int32_t> t = validLocalTime(calendarFieldsOf(DateTexts{row[0], row[1], row[2], row[3], row[4]}));
   if (!t) return std::nullopt;
   return *t;
 }

@@ -1,6 +1,7 @@
 # hy_chart: the rainfall bar chart. The plain computation (ChartGeometry,
 # ChartTicks, ChartBand) sits beside the thin drawing layer (DrawingSurface*,
-# ChartRenderer, ChartBitmaps, GraphPlotCtrl) in one static library.
+# ChartRenderer, ChartBitmaps) in one static library; Qt Gui, no widget (the
+# chart control, GraphPlotCtrl, is in app/widgets).
 set(_chart ${CMAKE_CURRENT_LIST_DIR})
 add_library(hy_chart STATIC
   ${_chart}/ChartBand.cpp ${_chart}/ChartBand.h
@@ -11,8 +12,6 @@ add_library(hy_chart STATIC
   ${_chart}/ChartTicks.cpp ${_chart}/ChartTicks.h
   ${_chart}/DrawingSurface.h
   ${_chart}/DrawingSurfaceQt.cpp ${_chart}/DrawingSurfaceQt.h
-  ${_chart}/DrawingSurfaceRecorder.cpp ${_chart}/DrawingSurfaceRecorder.h
-  ${_chart}/GraphPlotCtrl.cpp ${_chart}/GraphPlotCtrl.h)
-set_target_properties(hy_chart PROPERTIES AUTOMOC ON)
+  ${_chart}/DrawingSurfaceRecorder.cpp ${_chart}/DrawingSurfaceRecorder.h)
 target_include_directories(hy_chart PUBLIC ${_chart})
-target_link_libraries(hy_chart PUBLIC Qt6::Widgets hy_document)
+target_link_libraries(hy_chart PUBLIC Qt6::Gui hy_document)

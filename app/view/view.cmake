@@ -1,6 +1,6 @@
 # hy_viewlogic: the form's layout, texts, interval windows, zoom history,
-# window arithmetic, cursors, statistics and scale checks as plain code.
-# hy_view: the form widget around the chart control.
+# window arithmetic, cursors, statistics and scale checks as plain code (the
+# form widget around the chart control is in app/widgets).
 add_library(hy_viewlogic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.cpp ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.h
   ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.h
@@ -14,11 +14,3 @@ target_include_directories(hy_viewlogic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # ChartTicks (bar lengths, local-time texts) comes from the chart library.
 target_link_libraries(hy_viewlogic PUBLIC hy_docmodel hy_chart)
 
-add_library(hy_view STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.cpp ${CMAKE_CURRENT_LIST_DIR}/CHyetoscopeView.h
-  ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CVerticalScaleDlg.h
-  ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.cpp ${CMAKE_CURRENT_LIST_DIR}/CHorizontalScaleDlg.h)
-set_target_properties(hy_view PROPERTIES AUTOMOC ON)
-target_link_libraries(hy_view PUBLIC hy_viewlogic hy_chart hy_printui Qt6::Widgets)
-# The dialogs the view's commands open.
-target_link_libraries(hy_view PUBLIC hy_export_ui hy_document_ui)

@@ -94,7 +94,7 @@ TEST(ChartTicks, PastTheTableLabelsStayAtLeastEightyPixelsApart) {
       EXPECT_LT((bars / 2) * p, ChartTicks::kMinLabelSpacing);
       EXPECT_LT(bars / 2, c.n);
     }
-    EXPECT_EQ(s.stepSeconds, bars * ChartTicks::barSeconds(c.mode));
+    EXPECT_EQ(s.stepSeconds, bars * barSeconds(c.mode));
   }
   // Far apart already: the last row's spacing is kept.
   ChartTicks::Spacing kept = ChartTicks::spacing(IntervalMode::TenMinute, 1526.0 / 59874, 1530, 59874);

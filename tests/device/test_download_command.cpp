@@ -19,7 +19,6 @@ struct ViewCalls : DocumentViews {
   void clearRememberedWindows() override {}
   void resetWindowAndHistory() override { calls.push_back("resetWindow"); }
   void showData() override { calls.push_back("showData"); }
-  void rememberInitialWindow() override {}
   void showNoData() override {}
   void postCloseDataList() override { calls.push_back("postCloseDataList"); }
   std::vector<std::string> calls;

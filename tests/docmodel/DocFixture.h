@@ -26,7 +26,6 @@ class RecordingViews : public DocumentViews {
   void clearRememberedWindows() override { calls.push_back("clearRemembered"); }
   void resetWindowAndHistory() override { calls.push_back("resetWindow"); }
   void showData() override { calls.push_back("showData"); }
-  void rememberInitialWindow() override { calls.push_back("rememberInitial"); }
   void showNoData() override { calls.push_back("showNoData"); }
   void postCloseDataList() override { calls.push_back("postCloseDataList"); }
 

@@ -65,7 +65,7 @@ TEST_F(DocFixture, OpenCommandAsksTheViewInOrder) {
   chooserAnswer = sample("short-2026-06-0.5mm.hyy");
   doc.onOpenRecording();
   const std::vector<std::string> expected{"clearRemembered", "postInterval", "resetWindow", "showData",
-                                          "rememberInitial", "update"};
+                                          "update"};
   EXPECT_EQ(views.calls, expected);
   EXPECT_EQ(doc.undoAvailable, 0);
   EXPECT_EQ(doc.openedByDocument, 0);

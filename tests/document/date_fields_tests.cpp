@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "Calendar.h"
 #include "DateFields.h"
 #include "ShiftJis.h"
 
@@ -36,6 +37,41 @@ TEST(DateFields, FieldsReadLeadingDigitsLikeTheDialogs) {
   EXPECT_EQ(readDecimalField("x9"), 0);
   EXPECT_EQ(readDecimalField("99999999999999"), INT_MAX);
   EXPECT_EQ(readDecimalField("-99999999999999"), INT_MIN);
+}
+
+TEST(Calendar, MonthsTenMinutesAndTheTwoLeapRules) {
+  int y = 0, m = 0;
+  addMonths(2024, 11, 2, y, m);
+  EXPECT_EQ(y * 100 + m, 202501);
+  addMonths(2024, 1, -1, y, m);  // back across a year end
+  EXPECT_EQ(y * 100 + m, 202312);
+  addMonths(2024, 3, -27, y, m);
+  EXPECT_EQ(y * 100 + m, 202112);
+  addMonths(2024, 12, 0, y, m);
+  EXPECT_EQ(y * 100 + m, 202412);
+
+  EXPECT_EQ(floorToTenMinutes(1200), 1200);
+  EXPECT_EQ(floorToTenMinutes(1799), 1200);
+  EXPECT_EQ(floorToTenMinutes(-1), -600);  // down, not toward zero
+  EXPECT_EQ(floorToTenMinutes(-600), -600);
+
+  // Typed dates follow the Gregorian rule; monthly buckets every fourth year.
+  EXPECT_EQ(daysInMonth(2100, 2), 28);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2100, 2), 29);
+  EXPECT_EQ(daysInMonth(2000, 2), 29);
+  EXPECT_EQ(daysInMonth(2025, 13), 0);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 0), 0);
+  EXPECT_EQ(firstOfMonth(2024, 3) - firstOfMonth(2024, 2), 29 * 86400);
+}
+
+TEST(DateFields, TypedTextsBecomeFieldsOneByOne) {
+  const CalendarFields f = calendarFieldsOf(DateTexts{"2024", " 7", "x", "23abc", "-5"});
+  EXPECT_EQ(f.year, 2024);
+  EXPECT_EQ(f.month, 7);
+  EXPECT_EQ(f.day, 0);
+  EXPECT_EQ(f.hour, 23);
+  EXPECT_EQ(f.minute, -5);
+  EXPECT_EQ(f.second, 0);
 }
 
 TEST(ShiftJisText, CheckedEncodingRefusesWhatShiftJisLacks) {

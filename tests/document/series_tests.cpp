@@ -1,5 +1,6 @@
 // The four series builders: where the first bucket starts, which samples a
 // bucket takes, how many buckets there are, and the calendar helpers.
+#include "Calendar.h"
 #include "DailySeries.h"
 #include "HourlySeries.h"
 #include "MonthlySeries.h"
@@ -182,26 +183,14 @@ TEST(SeriesCapacity, FullImageFitsEveryBuilder) {
 }
 
 TEST(Calendar, DaysInMonthWithoutTheCenturyRule) {
-  EXPECT_EQ(MonthlySeries::DaysInMonth(2, 2024), 29);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(2, 2025), 28);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(2, 2100), 29);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(4, 2025), 30);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(11, 2025), 30);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(12, 2025), 31);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(0, 2025), 0);
-  EXPECT_EQ(MonthlySeries::DaysInMonth(13, 2025), 0);
-}
-
-TEST(Calendar, NextMonthCarriesIntoTheNextYear) {
-  int m = 0, y = 0, d = 0;
-  MonthlySeries::NextMonth(12, 2023, &m, &y, &d);
-  EXPECT_EQ(m, 1);
-  EXPECT_EQ(y, 2024);
-  EXPECT_EQ(d, 31);
-  MonthlySeries::NextMonth(1, 2024, &m, &y, &d);
-  EXPECT_EQ(m, 2);
-  EXPECT_EQ(y, 2024);
-  EXPECT_EQ(d, 29);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2024, 2), 29);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 2), 28);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2100, 2), 29);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 4), 30);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 11), 30);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 12), 31);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 0), 0);
+  EXPECT_EQ(daysInMonthEveryFourthYearLeap(2025, 13), 0);
 }
 
 TEST(SeriesPast2038, BucketTimesRunOnPastTheSigned32BitEnd) {

@@ -1,4 +1,4 @@
-#include "FormatEndTime.h"
+#include "TimeLabels.h"
 
 #include "TestClock.h"
 

@@ -9,6 +9,7 @@
 #include "CMainFrame.h"
 #include "CVerticalScaleDlg.h"
 #include "CommandIds.h"
+#include "GraphPages.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
@@ -25,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 // Runs before the QApplication exists.
@@ -69,6 +71,19 @@ class ExploreChart : public ::testing::Test {
   ScriptedMessages messages;
   CHyetoscopeApp app{state, messages};
 };
+
+// The name under the chart is decoded exactly as on the printed page, also
+// where decoders disagree: byte 0x5C and a double-byte character cut off at
+// the end of the field.
+TEST_F(ExploreChart, DataNameReadsAsOnThePrintedPage) {
+  RecordingBuffer& recording = app.document().recording();
+  const char name[] = "A\x5C\x83\x65\x83\x8B\x82";
+  std::memset(recording.dataName, 0, sizeof recording.dataName);
+  std::memcpy(recording.dataName, name, sizeof name - 1);
+  view().showData();
+  EXPECT_EQ(statsCell(0).toStdString(), printDataName(recording));
+  EXPECT_FALSE(statsCell(0).contains(QChar(0xFFFD)));
+}
 
 TEST_F(ExploreChart, BandKeysUndoAndRedo) {
   const int N = series().valueCount;

@@ -81,9 +81,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void setFirstPaintHandler(std::function<void()> handler) { m_firstPaint = std::move(handler); }
 
   const ViewLayout& layoutRects() const { return m_layout; }
-  IntervalWindows& intervalWindows() { return m_windows; }
-  // The window shown right after the last load (the initial-size target).
-  ShownWindow initialWindow() const { return m_initialWindow; }
   GraphPlotCtrl* chart() const { return m_chart; }
   // The window, zoom and history; printing saves and restores its state.
   ChartWindow& chartWindow() { return m_chartWindow; }
@@ -95,7 +92,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void clearRememberedWindows() override;
   void resetWindowAndHistory() override;
   void showData() override;
-  void rememberInitialWindow() override;
   void showNoData() override;
   void postCloseDataList() override;
 
@@ -137,7 +133,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ChartWindow m_chartWindow;
   CursorState m_cursors;
-  ShownWindow m_initialWindow;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;

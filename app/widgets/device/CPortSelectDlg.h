@@ -18,7 +18,6 @@ class CPortSelectDlg : public QDialog {
                  device::PortSelection::Store store, QWidget* parent = nullptr);
 
   QComboBox* portList() const { return m_list; }
-  QPushButton* detectButton() const { return m_detect; }
 
  public slots:
   void accept() override;

@@ -34,11 +34,7 @@ DateTexts dateTextsOf(const DateFieldEdits& f) {
           f[3]->text().toStdString(), f[4]->text().toStdString()};
 }
 
-CalendarFields calendarFieldsOf(const DateFieldEdits& f) {
-  const DateTexts t = dateTextsOf(f);
-  return {readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day), readDecimalField(t.hour),
-          readDecimalField(t.minute), 0};
-}
+CalendarFields calendarFieldsOf(const DateFieldEdits& f) { return calendarFieldsOf(dateTextsOf(f)); }
 
 QVBoxLayout* okCancelColumn(QDialog* dialog, const char* okText) {
   auto* ok = new QPushButton(QString::fromUtf8(okText), dialog);

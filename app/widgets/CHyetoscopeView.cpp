@@ -13,6 +13,7 @@
 #include "CursorStatistics.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
+#include "ShiftJis.h"
 #include "ViewTexts.h"
 
 #include <QFontMetrics>
@@ -23,11 +24,9 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
-#include <QStringDecoder>
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 QRect toQRect(const ViewRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
@@ -41,13 +40,9 @@ QLineEdit* readOnlyField(QWidget* parent, const char* name) {
   return edit;
 }
 
-// Data names are stored as Shift-JIS bytes; they become text only here.
-QString dataNameText(const char (&name)[32]) {
-  const size_t length = strnlen(name, sizeof name);
-  QStringDecoder decoder("Shift_JIS");
-  if (!decoder.isValid()) return QString::fromLocal8Bit(name, static_cast<qsizetype>(length));
-  return decoder.decode(QByteArrayView(name, static_cast<qsizetype>(length)));
-}
+// Data names are stored as Shift-JIS bytes; the screen decodes them with the
+// same decoder as the printed pages, so both always show the same name.
+QString dataNameText(const char (&name)[32]) { return QString::fromStdString(decodeShiftJisField(name, sizeof name)); }
 
 ScrollCode scrollCodeOf(int action) {
   switch (action) {
@@ -398,10 +393,6 @@ void CHyetoscopeView::showData() {
   layoutStep();
   headerRefresh();
   if (m_chart) m_chart->setBandEnabled(1);
-}
-
-void CHyetoscopeView::rememberInitialWindow() {
-  m_initialWindow = {m_doc.series().visibleCount, m_doc.series().firstShownIndex};
 }
 
 void CHyetoscopeView::showNoData() {

@@ -80,13 +80,7 @@ class GraphPlotCtrl : public QWidget {
   void restoreBarPitch(double pitch) { m_barPitch = pitch; }
   double bandWidthBars() const { return m_bandWidthBars; }
   double bandOffsetBars() const { return m_bandOffsetBars; }
-  // The zoom commands write the current zoom and clear the offset once the
-  // band is applied.
-  void setBandWidthBars(double bars) { m_bandWidthBars = bars; }
-  void setBandOffsetBars(double bars) { m_bandOffsetBars = bars; }
-
   void setBandEnabled(int enabled) { m_bandEnabled = enabled; }
-  int bandEnabled() const { return m_bandEnabled; }
 
   // Cursor x positions in view client coordinates.
   void setCursorX(int a, int b) {
