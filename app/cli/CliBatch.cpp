@@ -1,5 +1,6 @@
 #include "CliBatch.h"
 
+#include "AtomicFile.h"
 #include "CliExit.h"
 #include "CliInterrupt.h"
 
@@ -35,3 +36,10 @@ int forEachRecording(const std::vector<OutputFields>& inputs,
 }
 
 int notWritable(const std::string& path) { return cliFail(kExitBadInput, path + " に書き込めません。"); }
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+  logstore::AtomicFile file;
+  if (file.begin(path) && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
+  file.abandon();
+  return false;
+}

@@ -25,5 +25,9 @@ int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inpu
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step);
 
+// Writes bytes to path whole or not at all (a temporary file renamed over
+// it); false when that fails, leaving any older file as it was.
+bool writeWholeFile(const std::string& path, const std::string& bytes);
+
 // "<path> に書き込めません。" reported with the bad-input code.
 int notWritable(const std::string& path);

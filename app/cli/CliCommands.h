@@ -20,6 +20,9 @@ int runTable(const QStringList& arguments);
 int runProbe(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
 int runDownload(const QStringList& arguments);
+int runEvents(const QStringList& arguments);
+int runMaxima(const QStringList& arguments);
+int runIndices(const QStringList& arguments);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);

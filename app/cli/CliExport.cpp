@@ -1,7 +1,6 @@
 // export: each file's rainfall as delimited text, the same bytes as the
 // export dialog writes for the same choices; or, with --iso, a header line
 // and ISO 8601 times for spreadsheets and data tools.
-#include "AtomicFile.h"
 #include "CliArguments.h"
 #include "CliBatch.h"
 #include "CliCommands.h"
@@ -55,13 +54,6 @@ GivenRange givenRange(const RecordingBuffer& rec, IntervalMode mode, std::option
 void appendIsoLines(const RecordingBuffer& rec, const ExportRequest& request, std::string& out) {
   std::unique_ptr<RainSeries> series = makeSeriesFor(request.interval);
   if (series->build(rec)) appendIsoExportLines(*series, request, out);
-}
-
-bool writeAtomically(const std::string& path, const std::string& bytes) {
-  logstore::AtomicFile file;
-  if (file.begin(path) && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
-  file.abandon();
-  return false;
 }
 
 }  // namespace
@@ -132,7 +124,7 @@ int runExport(const QStringList& arguments) {
       if (!iso) return writeSeriesTextFile(*copy, request, path) == ExportStatus::Written;
       std::string bytes;
       appendIsoLines(*copy, request, bytes);
-      return writeAtomically(path, bytes);
+      return writeWholeFile(path, bytes);
     });
     return int(kExitOk);
   });
