@@ -12,13 +12,7 @@ int runAnalysisBatch(const CliParser& cli, const char* patternExample,
   std::vector<OutputFields> inputs;
   for (const std::string& path : files) inputs.push_back({path, "", ""});
   std::vector<std::string> outputs;
-  if (cli.isSet("output")) {
-    OutputPlan plan = planOutputs(cli.value("output"), inputs);
-    if (!plan.error.empty()) return cli.usageError(plan.error);
-    outputs = std::move(plan.outputs);
-  } else if (files.size() > 1) {
-    return cli.usageError(std::string("several files need -o with a pattern such as '") + patternExample + "'");
-  }
+  if (int done = planOptionalOutputs(cli, inputs, patternExample, outputs); done >= 0) return done;
 
   RecordedSlots recorded;
   const int status = forEachRecording(inputs, [&](CliRecording& file, size_t k) {

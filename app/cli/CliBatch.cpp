@@ -22,6 +22,18 @@ int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inpu
   return -1;
 }
 
+int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs, const char* patternExample,
+                        std::vector<std::string>& outputs) {
+  if (cli.isSet("output")) {
+    OutputPlan plan = planOutputs(cli.value("output"), inputs);
+    if (!plan.error.empty()) return cli.usageError(plan.error);
+    outputs = std::move(plan.outputs);
+  } else if (inputs.size() > 1) {
+    return cli.usageError(std::string("several files need -o with a pattern such as '") + patternExample + "'");
+  }
+  return -1;
+}
+
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step) {
   CliRecording file;

@@ -19,6 +19,13 @@
 int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs,
                      std::initializer_list<const char*> suffixes, std::vector<std::string>& outputs);
 
+// -o where it may be left out: without it one file is written to standard
+// output (outputs stays empty) and several files are a usage error naming
+// patternExample, such as "{stem}-{interval}.txt". Returns -1 to go on,
+// otherwise the exit code after the usage message.
+int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs, const char* patternExample,
+                        std::vector<std::string>& outputs);
+
 // Opens each input in turn and runs step(file, index) on it; step returns
 // an exit code. Returns kExitOk or the last failure's code; after a Ctrl+C
 // the files not yet begun are skipped and the code is kExitInterrupted.

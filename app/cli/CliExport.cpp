@@ -90,13 +90,7 @@ int runExport(const QStringList& arguments) {
   std::vector<OutputFields> inputs;
   for (const std::string& path : files) inputs.push_back({path, intervalName(*mode), ""});
   std::vector<std::string> outputs;
-  if (cli.isSet("output")) {
-    OutputPlan plan = planOutputs(cli.value("output"), inputs);
-    if (!plan.error.empty()) return cli.usageError(plan.error);
-    outputs = std::move(plan.outputs);
-  } else if (files.size() > 1) {
-    return cli.usageError("several files need -o with a pattern such as '{stem}-{interval}.txt'");
-  }
+  if (int done = planOptionalOutputs(cli, inputs, "{stem}-{interval}.txt", outputs); done >= 0) return done;
 
   ParallelWrites writes(kWriterThreads);
   const int status = forEachRecording(inputs, [&](CliRecording& file, size_t k) {

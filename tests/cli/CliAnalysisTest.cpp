@@ -4,11 +4,10 @@
 // the option, nothing written for a file that cannot be read.
 #include "AnalysisArguments.h"
 #include "AnalysisTables.h"
-#include "CLogstore1App.h"
 #include "CliRun.h"
-#include "FileImage.h"
 #include "RecordedSlots.h"
 #include "RecordingBuffer.h"
+#include "SampleFiles.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,22 +24,6 @@ const std::string kSamples = HY_SAMPLES_DIR;
 const std::string kLong = kSamples + "/long-2024-0.5mm.hyy";
 const std::string kShort = kSamples + "/short-2026-06-0.5mm.hyy";
 const std::string kTenth = kSamples + "/tenth-2025-09-0.1mm.hyy";
-
-std::unique_ptr<RecordingBuffer> load(const std::string& path) {
-  auto image = std::make_unique<FileImage>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(path.c_str(), image->bytes)) return nullptr;
-  auto rec = std::make_unique<RecordingBuffer>();
-  copyFileImage(*image, *rec);
-  return rec;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) out.push_back(line);
-  return out;
-}
 
 std::vector<std::string> fields(const std::string& line) {
   std::vector<std::string> out;
@@ -78,7 +61,7 @@ TEST(AnalysisArguments, GapsHalfLivesAndMillimetres) {
 
 TEST(CliAnalysis, EventsAreTheLibrarysTableAndAccountForEveryMillimetre) {
   for (const std::string& path : {kLong, kTenth}) {
-    auto rec = load(path);
+    auto rec = loadRecording(path);
     ASSERT_TRUE(rec) << path;
     RecordedSlots recorded;
     ASSERT_TRUE(recorded.build(*rec));
@@ -109,7 +92,7 @@ TEST(CliAnalysis, EventsAreTheLibrarysTableAndAccountForEveryMillimetre) {
     // The events hold all the rain: their totals add up to the recording's.
     r = runCli({"events", path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const auto rows = lines(r.out);
+    const auto rows = textLines(r.out);
     ASSERT_GT(rows.size(), 2u) << path;
     EXPECT_EQ(rows[0],
               "start,end,duration_min,total_mm,peak10_mm,peak10_end,max60_mm,max60_end,mean_mm_per_h,"
@@ -129,7 +112,7 @@ TEST(CliAnalysis, EventsAreTheLibrarysTableAndAccountForEveryMillimetre) {
 TEST(CliAnalysis, MaximaAndIndicesCoverTheRecordingInOrder) {
   CliResult r = runCli({"maxima", "--by", "month", kLong});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  auto rows = lines(r.out);
+  auto rows = textLines(r.out);
   ASSERT_EQ(rows[0], "period,duration,max_mm,window_end");
   // 2024-01 to 2025-02: 14 months of eight durations.
   ASSERT_EQ(rows.size(), 1u + 14 * 8);
@@ -151,8 +134,8 @@ TEST(CliAnalysis, MaximaAndIndicesCoverTheRecordingInOrder) {
 
   r = runCli({"indices", "--half-life", "3,1.5,24", kShort});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  rows = lines(r.out);
-  auto rec = load(kShort);
+  rows = textLines(r.out);
+  auto rec = loadRecording(kShort);
   ASSERT_TRUE(rec);
   ASSERT_EQ(rows.size(), 1u + static_cast<size_t>(rec->sampleCount()));
   EXPECT_EQ(rows[0], "end,rain_mm,continuous_mm,effective_3h_mm,effective_1.5h_mm,effective_24h_mm,swi_mm,spinup");
