@@ -2,7 +2,8 @@
 // Maximum rainfall by duration: for each duration D of kMaximaDurations,
 // the largest rain over D / 10 min consecutive slots, over every window
 // lying wholly inside the series and touching no missing slot, and the end
-// of that window (the first on ties; sums within kEqualMm are equal). Each
+// of that window (on ties the first: the first window within kEqualMm of
+// the largest sum). Each
 // window counts for the period that holds its end (RainPeriod.h). A period
 // with no such window for a duration has no value there.
 //

@@ -7,11 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 TEST(AnalysisFormat, NumbersAndTimes) {
   EXPECT_EQ(mm1Text(0.1 + 0.2), "0.3");
   EXPECT_EQ(mm1Text(12.0), "12.0");
   EXPECT_EQ(mm2Text(3.968502629920499), "3.97");
   EXPECT_EQ(mm1Text(kMissingMm), "");
+  // The same digits as printf, which the text export writes with, also on
+  // exact halves and sums that miss them by a binary digit.
+  for (double v : {0.25, 0.125, 2.675, 0.05, 0.15, 1e-9, 0.30000000000000004, 1234.45, 99999.995, 0.0}) {
+    char one[64], two[64];
+    std::snprintf(one, sizeof one, "%.1f", v);
+    std::snprintf(two, sizeof two, "%.2f", v);
+    EXPECT_EQ(mm1Text(v), one) << v;
+    EXPECT_EQ(mm2Text(v), two) << v;
+  }
   EXPECT_EQ(mm2Text(kMissingMm), "");
   EXPECT_EQ(isoTimeText(localTime(2024, 12, 31, 23, 50)), "2024-12-31T23:50:00+09:00");
   EXPECT_EQ(isoTimeText(localTime(2025, 1, 1)), "2025-01-01T00:00:00+09:00");
