@@ -1,8 +1,8 @@
 #pragma once
 // SlotSums: running sums over RainSlots, so that the rain of any run of
 // consecutive slots and whether the run holds a missing slot are answered in
-// constant time. Built once per series; the moving windows of the events,
-// the effective rainfall and the maxima all read it.
+// constant time: the moving windows of the events, the effective rainfall
+// and the maxima are read from it, each building one over its series.
 //
 // Owns its two prefix arrays; keeps no reference to the slots.
 
