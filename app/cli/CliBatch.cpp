@@ -1,5 +1,6 @@
 #include "CliBatch.h"
 
+#include "AtomicFile.h"
 #include "CliExit.h"
 #include "CliInterrupt.h"
 
@@ -21,6 +22,18 @@ int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inpu
   return -1;
 }
 
+int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs, const char* patternExample,
+                        std::vector<std::string>& outputs) {
+  if (cli.isSet("output")) {
+    OutputPlan plan = planOutputs(cli.value("output"), inputs);
+    if (!plan.error.empty()) return cli.usageError(plan.error);
+    outputs = std::move(plan.outputs);
+  } else if (inputs.size() > 1) {
+    return cli.usageError(std::string("several files need -o with a pattern such as '") + patternExample + "'");
+  }
+  return -1;
+}
+
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step) {
   CliRecording file;
@@ -35,3 +48,10 @@ int forEachRecording(const std::vector<OutputFields>& inputs,
 }
 
 int notWritable(const std::string& path) { return cliFail(kExitBadInput, path + " に書き込めません。"); }
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+  logstore::AtomicFile file;
+  if (file.begin(path) && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
+  file.abandon();
+  return false;
+}

@@ -19,11 +19,22 @@
 int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs,
                      std::initializer_list<const char*> suffixes, std::vector<std::string>& outputs);
 
+// -o where it may be left out: without it one file is written to standard
+// output (outputs stays empty) and several files are a usage error naming
+// patternExample, such as "{stem}-{interval}.txt". Returns -1 to go on,
+// otherwise the exit code after the usage message.
+int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs, const char* patternExample,
+                        std::vector<std::string>& outputs);
+
 // Opens each input in turn and runs step(file, index) on it; step returns
 // an exit code. Returns kExitOk or the last failure's code; after a Ctrl+C
 // the files not yet begun are skipped and the code is kExitInterrupted.
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step);
+
+// Writes bytes to path whole or not at all (a temporary file renamed over
+// it); false when that fails, leaving any older file as it was.
+bool writeWholeFile(const std::string& path, const std::string& bytes);
 
 // "<path> に書き込めません。" reported with the bad-input code.
 int notWritable(const std::string& path);

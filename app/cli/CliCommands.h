@@ -25,6 +25,9 @@ int runPorts(const QStringList& arguments);
 int runDownload(const QStringList& arguments);
 int runArchive(const QStringList& arguments);
 bool archiveActionDraws(const char* action);
+int runEvents(const QStringList& arguments);
+int runMaxima(const QStringList& arguments);
+int runIndices(const QStringList& arguments);
 
 // Every subcommand, in the order the help lists them.
 const CliSubcommand* findSubcommand(const char* name);

@@ -1,7 +1,6 @@
 // export: each file's rainfall as delimited text, the same bytes as the
 // export dialog writes for the same choices; or, with --iso, a header line
 // and ISO 8601 times for spreadsheets and data tools.
-#include "AtomicFile.h"
 #include "Calendar.h"
 #include "CliArguments.h"
 #include "CliBatch.h"
@@ -58,13 +57,6 @@ void appendIsoLines(const RecordingBuffer& rec, const ExportRequest& request, st
   if (series->build(rec)) appendIsoExportLines(*series, request, out);
 }
 
-bool writeAtomically(const std::string& path, const std::string& bytes) {
-  logstore::AtomicFile file;
-  if (file.begin(path) && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
-  file.abandon();
-  return false;
-}
-
 }  // namespace
 
 int runExport(const QStringList& arguments) {
@@ -94,13 +86,7 @@ int runExport(const QStringList& arguments) {
   std::vector<OutputFields> inputs;
   for (const std::string& path : files) inputs.push_back({path, intervalName(*mode), ""});
   std::vector<std::string> outputs;
-  if (cli.isSet("output")) {
-    OutputPlan plan = planOutputs(cli.value("output"), inputs);
-    if (!plan.error.empty()) return cli.usageError(plan.error);
-    outputs = std::move(plan.outputs);
-  } else if (files.size() > 1) {
-    return cli.usageError("several files need -o with a pattern such as '{stem}-{interval}.txt'");
-  }
+  if (int done = planOptionalOutputs(cli, inputs, "{stem}-{interval}.txt", outputs); done >= 0) return done;
 
   ParallelWrites writes(kWriterThreads);
   const int status = forEachRecording(inputs, [&](CliRecording& file, size_t k) {
@@ -128,7 +114,7 @@ int runExport(const QStringList& arguments) {
       if (!iso) return writeSeriesTextFile(*copy, request, path) == ExportStatus::Written;
       std::string bytes;
       appendIsoLines(*copy, request, bytes);
-      return writeAtomically(path, bytes);
+      return writeWholeFile(path, bytes);
     });
     return int(kExitOk);
   });

@@ -2,11 +2,10 @@
 // same bytes for the whole recording in every interval and for typed
 // ranges; the ISO form covers the same slots with the same values; the
 // dialog's range checks come back as exit code 2 naming the file.
-#include "CLogstore1App.h"
 #include "CliRun.h"
 #include "ExportRange.h"
-#include "FileImage.h"
 #include "RecordingBuffer.h"
+#include "SampleFiles.h"
 #include "SeriesForMode.h"
 #include "TempDir.h"
 #include "TextExport.h"
@@ -21,15 +20,6 @@ namespace {
 const std::string kSamples = HY_SAMPLES_DIR;
 const std::string kLong = kSamples + "/long-2024-0.5mm.hyy";
 const std::string kShort = kSamples + "/short-2026-06-0.5mm.hyy";
-
-std::unique_ptr<RecordingBuffer> load(const std::string& path) {
-  auto image = std::make_unique<FileImage>();
-  logstore::CLogstore1App store;
-  if (!store.BfileToBuff(path.c_str(), image->bytes)) return nullptr;
-  auto rec = std::make_unique<RecordingBuffer>();
-  copyFileImage(*image, *rec);
-  return rec;
-}
 
 // What the dialog writes for "whole recording" at an interval.
 std::string dialogWhole(const RecordingBuffer& rec, IntervalMode mode, char sep) {
@@ -51,18 +41,11 @@ std::string dialogGiven(const RecordingBuffer& rec, IntervalMode mode, const Dat
   return out;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) out.push_back(line);
-  return out;
-}
-
 std::string lastField(const std::string& line, char sep) { return line.substr(line.rfind(sep) + 1); }
 }  // namespace
 
 TEST(CliExport, WholeRecordingIsTheDialogsBytesInEveryInterval) {
-  auto rec = load(kLong);
+  auto rec = loadRecording(kLong);
   ASSERT_TRUE(rec);
   TempDir dir;
   const struct {
@@ -86,7 +69,7 @@ TEST(CliExport, WholeRecordingIsTheDialogsBytesInEveryInterval) {
 }
 
 TEST(CliExport, TypedRangesAreTheDialogsBytes) {
-  auto rec = load(kLong);
+  auto rec = loadRecording(kLong);
   ASSERT_TRUE(rec);
   // Hours across midnight: the hour ending at midnight is 24:00, none is 0:00.
   CliResult r = runCli({"export", "-i", "hour", "--sep", "semicolon", "--from", "2024-03-01 22:00", "--to",
@@ -94,7 +77,7 @@ TEST(CliExport, TypedRangesAreTheDialogsBytes) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_TRUE(r.out == dialogGiven(*rec, IntervalMode::Hourly, {"2024", "3", "1", "22", ""},
                                    {"2024", "3", "2", "2", ""}, ';'));
-  const auto hours = lines(r.out);
+  const auto hours = textLines(r.out);
   ASSERT_EQ(hours.size(), 4u);
   EXPECT_EQ(hours[1].substr(0, 19), "\"2024/03/01 24:00\";");
   EXPECT_EQ(hours[2].substr(0, 19), "\"2024/03/02  1:00\";");
@@ -104,21 +87,21 @@ TEST(CliExport, TypedRangesAreTheDialogsBytes) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_TRUE(r.out == dialogGiven(*rec, IntervalMode::TenMinute, {"2024", "3", "1", "23", "40"},
                                    {"2024", "3", "2", "0", "20"}, ','));
-  EXPECT_EQ(lines(r.out).at(1).substr(0, 19), "\"2024/03/02  0:00\",");
+  EXPECT_EQ(textLines(r.out).at(1).substr(0, 19), "\"2024/03/02  0:00\",");
 
   // Months over New Year; --to is exclusive, so January is the last.
   r = runCli({"export", "-i", "month", "--from", "2024-11-01", "--to", "2025-02-01", kLong});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_TRUE(r.out == dialogGiven(*rec, IntervalMode::Monthly, {"2024", "11", "", "", ""},
                                    {"2025", "1", "", "", ""}, ','));
-  const auto months = lines(r.out);
+  const auto months = textLines(r.out);
   ASSERT_EQ(months.size(), 3u);
   EXPECT_EQ(months[2].substr(0, 10), "\"2025/01\",");
 
   // Only --from: up to the recording's end (2025-02-13 17:20).
   r = runCli({"export", "-i", "day", "--from", "2025-02-10", kLong});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(lines(r.out).size(), 3u) << r.out;
+  EXPECT_EQ(textLines(r.out).size(), 3u) << r.out;
 }
 
 TEST(CliExport, IsoFormCoversTheSameSlotsWithTheSameValues) {
@@ -128,14 +111,14 @@ TEST(CliExport, IsoFormCoversTheSameSlotsWithTheSameValues) {
     const CliResult plain = runCli({"export", "-i", interval, "--sep", "tab", kShort});
     const CliResult iso = runCli({"export", "-i", interval, "--sep", "tab", "--iso", kShort});
     ASSERT_EQ(iso.exitCode, 0) << iso.err;
-    const auto a = lines(plain.out);
-    const auto b = lines(iso.out);
+    const auto a = textLines(plain.out);
+    const auto b = textLines(iso.out);
     ASSERT_EQ(b.size(), a.size() + 1);
     EXPECT_EQ(b[0], "start\tend\train_mm");
     for (size_t k = 0; k < a.size(); ++k) ASSERT_EQ(lastField(b[k + 1], '\t'), lastField(a[k], '\t')) << k;
   }
   const CliResult hours = runCli({"export", "-i", "hour", "--iso", kShort});
-  EXPECT_EQ(lines(hours.out).at(1).substr(0, 52), "2026-06-01T09:00:00+09:00,2026-06-01T10:00:00+09:00,");
+  EXPECT_EQ(textLines(hours.out).at(1).substr(0, 52), "2026-06-01T09:00:00+09:00,2026-06-01T10:00:00+09:00,");
 }
 
 TEST(CliExport, SeveralFilesAndTheDialogsRangeChecks) {
@@ -176,5 +159,5 @@ TEST(CliExport, SeveralFilesAndTheDialogsRangeChecks) {
   // From the recording's first minute.
   r = runCli({"export", "-i", "hour", "--from", "2026-06-01 09:00", "--to", "2026-06-01 11:00", kShort});
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(lines(r.out).size(), 2u);
+  EXPECT_EQ(textLines(r.out).size(), 2u);
 }

@@ -149,7 +149,7 @@ TEST(CliTool, ManPageDescribesEverySubcommandAndOptionOfTheHelp) {
       EXPECT_NE(page.find(option), std::string::npos) << sub << " " << option;
     }
   }
-  EXPECT_EQ(subcommands, 9);
+  EXPECT_EQ(subcommands, 12);
 }
 
 TEST(CliTool, CtrlCStopsABatchBetweenFilesWithEveryOutputWhole) {
