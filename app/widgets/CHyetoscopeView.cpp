@@ -97,16 +97,15 @@ CHyetoscopeView::~CHyetoscopeView() {
 
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
-  m_printing->setChart(m_chart);
   m_printing->setChartWindow(&m_chartWindow);
 }
 
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
-  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
+  m_chart->setBarPitchSource([this] { return m_barPitch; });
   connect(m_chart, &GraphPlotCtrl::bandFinished, this,
           [this] { m_chartWindow.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
   layoutStep();
@@ -439,8 +438,7 @@ void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const int mode = m_cursors.dragMode();
     if (mode == CursorState::kDragA || mode == CursorState::kDragB) {
-      const double pitch = m_chart ? m_chart->barPitch() : 0.0;
-      m_cursors.release(at.x(), m_layout, pitch, lastTickPosition(), m_doc);
+      m_cursors.release(at.x(), m_layout, m_barPitch, m_lastTick, m_doc);
       refillStatistics();
     } else if (mode == CursorState::kLeftHeld || mode == CursorState::kRightHeld) {
       if (m_cursors.arrowRelease(at.x(), at.y(), m_layout, m_doc)) refillStatistics();
@@ -463,7 +461,13 @@ void CHyetoscopeView::paintEvent(QPaintEvent*) {
   m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {
     m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series());
+    const ChartScene scene = m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series());
+    // What the band zoom and the cursor snapping work with until the next
+    // drawing that shows bars.
+    if (scene.hasLastTick) {
+      m_barPitch = scene.barPitch;
+      m_lastTick = scene.lastTick;
+    }
   }
   const ViewRect& strip = m_layout.cursorStrip;
   p.setPen(Qt::black);

@@ -85,6 +85,9 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The window, zoom and history; printing saves and restores its state.
   ChartWindow& chartWindow() { return m_chartWindow; }
   const CursorState& cursors() const { return m_cursors; }
+  // Bar pitch and last tick of the last screen drawing that showed bars.
+  double barPitch() const { return m_barPitch; }
+  double lastTick() const { return m_lastTick; }
 
   // DocumentViews
   void updateAllViews() override;
@@ -133,6 +136,10 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ChartWindow m_chartWindow;
   CursorState m_cursors;
+  // From the last screen drawing that showed bars: the bar pitch and the x
+  // of the tick right of the last shown bar (plot coordinates).
+  double m_barPitch = 0.0;
+  double m_lastTick = 0.0;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;

@@ -3,8 +3,7 @@
 #include "CHyetoscopeDoc.h"
 #include "CTablePrintDlg.h"
 #include "CommandIds.h"
-#include "GraphPlotCtrl.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 #include "TablePrintFlow.h"
 
 #include <QPageSetupDialog>
@@ -79,13 +78,8 @@ PrintSource CPrintCommands::source() const {
 int CPrintCommands::runJob(QPrinter& printer) {
   // Every job is drawn at the same resolution, whatever a dialog chose.
   printer.setResolution(600);
-  GraphPlotCtrl* chart = m_chart;
-  if (chart == nullptr) {
-    if (!m_ownChart) m_ownChart = std::make_unique<GraphPlotCtrl>();
-    chart = m_ownChart.get();
-  }
-  ReportPrintJob job(*chart, &m_state);
-  return job.run(printer, source());
+  ReportPrintJob job(&m_state);
+  return runOnPrinter(job, printer, source());
 }
 
 void CPrintCommands::printCurrent() {

@@ -4,7 +4,7 @@
 // the printer set-up (57606) and the toolbar's print (57607, the job the
 // print mode names). It owns the one QPrinter they all share and the table
 // snapshot a table preview draws from, and runs each job through
-// ReportPrintJob with the view's chart control.
+// ReportPrintJob (which draws the chart with no widget).
 //
 // It does not compute pages (the page builders do) nor change the chart's
 // state beyond what TablePrintFlow puts back. The four dialogs it shows can
@@ -22,7 +22,6 @@
 
 class CHyetoscopeDoc;
 class ChartWindow;
-class GraphPlotCtrl;
 class IntervalWindows;
 class QWidget;
 class UserMessages;
@@ -43,7 +42,6 @@ class CPrintCommands {
                  QWidget* parent);
   ~CPrintCommands();
 
-  void setChart(GraphPlotCtrl* chart) { m_chart = chart; }
   // The view's zoom state, kept whole across a table command.
   void setChartWindow(ChartWindow* chartWindow) { m_chartWindow = chartWindow; }
   void setDialogs(Dialogs dialogs) { m_dialogs = std::move(dialogs); }
@@ -72,9 +70,7 @@ class CPrintCommands {
   IntervalWindows& m_windows;
   UserMessages& m_messages;
   QWidget* m_parent;
-  GraphPlotCtrl* m_chart = nullptr;
   ChartWindow* m_chartWindow = nullptr;
-  std::unique_ptr<GraphPlotCtrl> m_ownChart;
   std::unique_ptr<QPrinter> m_printer;
   TableSnapshot m_snapshot;
   Dialogs m_dialogs;

@@ -1,17 +1,10 @@
 #include "GraphPlotCtrl.h"
 
 #include "ChartBitmaps.h"
-#include "ChartGeometry.h"
-#include "ChartRenderer.h"
-#include "DrawingSurfaceQt.h"
+#include "ChartPainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-double& lastTickPosition() {
-  static double position = 0.0;
-  return position;
-}
 
 namespace {
 
@@ -26,63 +19,28 @@ GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
   // adds the band while it is dragged.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
-  m_labelFont = DrawingSurfaceQt::japaneseFont(SurfaceFont{13, 400, false});
+  m_labelFont = ChartPainter::labelFont();
   for (size_t i = 0; i < m_bitmaps.size(); ++i) m_bitmaps[i] = ChartBitmaps::make(kBitmapIds[i]);
 }
 
 GraphPlotCtrl::~GraphPlotCtrl() = default;
 
-void GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
-                                  const DisplaySeries& series) {
+ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
+                                        const DisplaySeries& series) {
   viewPainter.save();
   viewPainter.translate(plotRect.topLeft());
-  DrawingSurfaceQt surface(viewPainter, m_labelFont);
   ChartInput in;
   in.right = plotRect.width();
   in.bottom = plotRect.height();
-  in.fontHeight = surface.fontHeight();
   in.loaded = loaded;
   in.series = &series;
   in.cursors = true;
   in.cursorAX = m_cursorAX;
   in.cursorBX = m_cursorBX;
   in.viewOffsetX = plotRect.left();
-  draw(in, surface);
+  ChartScene scene = ChartPainter::paint(viewPainter, m_labelFont, std::move(in));
   viewPainter.restore();
-}
-
-void GraphPlotCtrl::paintToDevice(QPainter& painter, const QRect& rect, const QFont& font,
-                                  const DisplaySeries& series) {
-  paintToDevice(painter, rect, font, series, false);
-}
-
-void GraphPlotCtrl::paintToDevice(QPainter& painter, const QRect& rect, const QFont& font,
-                                  const DisplaySeries& series, bool lineEveryBar) {
-  painter.save();
-  DrawingSurfaceQt surface(painter, font);
-  ChartInput in;
-  in.left = rect.left();
-  in.top = rect.top();
-  in.right = rect.left() + rect.width();
-  in.bottom = rect.top() + rect.height();
-  in.fontHeight = surface.fontHeight();
-  in.series = &series;
-  in.lineEveryBar = lineEveryBar;
-  draw(in, surface);
-  painter.restore();
-}
-
-void GraphPlotCtrl::draw(const ChartInput& input, DrawingSurface& surface) {
-  ChartInput in = input;
-  in.textWidth = [&surface](const std::string& text) { return surface.textWidth(text); };
-  ChartScene scene = ChartGeometry::compute(in);
-  ChartRenderer::draw(scene, surface);
-  // Every drawing of the bars and axes leaves its pitch and last tick for
-  // the band zoom and the cursor snapping.
-  if (scene.hasLastTick) {
-    m_barPitch = scene.barPitch;
-    lastTickPosition() = scene.lastTick;
-  }
+  return scene;
 }
 
 const QImage& GraphPlotCtrl::bitmap(int resourceId) const {
@@ -122,7 +80,7 @@ void GraphPlotCtrl::mouseMoveEvent(QMouseEvent* event) {
 
 void GraphPlotCtrl::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && m_band.dragging()) {
-    ChartBand::Result result = m_band.release(m_barPitch);
+    ChartBand::Result result = m_band.release(m_barPitch ? m_barPitch() : 0.0);
     update();
     if (result.accepted) {
       m_bandWidthBars = result.widthBars;

@@ -1,6 +1,7 @@
 // The chart control with Qt's real painter on the offscreen platform: pixels
 // of a rendered chart, per-column lines against one line per bar, the label
 // font, the band drag through mouse events, and the strip bitmaps.
+#include "ChartPainter.h"
 #include "DrawingSurfaceQt.h"
 #include "GraphPlotCtrl.h"
 #include "SampleSeries.h"
@@ -24,13 +25,14 @@ const QRgb kBlack = qRgb(0, 0, 0);
 struct Screenshot {
   QImage image;
   QRect plot;
+  ChartScene scene;
 };
 
 Screenshot paintView(GraphPlotCtrl& chart, const DisplaySeries& series, int width, int height) {
-  Screenshot shot{QImage(width, height, QImage::Format_RGB32), QRect(50, 18, width - 70 + 1, height - 138)};
+  Screenshot shot{QImage(width, height, QImage::Format_RGB32), QRect(50, 18, width - 70 + 1, height - 138), {}};
   shot.image.fill(QColor(240, 240, 240));
   QPainter painter(&shot.image);
-  chart.paintOnScreen(painter, shot.plot, true, series);
+  shot.scene = chart.paintOnScreen(painter, shot.plot, true, series);
   return shot;
 }
 
@@ -79,7 +81,7 @@ TEST(GraphPlotCtrlGui, BarsShowWhereValuesAreAndNotWhereTheyAreZero) {
   const int h = plot.height();
   const double p = (w - 4) / static_cast<double>(series->valueCount);
   ASSERT_GT(0.9 * p, 2.0) << "the check expects filled bars";
-  EXPECT_DOUBLE_EQ(chart.barPitch(), p);
+  EXPECT_DOUBLE_EQ(shot.scene.barPitch, p);
 
   // Frame corners black, an empty spot inside white.
   EXPECT_EQ(shot.image.pixel(plot.left(), plot.top()), kBlack);
@@ -129,12 +131,18 @@ TEST(GraphPlotCtrlGui, BarsShowWhereValuesAreAndNotWhereTheyAreZero) {
 TEST(GraphPlotCtrlGui, PerColumnLinesPaintTheSamePixelsAsOneLinePerBar) {
   auto series = loadSampleSeries(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", IntervalMode::TenMinute);
   ASSERT_TRUE(series);
-  GraphPlotCtrl chart;
   auto render = [&](bool everyBar) {
     QImage image(1600, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    chart.paintToDevice(painter, QRect(50, 18, 1531, 462), chart.labelFont(), *series, everyBar);
+    ChartInput in;
+    in.left = 50;
+    in.top = 18;
+    in.right = 50 + 1531;
+    in.bottom = 18 + 462;
+    in.series = series.get();
+    in.lineEveryBar = everyBar;
+    ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
     return image;
   };
   QImage columns = render(false);
@@ -151,13 +159,18 @@ TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
   // Printing passes its own font; the labels move down with its height.
   auto series = loadSampleSeries(HY_SAMPLES_DIR "/short-2026-06-0.5mm.hyy", IntervalMode::Daily);
   ASSERT_TRUE(series);
-  GraphPlotCtrl chart;
   auto firstInkRowBelow = [&](QFont font) {
     QImage image(800, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
       QPainter painter(&image);
-      chart.paintToDevice(painter, QRect(100, 50, 600, 300), font, *series);
+      ChartInput in;
+      in.left = 100;
+      in.top = 50;
+      in.right = 700;
+      in.bottom = 350;
+      in.series = series.get();
+      ChartPainter::paint(painter, font, std::move(in));
     }
     for (int y = 351; y < 500; ++y) {
       for (int x = 0; x < 800; ++x) {
@@ -166,8 +179,8 @@ TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
     }
     return -1;
   };
-  QFont small = chart.labelFont();
-  QFont large = chart.labelFont();
+  QFont small = ChartPainter::labelFont();
+  QFont large = ChartPainter::labelFont();
   large.setPixelSize(26);
   int smallRow = firstInkRowBelow(small);
   int largeRow = firstInkRowBelow(large);
@@ -192,9 +205,11 @@ TEST(GraphPlotCtrlGui, BandDragReportsBarsAndRepaints) {
   GraphPlotCtrl chart(&view);
   QRect plot(50, 18, 571, 342);
   chart.setGeometry(plot);
-  Screenshot shot = paintView(chart, *series, 640, 480);  // sets the pitch
-  const double p = chart.barPitch();
+  Screenshot shot = paintView(chart, *series, 640, 480);
+  const double p = shot.scene.barPitch;
   ASSERT_GT(p, 10.0);
+  // The view keeps the pitch of its last drawing and lends it to the band.
+  chart.setBarPitchSource([p] { return p; });
   view.show();
   QSignalSpy finished(&chart, &GraphPlotCtrl::bandFinished);
 
