@@ -24,6 +24,10 @@ struct ChartInput {
   std::function<int(const std::string&)> textWidth;
   bool loaded = true;   // false: background and frame only
   const DisplaySeries* series = nullptr;
+  // Per value of the series, the ten-minute slots no recording covers
+  // (RainSeries::missingSlots, from the station archive): a bucket with one
+  // draws no bar. Null: nothing is missing (a series built from a recording).
+  const int* missingSlots = nullptr;
 
   // One-pixel bars: false draws one line per pixel column with the tallest
   // bar of that column, which gives the same pixels as one line per bar.
