@@ -49,4 +49,6 @@ struct ChartScene {
   double lastTick = 0.0;
   int labelSkip = 0;           // bars between two labelled bars
   int64_t labelStepSeconds = 0;
+
+  bool operator==(const ChartScene&) const = default;
 };

@@ -189,6 +189,47 @@ TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
   EXPECT_LE(largeRow - smallRow, 20);
 }
 
+TEST(GraphPlotCtrlGui, ScreenDrawingIsTheWidgetFreePainterAtThePlotsCorner) {
+  // Every mode of two samples, shown whole and zoomed, cursors placed: the
+  // control's screen drawing and ChartPainter on a plain image, translated to
+  // the plot's corner as the tool and printing do it, give the same scene
+  // and the same pixels.
+  for (const char* sample : {"/long-2024-0.5mm.hyy", "/tenth-2025-09-0.1mm.hyy"}) {
+    for (IntervalMode mode : {IntervalMode::TenMinute, IntervalMode::Hourly, IntervalMode::Daily, IntervalMode::Monthly}) {
+      auto series = loadSampleSeries(std::string(HY_SAMPLES_DIR) + sample, mode);
+      ASSERT_TRUE(series);
+      for (int visible : {series->valueCount, std::min(series->valueCount, 40)}) {
+        SCOPED_TRACE(std::string(sample) + " " + std::to_string(static_cast<int>(mode)) + " " + std::to_string(visible));
+        series->visibleCount = visible;
+        GraphPlotCtrl chart;
+        chart.setCursorX(200, 600);
+        Screenshot screen = paintView(chart, *series, 1000, 500);
+        QImage image(1000, 500, QImage::Format_RGB32);
+        image.fill(QColor(240, 240, 240));
+        ChartScene scene;
+        {
+          QPainter painter(&image);
+          painter.translate(screen.plot.topLeft());
+          ChartInput in;
+          in.right = screen.plot.width();
+          in.bottom = screen.plot.height();
+          in.series = series.get();
+          in.cursors = true;
+          in.cursorAX = 200;
+          in.cursorBX = 600;
+          in.viewOffsetX = screen.plot.left();
+          scene = ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
+        }
+        ASSERT_TRUE(scene.hasLastTick);
+        EXPECT_FALSE(scene.labels.empty());
+        EXPECT_EQ(scene.cursorLines.size(), 2u);
+        EXPECT_TRUE(scene == screen.scene);
+        EXPECT_TRUE(image == screen.image);
+      }
+    }
+  }
+}
+
 TEST(GraphPlotCtrlGui, LabelFontIsThirteenPixelsWithJapaneseGlyphs) {
   GraphPlotCtrl chart;
   EXPECT_EQ(chart.labelFont().pixelSize(), 13);
