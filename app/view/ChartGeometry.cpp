@@ -41,6 +41,10 @@ ChartScene ChartGeometry::compute(const ChartInput& in) {
   // drawing whenever a recording is loaded; the chart's own pair must be
   // there too, or a stale line would stay.
   if (in.cursors) cursorLines(in, scene);
+  if (in.band && in.bandLeft < in.bandRight) {
+    scene.hasBand = true;
+    scene.band = ChartRectI{in.left + in.bandLeft, in.top, in.left + in.bandRight, in.bottom};
+  }
   return scene;
 }
 

@@ -39,6 +39,12 @@ struct ChartInput {
   int cursorAX = 0;
   int cursorBX = 0;
   int viewOffsetX = 0;
+
+  // The zoom band being dragged (screen only): its x range from the chart's
+  // left edge, right exclusive; nothing when empty.
+  bool band = false;
+  int bandLeft = 0;
+  int bandRight = 0;
 };
 
 // Time labels never run into each other: a label that would start less

@@ -15,4 +15,8 @@ void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   for (const ChartLabel& label : scene.labels) surface.text(label.x, label.y, label.text);
 
   for (const ChartLineI& c : scene.cursorLines) surface.xorLine(c.x1, c.y1, c.x2, c.y2, kCursor);
+  if (scene.hasBand) {
+    const ChartRectI& b = scene.band;
+    surface.xorRectangle(b.left, b.top, b.right, b.bottom, kBandOutline, kBandFill);
+  }
 }

@@ -2,7 +2,9 @@
 // ChartRenderer: draws a ChartScene on a DrawingSurface in the chart's
 // colours: white background with a black outline, light-blue bars outlined
 // in black, black ticks, grid lines and labels, light-grey cursor lines
-// XOR-ed onto the picture. The single drawing routine for every medium.
+// XOR-ed onto the picture, and the zoom band XOR-ed over everything (a white
+// outline and a dark blue inside, so bars and lines show through). The
+// single drawing routine for every medium.
 //
 // Computes nothing: positions and texts come from ChartGeometry.
 
@@ -16,6 +18,8 @@ class ChartRenderer {
   static constexpr ChartColor kBar{0, 192, 255};
   static constexpr ChartColor kAxis{0, 0, 0};
   static constexpr ChartColor kCursor{192, 192, 192};
+  static constexpr ChartColor kBandOutline{255, 255, 255};
+  static constexpr ChartColor kBandFill{0, 0, 64};
 
   static void draw(const ChartScene& scene, DrawingSurface& surface);
 };

@@ -43,6 +43,9 @@ struct ChartScene {
   std::vector<ChartLineI> gridLines; // vertical ticks, then horizontal lines
   std::vector<ChartLabel> labels;    // time labels, then millimetre labels
   std::vector<ChartLineI> cursorLines;
+  // The zoom band while the user drags it, over the chart's full height.
+  bool hasBand = false;
+  ChartRectI band;
 
   double barPitch = 0.0;
   bool hasLastTick = false;  // false when nothing was shown

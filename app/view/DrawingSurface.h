@@ -52,6 +52,9 @@ class DrawingSurface {
     for (size_t i = 0; i < count; ++i) line(first[i].x1, first[i].y1, first[i].x2, first[i].y2);
   }
   virtual void xorLine(int x1, int y1, int x2, int y2, ChartColor color) = 0;
+  // A rectangle (same cover as rectangle()) XOR-ed onto the picture: the
+  // outline in pen, the inside in brush. Leaves pen and brush as they were.
+  virtual void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) = 0;
   virtual void text(int x, int y, const std::string& utf8) = 0;
   virtual void setFont(const SurfaceFont& font) = 0;
   virtual int fontHeight() const = 0;

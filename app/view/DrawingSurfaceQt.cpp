@@ -103,6 +103,19 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
   m_painter.setPen(kept);
 }
 
+void DrawingSurfaceQt::xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) {
+  QPainter::CompositionMode previous = m_painter.compositionMode();
+  QPen keptPen = m_painter.pen();
+  QBrush keptBrush = m_painter.brush();
+  setPen(pen);
+  setBrush(brush);
+  m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  rectangle(left, top, right, bottom);
+  m_painter.setCompositionMode(previous);
+  m_painter.setPen(keptPen);
+  m_painter.setBrush(keptBrush);
+}
+
 void DrawingSurfaceQt::text(int x, int y, const std::string& utf8) {
   m_painter.drawText(x, y + m_metrics.ascent(), QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())));
 }

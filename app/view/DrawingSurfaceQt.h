@@ -26,6 +26,7 @@ class DrawingSurfaceQt : public DrawingSurface {
   void line(int x1, int y1, int x2, int y2) override;
   void lines(const ChartLineI* first, size_t count) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
+  void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) override;
   void text(int x, int y, const std::string& utf8) override;
   void setFont(const SurfaceFont& font) override;
   int fontHeight() const override { return m_fontHeight; }

@@ -15,8 +15,8 @@ constexpr int kBitmapIds[6] = {GraphPlotCtrl::kRightArrow,        GraphPlotCtrl:
 }  // namespace
 
 GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
-  // The view paints the chart under this widget; the widget itself only
-  // adds the band while it is dragged.
+  // The view paints the chart, band included, under this widget; the
+  // widget itself draws nothing.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
   m_labelFont = ChartPainter::labelFont();
@@ -38,6 +38,9 @@ ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plot
   in.cursorAX = m_cursorAX;
   in.cursorBX = m_cursorBX;
   in.viewOffsetX = plotRect.left();
+  in.band = m_band.dragging();
+  in.bandLeft = m_band.bandLeft();
+  in.bandRight = m_band.bandRight();
   ChartScene scene = ChartPainter::paint(viewPainter, m_labelFont, std::move(in));
   viewPainter.restore();
   return scene;
@@ -51,37 +54,30 @@ const QImage& GraphPlotCtrl::bitmap(int resourceId) const {
   return none;
 }
 
-void GraphPlotCtrl::paintEvent(QPaintEvent*) {
-  if (!m_band.dragging() || m_band.bandLeft() >= m_band.bandRight()) return;
-  // The band is XOR-ed over the chart the view painted beneath, so bars and
-  // grid lines stay visible through it.
-  QPainter painter(this);
-  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  QPen pen(QColor(255, 255, 255));
-  pen.setWidth(0);
-  painter.setPen(pen);
-  painter.setBrush(QColor(0, 0, 64));
-  painter.drawRect(m_band.bandLeft(), 0, m_band.bandRight() - m_band.bandLeft() - 1, height() - 1);
+void GraphPlotCtrl::repaintBand() {
+  // The view draws the band with the chart (the control is transparent
+  // over it): only the plot needs drawing again.
+  if (parentWidget() != nullptr) parentWidget()->update(geometry());
 }
 
 void GraphPlotCtrl::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     QPoint p = event->position().toPoint();
-    if (m_band.press(p.x(), p.y(), m_bandEnabled)) update();
+    if (m_band.press(p.x(), p.y(), m_bandEnabled)) repaintBand();
   }
   QWidget::mousePressEvent(event);
 }
 
 void GraphPlotCtrl::mouseMoveEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
-  if (m_band.move(p.x(), p.y(), 0, 0, width(), height())) update();
+  if (m_band.move(p.x(), p.y(), 0, 0, width(), height())) repaintBand();
   QWidget::mouseMoveEvent(event);
 }
 
 void GraphPlotCtrl::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && m_band.dragging()) {
     ChartBand::Result result = m_band.release(m_barPitch ? m_barPitch() : 0.0);
-    update();
+    repaintBand();
     if (result.accepted) {
       m_bandWidthBars = result.widthBars;
       m_bandOffsetBars = result.offsetBars;

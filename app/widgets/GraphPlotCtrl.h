@@ -18,10 +18,11 @@
 // QRect: left, top, width, height); the chart's frame fills exactly that
 // area, with the bars standing on its bottom row.
 //
-// The widget is placed by the view exactly over the plot rectangle. It never
-// fills its background (the view paints the chart through paintOnScreen with
-// its own painter, so that labels left of and below the plot land in the
-// view's margins); it only draws the zoom band while the user drags it.
+// The widget is placed by the view exactly over the plot rectangle. It draws
+// nothing itself (the view paints the chart through paintOnScreen with its
+// own painter, so that labels left of and below the plot land in the view's
+// margins); it takes the mouse for the zoom band, which paintOnScreen puts
+// into the scene while the user drags it.
 
 #include "DisplaySeries.h"
 
@@ -90,12 +91,13 @@ class GraphPlotCtrl : public QWidget {
   void bandFinished();
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void repaintBand();
+
   std::function<double()> m_barPitch;
   double m_bandWidthBars = 0.0;
   double m_bandOffsetBars = 0.0;

@@ -263,6 +263,20 @@ TEST(GraphPlotCtrlGui, BandDragReportsBarsAndRepaints) {
   chart.setBandEnabled(1);
   QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(300, 100));
   QTest::mouseMove(&chart, QPoint(100, 200));
+  {
+    // While dragged, the band is part of the screen's drawing: XOR-ed over
+    // columns 100..299 of the plot, dark blue inside, a white outline over
+    // the fill.
+    Screenshot dragging = paintView(chart, *series, 640, 480);
+    ASSERT_TRUE(dragging.scene.hasBand);
+    EXPECT_EQ(dragging.scene.band, (ChartRectI{100, 0, 300, plot.height()}));
+    for (int y : {40, 120}) {
+      const QPoint at(plot.left() + 200, plot.top() + y);
+      EXPECT_EQ(dragging.image.pixel(at), (shot.image.pixel(at) ^ qRgb(0, 0, 64)) | 0xFF000000u) << y;
+      const QPoint edge(plot.left() + 100, plot.top() + y);
+      EXPECT_EQ(dragging.image.pixel(edge), (shot.image.pixel(edge) ^ qRgb(0, 0, 64) ^ qRgb(255, 255, 255)) | 0xFF000000u) << y;
+    }
+  }
   QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 200));
   ASSERT_EQ(finished.count(), 1);
   EXPECT_DOUBLE_EQ(chart.bandWidthBars(), 200 / p);
