@@ -1,5 +1,12 @@
 #include "ChartRenderer.h"
 
+void ChartRenderer::draw(const CursorStripScene& strip, DrawingSurface& surface) {
+  surface.setPen(kOutline);
+  surface.setBrush(kBackground);
+  surface.rectangle(strip.frame.left, strip.frame.top, strip.frame.right, strip.frame.bottom);
+  for (const StripImage& image : strip.images) surface.image(image.x, image.y, image.resourceId);
+}
+
 void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   surface.setPen(kOutline);
   surface.setBrush(kBackground);

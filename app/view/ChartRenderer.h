@@ -22,4 +22,6 @@ class ChartRenderer {
   static constexpr ChartColor kBandFill{0, 0, 64};
 
   static void draw(const ChartScene& scene, DrawingSurface& surface);
+  // The cursor strip: a white box with a black outline, then its images.
+  static void draw(const CursorStripScene& strip, DrawingSurface& surface);
 };

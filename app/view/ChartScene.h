@@ -55,3 +55,21 @@ struct ChartScene {
 
   bool operator==(const ChartScene&) const = default;
 };
+
+// A small image of the cursor strip (ChartBitmaps' resource ids) at its
+// top-left corner.
+struct StripImage {
+  int x = 0;
+  int y = 0;
+  int resourceId = 0;
+  bool operator==(const StripImage&) const = default;
+};
+
+// The cursor strip under the chart, in the form view's coordinates: its
+// white box, then the arrow buttons and the handles in drawing order (the
+// handle on top last). CursorState fills it; ChartRenderer draws it.
+struct CursorStripScene {
+  ChartRectI frame;
+  std::vector<StripImage> images;
+  bool operator==(const CursorStripScene&) const = default;
+};

@@ -56,6 +56,8 @@ class DrawingSurface {
   // outline in pen, the inside in brush. Leaves pen and brush as they were.
   virtual void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) = 0;
   virtual void text(int x, int y, const std::string& utf8) = 0;
+  // One of ChartBitmaps' images with its top-left corner at (x, y).
+  virtual void image(int x, int y, int resourceId) = 0;
   virtual void setFont(const SurfaceFont& font) = 0;
   virtual int fontHeight() const = 0;
   virtual int textWidth(const std::string& utf8) const { return estimatedTextWidth(utf8, fontHeight()); }

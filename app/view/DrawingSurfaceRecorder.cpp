@@ -21,6 +21,10 @@ void DrawingSurfaceRecorder::text(int x, int y, const std::string& utf8) {
   m_calls.push_back({Kind::Text, x, y, 0, 0, m_pen, m_brush, utf8, m_font});
 }
 
+void DrawingSurfaceRecorder::image(int x, int y, int resourceId) {
+  m_calls.push_back({Kind::Image, x, y, resourceId, 0, m_pen, m_brush, {}, m_font});
+}
+
 std::vector<DrawingSurfaceRecorder::Call> DrawingSurfaceRecorder::of(Kind kind) const {
   std::vector<Call> out;
   for (const Call& c : m_calls) {

@@ -11,7 +11,7 @@
 
 class DrawingSurfaceRecorder : public DrawingSurface {
  public:
-  enum class Kind { Rectangle, Line, XorLine, XorRectangle, Text };
+  enum class Kind { Rectangle, Line, XorLine, XorRectangle, Text, Image };
 
   struct Call {
     Kind kind;
@@ -31,6 +31,7 @@ class DrawingSurfaceRecorder : public DrawingSurface {
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
   void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) override;
   void text(int x, int y, const std::string& utf8) override;
+  void image(int x, int y, int resourceId) override;  // x1, y1 and the id in x2
   void setFont(const SurfaceFont& font) override { m_font = font; }
   int fontHeight() const override { return m_font.height; }
 

@@ -11,6 +11,9 @@
 #include "RangeSave.h"
 #include "CommandIds.h"
 #include "CursorStatistics.h"
+#include "ChartPainter.h"
+#include "ChartRenderer.h"
+#include "DrawingSurfaceQt.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ShiftJis.h"
@@ -469,24 +472,9 @@ void CHyetoscopeView::paintEvent(QPaintEvent*) {
       m_lastTick = scene.lastTick;
     }
   }
-  const ViewRect& strip = m_layout.cursorStrip;
-  p.setPen(Qt::black);
-  p.setBrush(Qt::white);
-  p.drawRect(strip.left, strip.top, strip.width() - 1, strip.height() - 1);
-  if (m_chart) {
-    const int pressed = m_cursors.pressedButton();
-    p.drawImage(QPoint(m_layout.leftArrow.left, m_layout.leftArrow.top),
-                m_chart->bitmap(pressed == 1 ? GraphPlotCtrl::kLeftArrowPressed : GraphPlotCtrl::kLeftArrow));
-    p.drawImage(QPoint(m_layout.rightArrow.left, m_layout.rightArrow.top),
-                m_chart->bitmap(pressed == 2 ? GraphPlotCtrl::kRightArrowPressed : GraphPlotCtrl::kRightArrow));
-    // The handle on top is drawn last.
-    const Cursor top = m_cursors.bOnTop() ? Cursor::B : Cursor::A;
-    const Cursor below = m_cursors.bOnTop() ? Cursor::A : Cursor::B;
-    for (Cursor c : {below, top}) {
-      const ViewRect h = m_cursors.handle(c);
-      p.drawImage(QPoint(h.left, h.top),
-                  m_chart->bitmap(c == Cursor::A ? GraphPlotCtrl::kHandleA : GraphPlotCtrl::kHandleB));
-    }
+  {
+    DrawingSurfaceQt surface(p, ChartPainter::labelFont());
+    ChartRenderer::draw(m_cursors.strip(m_layout, m_chart != nullptr), surface);
   }
   p.end();
   updateScrollBar();

@@ -34,6 +34,7 @@
 #include <array>
 
 #include "ChartBand.h"
+#include "ChartBitmaps.h"
 #include "ChartScene.h"
 
 #include <functional>
@@ -45,12 +46,12 @@ class GraphPlotCtrl : public QWidget {
 
  public:
   // Resource ids of the six bitmaps.
-  static constexpr int kRightArrow = 130;
-  static constexpr int kHandleB = 131;
-  static constexpr int kLeftArrow = 132;
-  static constexpr int kHandleA = 133;
-  static constexpr int kLeftArrowPressed = 137;
-  static constexpr int kRightArrowPressed = 138;
+  static constexpr int kRightArrow = ChartBitmaps::kRightArrow;
+  static constexpr int kHandleB = ChartBitmaps::kHandleB;
+  static constexpr int kLeftArrow = ChartBitmaps::kLeftArrow;
+  static constexpr int kHandleA = ChartBitmaps::kHandleA;
+  static constexpr int kLeftArrowPressed = ChartBitmaps::kLeftArrowPressed;
+  static constexpr int kRightArrowPressed = ChartBitmaps::kRightArrowPressed;
 
   explicit GraphPlotCtrl(QWidget* parent = nullptr);
   ~GraphPlotCtrl() override;
