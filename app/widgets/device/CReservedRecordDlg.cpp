@@ -140,7 +140,5 @@ void CReservedRecordDlg::setOrderEditsEnabled(bool enabled) {
 void CReservedRecordDlg::focusViewButton() { m_buttons.view->setFocus(); }
 
 void CReservedRecordDlg::reject() {
-  if (!m_buttons.close->isEnabled()) return;
-  if (onClose) onClose();
-  QDialog::reject();
+  if (m_buttons.closeAllowed(onClose)) QDialog::reject();
 }
