@@ -80,7 +80,7 @@ class GraphPlotCtrl : public QWidget {
   void restoreBarPitch(double pitch) { m_barPitch = pitch; }
   double bandWidthBars() const { return m_bandWidthBars; }
   double bandOffsetBars() const { return m_bandOffsetBars; }
-  void setBandEnabled(int enabled) { m_bandEnabled = enabled; }
+  void setBandEnabled(bool enabled) { m_bandEnabled = enabled; }
 
   // Cursor x positions in view client coordinates.
   void setCursorX(int a, int b) {
@@ -113,7 +113,7 @@ class GraphPlotCtrl : public QWidget {
   double m_barPitch = 0.0;
   double m_bandWidthBars = 0.0;
   double m_bandOffsetBars = 0.0;
-  int m_bandEnabled = 0;
+  bool m_bandEnabled = false;
   int m_cursorAX = 0;
   int m_cursorBX = 0;
   QFont m_labelFont;

@@ -73,7 +73,7 @@ ReportPage ReportPrintJob::pageData(int page) const {
   if (!m_layout) return {};
   const PrintLayout& l = *m_layout;
   if (page >= 2) return valueListPage(l, m_source.graph, page);
-  if (l.mode.tableFlag == 1) {
+  if (l.mode.tableFlag) {
     if (m_source.table == nullptr) return {};
     const TextWidth width = [this](const std::string& s) { return bodyTextWidth(s); };
     if (l.mode.tableKind == 1) return buildDailyYearTable(*m_source.table, l.rects.table, l.fonts.tableBody, width);
@@ -84,7 +84,7 @@ ReportPage ReportPrintJob::pageData(int page) const {
 
 void ReportPrintJob::printPage(QPainter& painter, int page) {
   if (!m_layout) return;
-  if (m_layout->mode.tableFlag == 1 ? !m_layout->mode.tablePage() : !m_layout->mode.graphPage()) return;
+  if (m_layout->mode.tableFlag ? !m_layout->mode.tablePage() : !m_layout->mode.graphPage()) return;
   const ReportPage data = pageData(page);
   painter.save();
   DrawingSurfaceQt surface(painter, DrawingSurfaceQt::japaneseFont(SurfaceFont{}));
@@ -162,7 +162,7 @@ int printToPdf(const std::string& path, const PrintSource& source, PaperOrientat
 int printGraphToPdf(const std::string& path, const GraphPrintData& data, PaperOrientation orientation,
                     GraphPlotCtrl* chart) {
   PrintSource source;
-  source.mode = PrintMode{-1, 0, 0};
+  source.mode = PrintMode{-1, false, 0};
   source.graph = data;
   return printToPdf(path, source, orientation, chart);
 }
@@ -170,7 +170,7 @@ int printGraphToPdf(const std::string& path, const GraphPrintData& data, PaperOr
 int printTableToPdf(const std::string& path, const TableSnapshot& table, TableKind kind,
                     PaperOrientation orientation) {
   PrintSource source;
-  source.mode = PrintMode{-1, 1, static_cast<int>(kind)};
+  source.mode = PrintMode{-1, true, static_cast<int>(kind)};
   source.table = &table;
   return printToPdf(path, source, orientation, nullptr);
 }
