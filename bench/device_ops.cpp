@@ -63,7 +63,7 @@ struct TimedMessages : UserMessages {
   std::vector<Clock::time_point> at;
 };
 
-struct EndView : DownloadView {
+struct EndUi : DownloadDialogUi {
   void setButtons(bool, bool, bool) override {}
   void setStatus(const std::string&) override {}
   void setProgress(int p) override { progress = p; }
@@ -127,7 +127,7 @@ struct Bench {
     return *sims.back();
   }
   // One download on COM1; returns start to the finish message.
-  double download(EndView& view, const std::function<void(DownloadOperation&)>& during = {}) {
+  double download(EndUi& view, const std::function<void(DownloadOperation&)>& during = {}) {
     RecordingState state;
     DownloadOptions options;
     options.port = 1;
@@ -175,7 +175,7 @@ void downloads() {
     Bench b(kDeviceTiming);
     b.logger(1, c.blocks * 2048 - 1, c.pace);
     Heartbeat beat;
-    EndView view;
+    EndUi view;
     const double wall = b.download(view);
     const double predicted = predictedSeconds(kDeviceTiming, c.blocks, c.pace);
     std::printf("  %2d blocks at pace %-2g: %7.3f s, predicted %7.3f s, ratio %.4f; heartbeat worst gap %.1f ms\n",
@@ -223,7 +223,7 @@ void detection() {
 void cancelLatency() {
   Bench b(kDeviceTiming);
   b.logger(1, 5 * 2048 - 1, 1);
-  EndView view;
+  EndUi view;
   Clock::time_point pressed;
   b.download(view, [&](DownloadOperation& op) {
     // Half-way through block 2.
@@ -256,7 +256,7 @@ void leaks() {
   const int fds0 = countEntries("/proc/self/fd");
   int finished = 0, checks = 0;
   for (int i = 0; i < 50; ++i) {
-    EndView view;
+    EndUi view;
     if (b.download(view) > 0) ++finished;
     checks += CheckConnection(b.link, 1);
     CheckConnection(b.link, 2);

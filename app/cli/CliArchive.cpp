@@ -20,14 +20,14 @@ namespace {
 struct ArchiveAction {
   const char* name;
   const char* summary;
-  int (*run)(const QStringList& arguments);
+  int (*run)(const QStringList& arguments);  // null: the drawing program runs it
 };
 
 constexpr ArchiveAction kActions[] = {
     {"import", "Take recordings into the archive, each whole or not at all.", runArchiveImport},
     {"list", "List the stations, their spans, missing slots and recordings.", runArchiveList},
     {"export", "Write a station's rainfall over any span as the export does.", runArchiveExport},
-    {"table", "Print a station's monthly or yearly rainfall sheet into a PDF.", runArchiveTable},
+    {"table", "Print a station's monthly or yearly rainfall sheet into a PDF.", nullptr},
     {"check", "Run SQLite's integrity check on the archive.", runArchiveCheck},
 };
 
@@ -83,7 +83,9 @@ int runArchive(const QStringList& arguments) {
   const std::string action = arguments.front().toStdString();
   if (action == "--help" || action == "-h" || action == "help") return archiveOverview(true);
   for (const ArchiveAction& a : kActions)
-    if (action == a.name) return a.run(arguments.mid(1));
+    if (action == a.name)
+      return a.run != nullptr ? a.run(arguments.mid(1))
+                              : cliFail(kExitUsage, "archive " + action + " runs in the drawing program");
   cliFail(kExitUsage, "archive: unknown action '" + action + "'");
   return archiveOverview(false);
 }

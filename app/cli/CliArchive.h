@@ -27,7 +27,8 @@ std::optional<StationSummary> archiveStationForCli(const StationArchive& archive
 // "2024/07/01 13:00" (local time, UTC+9).
 std::string slotLabel(int64_t t);
 
-// The archive actions behind runArchive.
+// The archive actions behind runArchive (table: behind the drawing program's
+// dispatch, CliDrawingCommands.h).
 int runArchiveImport(const QStringList& arguments);
 int runArchiveList(const QStringList& arguments);
 int runArchiveCheck(const QStringList& arguments);

@@ -8,9 +8,9 @@ namespace {
 constexpr CliSubcommand kSubcommands[] = {
     {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false, nullptr},
     {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false, nullptr},
-    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", runChart, true, nullptr},
-    {"print", "Print the chart page and the value list of data files into PDF files.", runPrint, true, nullptr},
-    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", runTable, true, nullptr},
+    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", nullptr, true, nullptr},
+    {"print", "Print the chart page and the value list of data files into PDF files.", nullptr, true, nullptr},
+    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", nullptr, true, nullptr},
     {"events", "Write the storm events of data files with totals, peaks, flags and alarm times.", runEvents, false, nullptr},
     {"maxima", "Write the maximum rainfall from 10 minutes to 72 hours per recording, year or month.", runMaxima, false,
      nullptr},
@@ -45,4 +45,8 @@ int printOverview(bool toStdout) {
       "the recording, output not writable), 3 no logger or a failed transfer, 130 stopped by Ctrl+C.\n",
       out);
   return toStdout ? 0 : 1;
+}
+
+bool subcommandDraws(const CliSubcommand& subcommand, const char* firstArgument) {
+  return subcommand.draws || (subcommand.actionDraws != nullptr && subcommand.actionDraws(firstArgument));
 }

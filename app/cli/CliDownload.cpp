@@ -26,10 +26,10 @@ namespace {
 // The dialog's progress bar and status line, on standard error: on a
 // terminal one line that keeps being rewritten, otherwise one line per
 // change (a line per block), so that logs of timed runs read well.
-class StderrDownloadView : public device::DownloadView {
+class StderrDownloadUi : public device::DownloadDialogUi {
  public:
-  StderrDownloadView() : m_terminal(isatty(STDERR_FILENO) == 1) {}
-  ~StderrDownloadView() override { endLine(); }
+  StderrDownloadUi() : m_terminal(isatty(STDERR_FILENO) == 1) {}
+  ~StderrDownloadUi() override { endLine(); }
 
   void setButtons(bool, bool, bool) override {}
   void showNormal() override {}
@@ -100,7 +100,7 @@ int runDownload(const QStringList& arguments) {
   CliDeviceUi ui;
   device::DeviceLink link(cliDeviceTiming(), ui, ui);
   RecordingState state;
-  StderrDownloadView view;
+  StderrDownloadUi view;
   ui.setBeforeMessage([&view] { view.endLine(); });
   device::DownloadOptions options;
   options.port = *port;

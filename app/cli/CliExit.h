@@ -10,6 +10,9 @@ enum CliExit : int {
   kExitUsage = 1,     // wrong usage: unknown option, missing argument, bad value
   kExitBadInput = 2,  // damaged file, bad date, range outside the recording
   kExitDevice = 3,    // no logger, or a failed transfer
+  // The drawing program (CliDrawingProgram.h) is missing or cannot run: a
+  // broken installation, as a shell reports a command it cannot find.
+  kExitNoDrawingProgram = 127,
 };
 // A Ctrl+C that stopped a batch: 130 (CliInterrupt.h).
 

@@ -22,11 +22,11 @@ bool CliRecording::open(const std::string& path) {
 
 bool CliRecording::selectInterval(IntervalMode mode) {
   CHyetoscopeDoc& doc = *m_doc;
-  doc.loadedFlag = 0;  // a rebuild with nothing loaded shows the whole series
+  doc.loadedFlag = false;  // a rebuild with nothing loaded shows the whole series
   doc.intervalMode = mode;
   doc.rebuild();
   doc.series().firstShownIndex = 0;
-  doc.loadedFlag = 1;
+  doc.loadedFlag = true;
   if (doc.recording().recordInterval() != kRecordInterval) {
     m_messages.last = "記録ﾃﾞｰﾀ " + m_path + " の記録間隔が600秒ではありません。";
     return false;

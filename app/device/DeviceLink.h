@@ -76,7 +76,7 @@ class DeviceLink {
   std::atomic<int> requestPending{0};
   std::atomic<TKHandle> portHandle{0};
   std::atomic<int> eventsCreated{0};
-  std::atomic<int> noDataFlag{0};
+  std::atomic<bool> noDataFlag{false};
   std::atomic<uint16_t> deviceVersionWord{0};
 
   // Workers started since the link was made (tests and benchmarks).

@@ -8,17 +8,18 @@
 // Beyond the plain sequence: the ROM record's checksum is tested on a read,
 // so a garbled reply never fills the dialog (and is never written back); and
 // the edits are frozen from the check until the last frame, so what is sent
-// is what was checked.
+// is what was checked. The steps it shares with the reservation session
+// (close, the view's preamble and follow-up, the end of a write) are
+// SettingSession's.
 //
-// Owns its place in the link's request table (code 0x20) and the port of a
-// view until the worker closes it; does not own the link, the dialog or the
-// messages.
+// Owns its place in the link's request table (code 0x20) and, through its
+// SettingSession, the port of a view until the worker closes it; does not
+// own the link, the dialog or the messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"
+#include "SettingSession.h"
 #include "UserMessages.h"
-
-#include <memory>
 
 namespace device {
 
@@ -42,12 +43,8 @@ class DeviceStateSession {
   void registerRequest();
   void endWrite(TKHandle* port);
 
-  DeviceLink& m_link;
-  UserMessages& m_messages;
-  int m_port;
-  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
-  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   DeviceStateUi& m_ui;
+  SettingSession m_steps;
 };
 
 }  // namespace device

@@ -20,9 +20,9 @@ constexpr const char* kFailedPath = "ER";
 
 }  // namespace
 
-DownloadOperation::DownloadOperation(DeviceLink& link, RecordingState& state, DownloadView& view,
+DownloadOperation::DownloadOperation(DeviceLink& link, RecordingState& state, DownloadDialogUi& dialog,
                                      DownloadOptions options)
-    : m_link(link), m_state(state), m_view(view), m_options(std::move(options)) {
+    : m_link(link), m_state(state), m_dialog(dialog), m_options(std::move(options)) {
   if (!m_options.now) m_options.now = [] { return static_cast<int64_t>(std::time(nullptr)); };
   registerRequests();
 }
@@ -53,9 +53,9 @@ void DownloadOperation::registerRequests() {
 void DownloadOperation::onInit() { reset(); }
 
 void DownloadOperation::reset() {
-  m_view.setProgress(0);
-  m_view.setButtons(true, false, true);
-  m_view.setStatus("");
+  m_dialog.setProgress(0);
+  m_dialog.setButtons(true, false, true);
+  m_dialog.setStatus("");
   if (m_phase != Phase::Ended) m_phase = Phase::Ready;
 }
 
@@ -87,7 +87,7 @@ void DownloadOperation::onStart() {
   const DeviceTiming& timing = m_link.timing();
   m_started = true;
   m_phase = Phase::Preparing;
-  m_view.setButtons(false, true, false);
+  m_dialog.setButtons(false, true, false);
   {
     logstore::CLogstore1App store;
     m_state.currentDataPath = store.GetFileName(logstore::kModeBinary, logstore::kPurposeSave);
@@ -109,7 +109,7 @@ void DownloadOperation::onStart() {
     return;
   }
   m_link.uiWait().sleep(timing.afterLeadIn);
-  m_view.setStatus(kTextDownloading);
+  m_dialog.setStatus(kTextDownloading);
   if (!sendFrame(port, romRequestFrame().data())) {
     closePortAfterWorkers(port);
     fail(kTextSendFailed);
@@ -156,8 +156,8 @@ void DownloadOperation::onStart() {
 void DownloadOperation::onCancel() {
   if (m_phase != Phase::Transferring) return;
   m_phase = Phase::Cancelling;
-  m_view.setButtons(false, false, false);
-  m_view.setStatus(kTextCancelling);
+  m_dialog.setButtons(false, false, false);
+  m_dialog.setStatus(kTextCancelling);
   m_link.setCancel();
 }
 
@@ -177,7 +177,7 @@ void DownloadOperation::onClose() {
   // worker's ending queued may have ended the dialog meanwhile.
   if (m_phase == Phase::Ended) return;
   m_phase = Phase::Ended;
-  m_view.endDialog();
+  m_dialog.endDialog();
 }
 
 // ---- worker side ----
@@ -226,7 +226,7 @@ void DownloadOperation::serveTransfer(WorkerContext& w) {
   if (count == 0) {
     showMessage(kTextNoData);
     m_noData.store(true);
-    w.link().noDataFlag.store(1);
+    w.link().noDataFlag.store(true);
     return;
   }
   const int blocks = blockCount(count);
@@ -237,8 +237,8 @@ void DownloadOperation::serveTransfer(WorkerContext& w) {
     return;
   }
   post([this] {
-    m_view.showNormal();
-    m_view.setProgress(0);
+    m_dialog.showNormal();
+    m_dialog.setProgress(0);
   });
   logstore::CLogstore1App store;
   if (store.FOpen(m_path.c_str(), 'B', 'W') == 0) {
@@ -275,7 +275,7 @@ void DownloadOperation::serveTransfer(WorkerContext& w) {
     }
     if (i > 0) {
       progress += step;
-      post([this, progress] { m_view.setProgress(progress); });
+      post([this, progress] { m_dialog.setProgress(progress); });
     }
     bool sent = false;
     bool failedOutright = false;
@@ -298,7 +298,7 @@ void DownloadOperation::serveTransfer(WorkerContext& w) {
                 base->block.bytes, TK_BLOCK_SIZE);
     if (i == blocks - 1) {
       progress += step;
-      post([this, progress] { m_view.setProgress(progress); });
+      post([this, progress] { m_dialog.setProgress(progress); });
     }
   }
   store.SetRawData(static_cast<unsigned long>(blocks) * TK_BLOCK_SIZE, samples.data());
@@ -323,7 +323,7 @@ void DownloadOperation::ending(WorkerContext& w) {
     post([this] { onClose(); });
     w.sleep(w.link().timing().downloadEndingPause);
     if (m_options.closeRecording) post(m_options.closeRecording);
-    w.link().noDataFlag.store(0);
+    w.link().noDataFlag.store(false);
     postPath("");
   }
   // The port is closed before anyone hears the transfer is over.

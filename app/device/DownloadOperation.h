@@ -20,7 +20,7 @@
 
 #include "CheckConnection.h"
 #include "DeviceLink.h"
-#include "DownloadView.h"
+#include "DownloadDialogUi.h"
 #include "RecordingState.h"
 
 #include <array>
@@ -54,7 +54,7 @@ class DownloadOperation {
  public:
   enum class Phase { Ready, Preparing, Transferring, Cancelling, Ended };
 
-  DownloadOperation(DeviceLink& link, RecordingState& state, DownloadView& view, DownloadOptions options);
+  DownloadOperation(DeviceLink& link, RecordingState& state, DownloadDialogUi& dialog, DownloadOptions options);
   ~DownloadOperation();  // joins the workers
   DownloadOperation(const DownloadOperation&) = delete;
   DownloadOperation& operator=(const DownloadOperation&) = delete;
@@ -94,7 +94,7 @@ class DownloadOperation {
 
   DeviceLink& m_link;
   RecordingState& m_state;
-  DownloadView& m_view;
+  DownloadDialogUi& m_dialog;
   DownloadOptions m_options;
   // User-interface thread only.
   bool m_started = false;

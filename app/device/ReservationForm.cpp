@@ -1,11 +1,8 @@
 #include "ReservationForm.h"
 
 #include "DateFields.h"
-#include "LocalTime.h"
 #include "Replies.h"
 #include "ShiftJis.h"
-
-#include <cstdio>
 
 namespace device {
 
@@ -14,42 +11,20 @@ const char* const kPastDateMessage = "日付・時刻に誤りがあります。
 const char* const kDeviceNameMessage = "機種名に誤りがあります。";
 const char* const kEraseQuestion = "新規に記録を開始すると今までのデータは失われます。\nよろしいですか？";
 
-namespace {
-
-std::string twoDigits(int v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d", v);
-  return buf;
-}
-
-}  // namespace
-
 void fillNameFromRom(ReservationForm& form, const RomRecord& rom) {
   uint8_t name[kDeviceNameSize];
   romNameBytes(rom, name);
   form.deviceName = decodeShiftJisField(reinterpret_cast<const char*>(name), kDeviceNameSize);
 }
 
-void fillStartFromTime(ReservationForm& form, int64_t t) {
-  const struct tm local = toLocal(t);
-  char year[16];
-  std::snprintf(year, sizeof year, "%04d", local.tm_year + 1900);
-  form.year = year;
-  form.month = twoDigits(local.tm_mon + 1);
-  form.day = twoDigits(local.tm_mday);
-  form.hour = twoDigits(local.tm_hour);
-  form.minute = twoDigits(local.tm_min);
-}
+void fillStartFromTime(ReservationForm& form, int64_t t) { form.start = dateTextsAt(t); }
 
 StartCheck checkStartOrder(const ReservationForm& form, int64_t now) {
   StartCheck check;
   StartOrder order;
   order.reserved = form.reservedStart;
   if (order.reserved) {
-    const CalendarFields fields{readDecimalField(form.year), readDecimalField(form.month),
-                                readDecimalField(form.day),  readDecimalField(form.hour),
-                                readDecimalField(form.minute), 0};
-    const std::optional<int32_t> target = validLocalTime(fields);
+    const std::optional<int32_t> target = validLocalTime(calendarFieldsOf(form.start));
     if (!target) {
       check.message = kDateMessage;
       return check;

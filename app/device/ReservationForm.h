@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <optional>
+#include "DateTexts.h"
+
 #include <string>
 
 namespace device {
@@ -23,13 +25,14 @@ extern const char* const kEraseQuestion;         // asked with Yes/No before any
 
 struct ReservationForm {
   bool reservedStart = true;  // "予約して記録開始する"; false: start at once
-  std::string year, month, day, hour, minute;
+  DateTexts start;            // the reserved date and time, as typed
   std::string deviceName;     // UTF-8, as typed
 };
 
 // The name of a ROM record (bytes 33..48 up to the first zero), decoded.
 void fillNameFromRom(ReservationForm& form, const RomRecord& rom);
-// The local date and time of t into the five texts ("2026", "07", "05", ...).
+// The local date and time of t into the five texts ("2026", "07", "05", ...),
+// as dateTextsAt writes them.
 void fillStartFromTime(ReservationForm& form, int64_t t);
 
 struct StartOrder {

@@ -13,29 +13,21 @@ int64_t ReservationSession::systemClock() { return static_cast<int64_t>(std::tim
 
 ReservationSession::ReservationSession(DeviceLink& link, UserMessages& messages, int port, ReservationUi& ui,
                                        Clock clock)
-    : m_link(link), m_messages(messages), m_port(port), m_ui(ui), m_clock(std::move(clock)) {}
+    : m_ui(ui),
+      m_steps(link, messages, port, ui, {kRequestReservationName, kRequestReservationStart}),
+      m_link(link),
+      m_clock(std::move(clock)) {}
 
 ReservationSession::~ReservationSession() { close(); }
 
-void ReservationSession::close() {
-  m_link.tellWorkerToQuit();
-  m_link.joinWorkers();
-  closeAbandonedPort(m_link, m_viewPort);
-  m_viewPort = 0;
-  // The handlers point at this session and its dialog.
-  m_link.registerRequest(kRequestReservationName, {});
-  m_link.registerRequest(kRequestReservationStart, {});
-}
+void ReservationSession::close() { m_steps.close(); }
 
 void ReservationSession::registerRequests() {
   WorkerRequest name;
   name.serve = [this](WorkerContext& w) {
-    RomRecord rom{};
-    if (!w.readReply(TK_ROM_SIZE) || TKGetROM(w.replyBuffer(), &rom) != 1) {
-      w.link().workerUi().message(kTextSendFailed, MessageIcon::None);
-      return;
-    }
-    w.link().workerUi().call([this, rom] {
+    const std::optional<RomRecord> rom = SettingSession::readRomRecord(w);
+    if (!rom) return;
+    w.link().workerUi().call([this, rom = *rom] {
       ReservationForm form = m_ui.form();
       form.reservedStart = true;
       fillNameFromRom(form, rom);
@@ -59,16 +51,7 @@ void ReservationSession::registerRequests() {
       m_ui.setForm(form);
     });
   };
-  first.followUp = [this](WorkerContext& w) {
-    // Posted work may run after the dialog has gone; it then does nothing.
-    w.link().workerUi().post([ui = &m_ui, alive = std::weak_ptr<int>(m_alive)] {
-      if (alive.expired()) return;
-      ui->setButtonsEnabled(true);
-      ui->focusViewButton();
-    });
-    w.closePort();
-    w.finish();
-  };
+  first.followUp = m_steps.viewFollowUp();
   m_link.registerRequest(kRequestReservationStart, first);
 }
 
@@ -82,18 +65,13 @@ void ReservationSession::view() {
   m_ui.setButtonsEnabled(false);
   waitForViewToEnd();
   m_link.uiWait().sleep(m_link.timing().beforeReservationView);
-  TKHandle port = connectForCommands(m_link, m_messages, m_port);
-  if (port == 0 || !requestRomRecord(m_link, m_messages, &port, DeviceOperation::ReadReservation)) {
-    m_ui.setButtonsEnabled(true);
-    return;
-  }
+  const TKHandle port = m_steps.openForView(DeviceOperation::ReadReservation);
+  if (port == 0) return;
   registerRequests();
-  m_viewPort = port;
-  m_link.handRequest(kRequestReservationName, port);
-  m_link.startWorkerIfNone();
+  m_steps.handView(kRequestReservationName, port);
   const CommandFrame base = commandFrame(kCmdBaseData);
   if (!sendWithAttempts(m_link, port, base, attemptsFor(DeviceOperation::ReadReservation, kCmdBaseData)))
-    m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+    m_steps.messages().show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
   // The worker, idle after the name, reads the base data (or finds it
   // missing) and ends the view.
   m_link.requestCode.store(kRequestReservationStart);
@@ -103,10 +81,9 @@ void ReservationSession::view() {
 }
 
 void ReservationSession::endStart(TKHandle* port, bool reserved) {
-  if (port != nullptr && *port != 0) TKCloseComm(port);
   m_ui.setOrderEditsEnabled(true);
   m_ui.setDateEditsEnabled(reserved);
-  m_ui.setButtonsEnabled(true);
+  m_steps.endWrite(port);
 }
 
 void ReservationSession::start() {
@@ -121,23 +98,23 @@ void ReservationSession::start() {
   const StartCheck check = checkStartOrder(form, m_clock());
   if (!check.order) {
     m_link.tellWorkerToQuit();
-    m_messages.show(check.message, MessageIcon::None, MessageButtons::Ok);
+    m_steps.messages().show(check.message, MessageIcon::None, MessageButtons::Ok);
     endStart(nullptr, form.reservedStart);
     return;
   }
   // Asked before anything goes to the logger.
-  if (m_messages.show(kEraseQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+  if (m_steps.messages().show(kEraseQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
     m_link.tellWorkerToQuit();
     endStart(nullptr, form.reservedStart);
     return;
   }
   // The user may have sat at the question past the reserved time.
   if (!startRecordAt(*check.order, m_clock())) {
-    m_messages.show(kPastDateMessage, MessageIcon::None, MessageButtons::Ok);
+    m_steps.messages().show(kPastDateMessage, MessageIcon::None, MessageButtons::Ok);
     endStart(nullptr, form.reservedStart);
     return;
   }
-  TKHandle port = connectForCommands(m_link, m_messages, m_port);
+  TKHandle port = connectForCommands(m_link, m_steps.messages(), m_steps.port());
   if (port == 0) {
     endStart(nullptr, form.reservedStart);
     return;
@@ -156,8 +133,8 @@ void ReservationSession::start() {
       break;
     }
   }
-  if (outcome == Outcome::Passed) m_messages.show(kPastDateMessage, MessageIcon::None, MessageButtons::Ok);
-  if (outcome == Outcome::NotSent) m_messages.show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
+  if (outcome == Outcome::Passed) m_steps.messages().show(kPastDateMessage, MessageIcon::None, MessageButtons::Ok);
+  if (outcome == Outcome::NotSent) m_steps.messages().show(kTextSendFailed, MessageIcon::None, MessageButtons::Ok);
   if (outcome == Outcome::Sent && !check.order->reserved) m_reservedMode = false;
   endStart(&port, form.reservedStart);
   m_ui.focusViewButton();

@@ -13,19 +13,21 @@
 // edits are frozen from the check until the start record is out; the start
 // time and delay are taken from the clock again after the question and at
 // each write of the start record, and a reserved time that has passed by then
-// is refused instead of sent; a close leaves no port open.
+// is refused instead of sent; a close leaves no port open. The steps it
+// shares with the device-state session (close, the view's preamble and
+// follow-up, the end of a write) are SettingSession's.
 //
 // Owns its reserved-mode flag, its place in the link's request table (codes
-// 0x0B and 0x0A) and the port of a view until the worker closes it; does not
-// own the link, the dialog or the messages.
+// 0x0B and 0x0A) and, through its SettingSession, the port of a view until
+// the worker closes it; does not own the link, the dialog or the messages.
 
 #include "DeviceLink.h"
 #include "SettingDialogUi.h"
+#include "SettingSession.h"
 #include "UserMessages.h"
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 namespace device {
 
@@ -60,12 +62,9 @@ class ReservationSession {
   void waitForViewToEnd();
   void endStart(TKHandle* port, bool reserved);
 
-  DeviceLink& m_link;
-  UserMessages& m_messages;
-  int m_port;
-  TKHandle m_viewPort = 0;  // handed to the view's worker, which closes it
-  std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // expires with the session
   ReservationUi& m_ui;
+  SettingSession m_steps;
+  DeviceLink& m_link;
   Clock m_clock;
   bool m_reservedMode = true;
 };

@@ -9,31 +9,33 @@
 
 namespace device {
 
-class DeviceStateUi {
+// What both dialogs have: the button column and the view button's focus.
+class SettingButtonsUi {
  public:
-  virtual ~DeviceStateUi() = default;
-  virtual DeviceStateForm form() const = 0;
-  virtual void setForm(const DeviceStateForm& form) = 0;
-  // "設定値を見る", OK and "閉じる" are always enabled together.
+  virtual ~SettingButtonsUi() = default;
+  // The view button ("設定値を見る", "予約設定を見る"), OK and "閉じる" are
+  // always enabled together.
   virtual void setButtonsEnabled(bool enabled) = 0;
-  // The texts, boxes and buzzer choice; frozen while a write is under way.
-  virtual void setEditsEnabled(bool enabled) = 0;
   virtual void focusViewButton() = 0;
 };
 
-class ReservationUi {
+class DeviceStateUi : public SettingButtonsUi {
  public:
-  virtual ~ReservationUi() = default;
+  virtual DeviceStateForm form() const = 0;
+  virtual void setForm(const DeviceStateForm& form) = 0;
+  // The texts, boxes and buzzer choice; frozen while a write is under way.
+  virtual void setEditsEnabled(bool enabled) = 0;
+};
+
+class ReservationUi : public SettingButtonsUi {
+ public:
   virtual ReservationForm form() const = 0;
   virtual void setForm(const ReservationForm& form) = 0;
-  // "予約設定を見る", OK and "閉じる" are always enabled together.
-  virtual void setButtonsEnabled(bool enabled) = 0;
   // The five date and time edits.
   virtual void setDateEditsEnabled(bool enabled) = 0;
   // The name edit and the start-method choice; frozen while a start is
   // under way (the date edits are frozen through setDateEditsEnabled).
   virtual void setOrderEditsEnabled(bool enabled) = 0;
-  virtual void focusViewButton() = 0;
 };
 
 }  // namespace device

@@ -81,7 +81,7 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   }
   // Only a file that loaded becomes the current one.
   m_state.currentDataPath = path;
-  loadedFlag = 0;
+  loadedFlag = false;
   intervalMode = IntervalMode::Hourly;
   copyFileImage(*m_image, *m_recording);
   rebuild();
@@ -91,8 +91,8 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   // Like the open command: a new recording starts without zoom history.
   undoAvailable = 0;
   if (m_views) m_views->resetWindowAndHistory();
-  loadedFlag = 1;
-  openedByDocument = 1;
+  loadedFlag = true;
+  openedByDocument = true;
   // The open path names the document after the file, as a shell open does;
   // named before the update so that the window title follows at once.
   setTitle(std::filesystem::path(path).filename().string());
@@ -136,7 +136,7 @@ bool CHyetoscopeDoc::loadRecording(const std::string& name) {
 }
 
 void CHyetoscopeDoc::reinitialiseDisplay() {
-  loadedFlag = 0;
+  loadedFlag = false;
   // Daily now, so that the queued hourly command finds a change to make and
   // puts the display (and its check mark) on the hourly interval.
   intervalMode = IntervalMode::Daily;
@@ -151,7 +151,7 @@ void CHyetoscopeDoc::reinitialiseDisplay() {
   if (m_views) m_views->resetWindowAndHistory();
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   if (m_views) m_views->showData();
-  loadedFlag = 1;
+  loadedFlag = true;
 }
 
 void CHyetoscopeDoc::onRecordConditions(const RecordConditionDialog& dialog) {
@@ -204,13 +204,13 @@ void CHyetoscopeDoc::onCloseRecording() {
   m_series->firstShownIndex = 0;
   m_state.firstShownIndexMirror = 0;
   if (m_views) m_views->showNoData();
-  loadedFlag = 0;
+  loadedFlag = false;
   updateAllViews();
 }
 
-bool CHyetoscopeDoc::reloadAfterDownload(int noDataFlag) {
+bool CHyetoscopeDoc::reloadAfterDownload(bool noData) {
   const std::string path = m_state.currentDataPath;
-  if (path == "ER" || path.empty() || noDataFlag == 1) return false;
+  if (path == "ER" || path.empty() || noData) return false;
   m_state.dataModified = 0;
   setTitle(path);
   if (!loadImage(path)) {
@@ -229,7 +229,7 @@ bool CHyetoscopeDoc::reloadAfterDownload(int noDataFlag) {
   undoAvailable = 0;
   if (m_views) m_views->resetWindowAndHistory();
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
-  loadedFlag = 1;
+  loadedFlag = true;
   updateAllViews();
   return true;
 }
@@ -239,7 +239,7 @@ void CHyetoscopeDoc::rebuild() {
   built->build(*m_recording);
   m_series->seriesStart = built->startTime;
   m_series->setValues(built->values.get(), built->values ? built->valueCount : 0);
-  if (loadedFlag == 0) m_series->visibleCount = m_series->valueCount;
+  if (!loadedFlag) m_series->visibleCount = m_series->valueCount;
   m_series->intervalMode = intervalMode;
   m_series->verticalMax = verticalMax(intervalMode);
 }

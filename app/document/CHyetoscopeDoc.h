@@ -61,7 +61,7 @@ class CHyetoscopeDoc {
   // empty or the logger held no data. Pending record-condition changes are
   // dropped (they were offered for saving before the download started), so
   // they can never be written into the new file. Returns whether it loaded.
-  bool reloadAfterDownload(int noDataFlag);
+  bool reloadAfterDownload(bool noData);
   // The prompt about pending record-condition changes. Returns true when the
   // asking operation may go on (Yes written, or No), false when it stops.
   bool saveChangesPrompt(PromptCaller caller);
@@ -91,17 +91,17 @@ class CHyetoscopeDoc {
   // The user messages the document was given, for the dialogs of the view.
   UserMessages& messages() { return m_messages; }
 
-  int loadedFlag = 0;
+  bool loadedFlag = false;
   int undoAvailable = 0;
   int redoAvailable = 0;
   IntervalMode intervalMode = IntervalMode::Hourly;
   double valueUnderA = 0;
   double valueUnderB = 0;
-  int openedByDocument = 0;
+  bool openedByDocument = false;
   int tableKind = 0;
   int printKind = -1;
-  int tableFlag = 0;
-  int dataListOpen = 0;
+  bool tableFlag = false;  // the next print job prints a table, not the graph
+  bool dataListOpen = false;
 
   int& verticalMax(IntervalMode mode) { return m_verticalMax[static_cast<int>(mode)]; }
   int verticalMax(IntervalMode mode) const { return m_verticalMax[static_cast<int>(mode)]; }

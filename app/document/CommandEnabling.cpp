@@ -9,7 +9,7 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
       return loaded;
     case cmd::OpenRecording:
       // A new recording would pull the data list's values away under it.
-      return in.dataListOpen == 0;
+      return !in.dataListOpen;
     case cmd::Undo:
       return in.undoAvailable != 0 && loaded;
     case cmd::Redo:

@@ -8,12 +8,12 @@
 #include <optional>
 
 struct EnablingInputs {
-  int loaded = 0;          // LoadedFlag
+  bool loaded = false;     // LoadedFlag
   int undoAvailable = 0;
   int redoAvailable = 0;
   IntervalMode mode = IntervalMode::Hourly;
   int dataModified = 0;    // pending record-condition changes
-  int dataListOpen = 0;
+  bool dataListOpen = false;
 };
 
 // true/false for a command the document rules on, nullopt otherwise.

@@ -51,6 +51,11 @@ int readDecimalField(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
+DateTexts dateTextsAt(int64_t t) {
+  return DateTexts{formatLocal(t, "%Y"), formatLocal(t, "%m"), formatLocal(t, "%d"), formatLocal(t, "%H"),
+                   formatLocal(t, "%M")};
+}
+
 CalendarFields calendarFieldsOf(const DateTexts& t) {
   return CalendarFields{readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day),
                         readDecimalField(t.hour), readDecimalField(t.minute), 0};

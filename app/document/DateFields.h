@@ -43,3 +43,7 @@ int readDecimalField(std::string_view text);
 // The five typed fields read one by one with readDecimalField; second 0.
 // The one conversion from typed date texts to numbers.
 CalendarFields calendarFieldsOf(const DateTexts& texts);
+
+// The local date and time of t (UTC+9) as a dialog pre-fills its fields:
+// "%Y", "%m", "%d", "%H", "%M" ("2026", "07", "05", "09", "00").
+DateTexts dateTextsAt(int64_t t);

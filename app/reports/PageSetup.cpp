@@ -36,7 +36,7 @@ PageRects GetPageRects(const PageMetrics& m, const PageMargins& g, int stockText
 PrintFontHeights printFontHeights(int hp, const PrintMode& mode, PaperOrientation orientation) {
   const bool portrait = orientation != PaperOrientation::Landscape;
   PrintFontHeights f;
-  if (mode.tableFlag == 1) {
+  if (mode.tableFlag) {
     f.tableTitle = portrait ? hp / 50 : hp / 30;
     if (mode.tableKind == 1)
       f.tableBody = portrait ? hp / 80 : hp / 60;
@@ -77,7 +77,7 @@ std::optional<PrintLayout> planPrintLayout(const PageMetrics& metrics, PaperOrie
   const int hp = metrics.heightPx - l.margins.top - l.margins.bottom;
   l.fonts = printFontHeights(hp, mode, orientation);
   l.columns = listColumns(orientation);
-  if (mode.tableFlag == 1) {
+  if (mode.tableFlag) {
     l.lastPage = 1;
   } else {
     l.lines = linesPerColumn(l.rects, l.fonts.list);

@@ -29,14 +29,14 @@ struct PageMetrics {
 enum class PaperOrientation { Portrait = 1, Landscape = 2 };
 
 // What the next print job prints (kept by the document): printKind -1 print,
-// 0 table preview, 1 graph preview; tableFlag 1 a table, 0 the graph;
+// 0 table preview, 1 graph preview; tableFlag a table, else the graph;
 // tableKind 0 the hourly monthly table, 1 the daily yearly table.
 struct PrintMode {
   int printKind = -1;
-  int tableFlag = 0;
+  bool tableFlag = false;
   int tableKind = 0;
-  bool tablePage() const { return tableFlag == 1 && (printKind == 0 || printKind == -1); }
-  bool graphPage() const { return tableFlag == 0 && (printKind == 1 || printKind == -1); }
+  bool tablePage() const { return tableFlag && (printKind == 0 || printKind == -1); }
+  bool graphPage() const { return !tableFlag && (printKind == 1 || printKind == -1); }
 };
 
 struct PageMargins {

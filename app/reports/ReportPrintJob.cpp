@@ -58,7 +58,7 @@ ReportPage ReportPrintJob::pageData(int page) const {
   if (!m_layout) return {};
   const PrintLayout& l = *m_layout;
   if (page >= 2) return valueListPage(l, m_source.graph, page);
-  if (l.mode.tableFlag == 1) {
+  if (l.mode.tableFlag) {
     if (m_source.table == nullptr) return {};
     const TextWidth width = [this](const std::string& s) { return bodyTextWidth(s); };
     if (l.mode.tableKind == 1) return buildDailyYearTable(*m_source.table, l.rects.table, l.fonts.tableBody, width);
@@ -69,7 +69,7 @@ ReportPage ReportPrintJob::pageData(int page) const {
 
 void ReportPrintJob::printPage(QPainter& painter, int page) {
   if (!m_layout) return;
-  if (m_layout->mode.tableFlag == 1 ? !m_layout->mode.tablePage() : !m_layout->mode.graphPage()) return;
+  if (m_layout->mode.tableFlag ? !m_layout->mode.tablePage() : !m_layout->mode.graphPage()) return;
   const ReportPage data = pageData(page);
   painter.save();
   DrawingSurfaceQt surface(painter, DrawingSurfaceQt::japaneseFont(SurfaceFont{}));

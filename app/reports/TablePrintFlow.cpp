@@ -30,14 +30,14 @@ PrintMode printModeOf(const CHyetoscopeDoc& doc) { return PrintMode{doc.printKin
 
 void setGraphPrintMode(CHyetoscopeDoc& doc, int printKind) {
   doc.printKind = printKind;
-  doc.tableFlag = 0;
+  doc.tableFlag = false;
 }
 
 void prepareTableJob(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
                      ChartWindow* chartWindow, const TableRequest& request, int printKind,
                      TableSnapshot& snapshot) {
   doc.printKind = printKind;
-  doc.tableFlag = 1;
+  doc.tableFlag = true;
   doc.tableKind = static_cast<int>(request.kind);
   const int64_t start = tableStartTime(request.kind, request.year, request.month).value_or(0);
   const SavedChartState saved = saveChartState(doc, state, windows, chartWindow);

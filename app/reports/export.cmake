@@ -5,5 +5,5 @@ add_library(hy_export STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TextExport.cpp ${CMAKE_CURRENT_LIST_DIR}/TextExport.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportRange.cpp ${CMAKE_CURRENT_LIST_DIR}/ExportRange.h)
 target_include_directories(hy_export PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(hy_export PUBLIC hy_document)
+target_link_libraries(hy_export PUBLIC hy_recording)
 

@@ -15,4 +15,4 @@ add_library(hy_reports STATIC
   TablePrintSettings.cpp TablePrintSettings.h
   TableSnapshot.cpp TableSnapshot.h)
 target_include_directories(hy_reports PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(hy_reports PUBLIC hy_document hy_viewlogic)
+target_link_libraries(hy_reports PUBLIC hy_recording hy_viewlogic)

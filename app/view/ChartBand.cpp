@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-bool ChartBand::press(int x, int y, int enabled) {
-  if (enabled != 1) return false;
+bool ChartBand::press(int x, int y, bool enabled) {
+  if (!enabled) return false;
   m_anchorX = x;
   m_anchorY = y;
   m_left = m_right = x;

@@ -14,8 +14,8 @@ class ChartBand {
     double offsetBars = 0.0;
   };
 
-  // Left button down. Starts a drag only when enabled is 1.
-  bool press(int x, int y, int enabled);
+  // Left button down. Starts a drag only when the band is enabled.
+  bool press(int x, int y, bool enabled);
   // Mouse move inside the drawing rectangle (left, top, right, bottom with
   // right and bottom exclusive). True when the band changed.
   bool move(int x, int y, int left, int top, int right, int bottom);

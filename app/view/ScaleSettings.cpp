@@ -2,7 +2,6 @@
 
 #include "Calendar.h"
 #include "ChartWindow.h"
-#include "LocalTime.h"
 #include "RecordingBuffer.h"
 
 namespace scaletext {
@@ -41,20 +40,15 @@ HorizontalBounds horizontalBounds(const RecordingBuffer& recording) {
   return {floorToTenMinutes(start), floorToTenMinutes(start + 600LL * recording.sampleCount() + 600)};
 }
 
-DateRowTexts dateRowTexts(int64_t t) {
-  return {formatLocal(t, "%Y"), formatLocal(t, "%m"), formatLocal(t, "%d"),
-          formatLocal(t, "%H"), formatLocal(t, "%M")};
-}
-
 namespace {
-std::optional<int64_t> rowTime(const DateRowTexts& row) {
-  std::optional<int32_t> t = validLocalTime(calendarFieldsOf(DateTexts{row[0], row[1], row[2], row[3], row[4]}));
+std::optional<int64_t> rowTime(const DateTexts& row) {
+  std::optional<int32_t> t = validLocalTime(calendarFieldsOf(row));
   if (!t) return std::nullopt;
   return *t;
 }
 }  // namespace
 
-HorizontalCheck checkHorizontalRange(const DateRowTexts& startRow, const DateRowTexts& endRow,
+HorizontalCheck checkHorizontalRange(const DateTexts& startRow, const DateTexts& endRow,
                                      const HorizontalBounds& bounds) {
   HorizontalCheck result;
   std::optional<int64_t> start = rowTime(startRow);

@@ -7,7 +7,6 @@
 #include "DateFields.h"
 #include "IntervalMode.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -48,10 +47,7 @@ struct HorizontalBounds {
 };
 HorizontalBounds horizontalBounds(const RecordingBuffer& recording);
 
-// Year, month, day, hour, minute of one row, as typed.
-using DateRowTexts = std::array<std::string, 5>;
-// The row pre-filled for a bound.
-DateRowTexts dateRowTexts(int64_t t);
+// A row is pre-filled for a bound with dateTextsAt (DateFields.h).
 
 struct HorizontalCheck {
   const char* message = nullptr;  // nullptr: accepted
@@ -61,5 +57,5 @@ struct HorizontalCheck {
 // The checks of the dialog's OK, in order: the start date, the end date,
 // the start against the recording, the end against it, the end after the
 // start.
-HorizontalCheck checkHorizontalRange(const DateRowTexts& start, const DateRowTexts& end,
+HorizontalCheck checkHorizontalRange(const DateTexts& start, const DateTexts& end,
                                      const HorizontalBounds& bounds);

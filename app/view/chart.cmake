@@ -15,4 +15,4 @@ add_library(hy_chart STATIC
   ${_chart}/DrawingSurfaceQt.cpp ${_chart}/DrawingSurfaceQt.h
   ${_chart}/DrawingSurfaceRecorder.cpp ${_chart}/DrawingSurfaceRecorder.h)
 target_include_directories(hy_chart PUBLIC ${_chart})
-target_link_libraries(hy_chart PUBLIC Qt6::Gui hy_document)
+target_link_libraries(hy_chart PUBLIC Qt6::Gui hy_recording)

@@ -21,14 +21,16 @@ CHorizontalScaleDlg::CHorizontalScaleDlg(const HorizontalBounds& bounds, UserMes
   auto* group = new QGroupBox(QString::fromUtf8(scaletext::kHorizontalGroup), this);
   auto* grid = new QGridLayout(group);
   const char* rowLabels[2] = {scaletext::kStartLabel, scaletext::kEndLabel};
-  const DateRowTexts filled[2] = {dateRowTexts(bounds.lower), dateRowTexts(bounds.upper)};
+  const DateTexts filled[2] = {dateTextsAt(bounds.lower), dateTextsAt(bounds.upper)};
   for (int r = 0; r < 2; ++r) {
     auto* label = new QLabel(QString::fromUtf8(rowLabels[r]), group);
     grid->addWidget(label, r, 0);
+    const std::string* texts[5] = {&filled[r].year, &filled[r].month, &filled[r].day, &filled[r].hour,
+                                   &filled[r].minute};
     for (int c = 0; c < 5; ++c) {
       const int k = r * 5 + c;
       // Without a series start there is nothing to pre-fill.
-      auto* edit = new QLineEdit(bounds.upper == 0 ? QString() : QString::fromStdString(filled[r][static_cast<size_t>(c)]),
+      auto* edit = new QLineEdit(bounds.upper == 0 ? QString() : QString::fromStdString(*texts[c]),
                                  group);
       edit->setObjectName(QStringLiteral("edit%1").arg(kFieldIds[k]));
       edit->setMaxLength(c == 0 ? 4 : 2);
@@ -55,10 +57,9 @@ CHorizontalScaleDlg::CHorizontalScaleDlg(const HorizontalBounds& bounds, UserMes
   setFixedSize(sizeHint());
 }
 
-DateRowTexts CHorizontalScaleDlg::row(int first) const {
-  DateRowTexts texts;
-  for (int c = 0; c < 5; ++c) texts[static_cast<size_t>(c)] = m_fields[static_cast<size_t>(first + c)]->text().toStdString();
-  return texts;
+DateTexts CHorizontalScaleDlg::row(int first) const {
+  const auto text = [this, first](int c) { return field(first + c)->text().toStdString(); };
+  return DateTexts{text(0), text(1), text(2), text(3), text(4)};
 }
 
 void CHorizontalScaleDlg::accept() {

@@ -30,7 +30,7 @@ class CHorizontalScaleDlg : public QDialog {
   void accept() override;
 
  private:
-  DateRowTexts row(int first) const;
+  DateTexts row(int first) const;
 
   HorizontalBounds m_bounds;
   UserMessages& m_messages;

@@ -113,10 +113,10 @@ void CHyetoscopeView::onInitialUpdate() {
           [this] { m_chartWindow.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
   layoutStep();
   displayReset();
-  if (m_doc.openedByDocument == 1) {
+  if (m_doc.openedByDocument) {
     headerRefresh();
     m_chartWindow.startHistory();
-    m_chart->setBandEnabled(1);
+    m_chart->setBandEnabled(true);
   }
   if (m_stateChanged) m_stateChanged();
 }
@@ -176,7 +176,7 @@ void CHyetoscopeView::dataListCommand() {
   hooks.closeRequested = [this] { postCloseDataList(); };
   m_dataList = new CDataListDlg(m_doc.messages(), std::move(hooks), this);
   m_dataList->setGraphMode(m_doc.intervalMode);
-  m_doc.dataListOpen = 1;
+  m_doc.dataListOpen = true;
   m_dataList->show();
   m_dataList->initialise(m_doc.recording(), m_state.dataModified == 1, m_state.pendingStartTime,
                          listIntervalOf(m_doc.intervalMode));
@@ -217,7 +217,7 @@ void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
 }
 
 void CHyetoscopeView::scrollAction(int action) {
-  if (m_doc.loadedFlag != 1 || m_doc.series().visibleCount == 0) return;
+  if (!m_doc.loadedFlag || m_doc.series().visibleCount == 0) return;
   const ScrollCode code = scrollCodeOf(action);
   const bool shift = m_chartWindow.scroll(code, m_scrollBar->sliderPosition(), m_scrollBar->value(),
                                           m_scrollBar->pageStep(), m_layout.plot.width());
@@ -242,7 +242,7 @@ void CHyetoscopeView::updateScrollBar() {
 }
 
 void CHyetoscopeView::refillStatistics() {
-  if (m_doc.loadedFlag != 1) return;
+  if (!m_doc.loadedFlag) return;
   const DisplaySeries& series = m_doc.series();
   const HeaderTexts texts = headerTexts(m_doc.intervalMode, series.valueCount);
   m_unitField->setText(QString::fromStdString(texts.unit));
@@ -256,7 +256,7 @@ void CHyetoscopeView::refillStatistics() {
 }
 
 void CHyetoscopeView::verticalScaleCommand() {
-  if (m_doc.loadedFlag != 1) return;
+  if (!m_doc.loadedFlag) return;
   const std::string current = verticalScaleText(m_doc.verticalMax(m_doc.intervalMode), m_doc.intervalMode);
   CVerticalScaleDlg dialog(QString::fromStdString(current), window());
   if (dialog.exec() != QDialog::Accepted) return;
@@ -270,7 +270,7 @@ void CHyetoscopeView::verticalScaleCommand() {
 }
 
 void CHyetoscopeView::horizontalScaleCommand() {
-  if (m_doc.loadedFlag != 1) return;
+  if (!m_doc.loadedFlag) return;
   HorizontalBounds bounds;
   if (m_doc.series().seriesStart != 0) bounds = horizontalBounds(m_doc.recording());
   CHorizontalScaleDlg dialog(bounds, m_doc.messages(), window());
@@ -394,12 +394,12 @@ void CHyetoscopeView::resetWindowAndHistory() {
 void CHyetoscopeView::showData() {
   layoutStep();
   headerRefresh();
-  if (m_chart) m_chart->setBandEnabled(1);
+  if (m_chart) m_chart->setBandEnabled(true);
 }
 
 void CHyetoscopeView::showNoData() {
   displayReset();
-  if (m_chart) m_chart->setBandEnabled(0);
+  if (m_chart) m_chart->setBandEnabled(false);
 }
 
 void CHyetoscopeView::postCloseDataList() {
@@ -412,12 +412,12 @@ void CHyetoscopeView::closeDataList() {
     list->hide();
     list->deleteLater();
   }
-  m_doc.dataListOpen = 0;
+  m_doc.dataListOpen = false;
   if (m_stateChanged) m_stateChanged();
 }
 
 void CHyetoscopeView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && m_doc.loadedFlag == 1) {
+  if (event->button() == Qt::LeftButton && m_doc.loadedFlag) {
     const QPoint at = event->position().toPoint();
     m_cursors.press(at.x(), at.y(), m_layout);
     m_cursors.arrowPress(at.x(), at.y(), m_layout, m_doc.series());
@@ -427,7 +427,7 @@ void CHyetoscopeView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CHyetoscopeView::mouseMoveEvent(QMouseEvent* event) {
-  if ((event->buttons() & Qt::LeftButton) && m_doc.loadedFlag == 1 && m_cursors.dragMode() != CursorState::kNone) {
+  if ((event->buttons() & Qt::LeftButton) && m_doc.loadedFlag && m_cursors.dragMode() != CursorState::kNone) {
     const QPoint at = event->position().toPoint();
     m_cursors.move(at.x(), m_layout);
     m_cursors.arrowMove(at.x(), at.y(), m_layout, m_doc.series());
@@ -437,7 +437,7 @@ void CHyetoscopeView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && m_doc.loadedFlag == 1) {
+  if (event->button() == Qt::LeftButton && m_doc.loadedFlag) {
     const QPoint at = event->position().toPoint();
     const int mode = m_cursors.dragMode();
     if (mode == CursorState::kDragA || mode == CursorState::kDragB) {
@@ -459,7 +459,7 @@ void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
 
 void CHyetoscopeView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const bool loaded = m_doc.loadedFlag == 1;
+  const bool loaded = m_doc.loadedFlag;
   if (loaded && m_chartWindow.applyPendingBand() && m_stateChanged) m_stateChanged();
   m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {

@@ -68,7 +68,7 @@ PrintSource CPrintCommands::source() const {
   PrintSource s;
   s.mode = printModeOf(m_doc);
   s.graph.series = &m_doc.series();
-  s.graph.loaded = m_doc.loadedFlag == 1;
+  s.graph.loaded = m_doc.loadedFlag;
   s.graph.dataName = printDataName(m_doc.recording());
   s.graph.printTime = m_clock();
   s.table = &m_snapshot;

@@ -70,7 +70,7 @@ class GraphPlotCtrl : public QWidget {
   void setBarPitchSource(std::function<double()> source) { m_barPitch = std::move(source); }
   double bandWidthBars() const { return m_bandWidthBars; }
   double bandOffsetBars() const { return m_bandOffsetBars; }
-  void setBandEnabled(int enabled) { m_bandEnabled = enabled; }
+  void setBandEnabled(bool enabled) { m_bandEnabled = enabled; }
 
   // Cursor x positions in view client coordinates.
   void setCursorX(int a, int b) {
@@ -102,7 +102,7 @@ class GraphPlotCtrl : public QWidget {
   std::function<double()> m_barPitch;
   double m_bandWidthBars = 0.0;
   double m_bandOffsetBars = 0.0;
-  int m_bandEnabled = 0;
+  bool m_bandEnabled = false;
   int m_cursorAX = 0;
   int m_cursorBX = 0;
   QFont m_labelFont;

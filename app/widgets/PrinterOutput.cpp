@@ -49,7 +49,7 @@ int runOnPrinter(ReportPrintJob& job, QPrinter& printer, const PrintSource& sour
 
 int printGraphToPdf(const std::string& path, const GraphPrintData& data, PaperOrientation orientation) {
   PrintSource source;
-  source.mode = PrintMode{-1, 0, 0};
+  source.mode = PrintMode{-1, false, 0};
   source.graph = data;
   return printToPdf(path, source, orientation);
 }
@@ -57,7 +57,7 @@ int printGraphToPdf(const std::string& path, const GraphPrintData& data, PaperOr
 int printTableToPdf(const std::string& path, const TableSnapshot& table, TableKind kind,
                     PaperOrientation orientation) {
   PrintSource source;
-  source.mode = PrintMode{-1, 1, static_cast<int>(kind)};
+  source.mode = PrintMode{-1, true, static_cast<int>(kind)};
   source.table = &table;
   return printToPdf(path, source, orientation);
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-struct RecordingDownloadView : device::DownloadView {
+struct RecordingDownloadUi : device::DownloadDialogUi {
   void setButtons(bool start, bool cancel, bool close) override {
     startEnabled = start;
     cancelEnabled = cancel;
@@ -41,7 +41,7 @@ struct DownloadBench {
 
   DeviceBench bench;
   RecordingState state;
-  RecordingDownloadView view;
+  RecordingDownloadUi view;
   std::string dataDir;
   std::string target;   // the chosen file
   std::string textPath;

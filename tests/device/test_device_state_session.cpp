@@ -153,7 +153,8 @@ TEST(DeviceStateSession, GarbledOrShortRomRecordLeavesTheDialogAsItWas) {
   const DeviceStateForm before = run.ui.shown;
   run.view();
   EXPECT_EQ(run.ui.shown, before) << "nothing of a record that fails its checksum";
-  EXPECT_EQ(run.bench.ui.messages, (std::vector<std::string>{kTextCommFailed}));
+  // The same message as the reservation dialog's view for the same record.
+  EXPECT_EQ(run.bench.ui.messages, (std::vector<std::string>{kTextSendFailed}));
   EXPECT_TRUE(run.ui.buttons);
 
   LoggerFaults shortRom = run.bench.strictFaults();

@@ -60,11 +60,11 @@ struct ReservationRun {
   }
   void reserve(int y, int mo, int d, int h, int mi, const std::string& name = "RAIN") {
     ui.shown.reservedStart = true;
-    ui.shown.year = std::to_string(y);
-    ui.shown.month = std::to_string(mo);
-    ui.shown.day = std::to_string(d);
-    ui.shown.hour = std::to_string(h);
-    ui.shown.minute = std::to_string(mi);
+    ui.shown.start.year = std::to_string(y);
+    ui.shown.start.month = std::to_string(mo);
+    ui.shown.start.day = std::to_string(d);
+    ui.shown.start.hour = std::to_string(h);
+    ui.shown.start.minute = std::to_string(mi);
     ui.shown.deviceName = name;
   }
   LoggerRecording recording() const { return bench.sim->recording(); }
@@ -85,11 +85,11 @@ TEST(ReservationSession, ViewFillsTheNameAndTheFirstSampleTime) {
   run.view();
   EXPECT_EQ(run.ui.shown.deviceName, "雨量計");
   EXPECT_TRUE(run.ui.shown.reservedStart) << "the view selects the reserved start";
-  EXPECT_EQ(run.ui.shown.year, "2026");
-  EXPECT_EQ(run.ui.shown.month, "06");
-  EXPECT_EQ(run.ui.shown.day, "01");
-  EXPECT_EQ(run.ui.shown.hour, "09");
-  EXPECT_EQ(run.ui.shown.minute, "30");
+  EXPECT_EQ(run.ui.shown.start.year, "2026");
+  EXPECT_EQ(run.ui.shown.start.month, "06");
+  EXPECT_EQ(run.ui.shown.start.day, "01");
+  EXPECT_EQ(run.ui.shown.start.hour, "09");
+  EXPECT_EQ(run.ui.shown.start.minute, "30");
   EXPECT_TRUE(run.ui.dateEdits);
   EXPECT_TRUE(run.ui.buttons);
   EXPECT_TRUE(run.bench.ui.messages.empty());
@@ -104,9 +104,9 @@ TEST(ReservationSession, ViewOfALoggerWithoutStartTimeCountsBackFromThePcClock) 
   ReservationRun run(namedLogger("GAUGE", 0, 10, 6037), jst(2026, 12, 7, 13, 30, 0));
   run.view();
   EXPECT_EQ(run.ui.shown.deviceName, "GAUGE");
-  EXPECT_EQ(run.ui.shown.day, "07");
-  EXPECT_EQ(run.ui.shown.hour, "11");
-  EXPECT_EQ(run.ui.shown.minute, "49");
+  EXPECT_EQ(run.ui.shown.start.day, "07");
+  EXPECT_EQ(run.ui.shown.start.hour, "11");
+  EXPECT_EQ(run.ui.shown.start.minute, "49");
 }
 
 TEST(ReservationSession, GarbledRomRecordKeepsTheNameButTheDateStillComes) {
@@ -118,16 +118,16 @@ TEST(ReservationSession, GarbledRomRecordKeepsTheNameButTheDateStillComes) {
   run.view();
   EXPECT_EQ(run.bench.ui.messages, (std::vector<std::string>{kTextSendFailed}));
   EXPECT_EQ(run.ui.shown.deviceName, "OLD");
-  EXPECT_EQ(run.ui.shown.minute, "30");
+  EXPECT_EQ(run.ui.shown.start.minute, "30");
   EXPECT_TRUE(run.ui.buttons);
 }
 
 TEST(ReservationSession, ImmediateStartSendsTheClockAtSendingAndNoDelay) {
   ReservationRun run(namedLogger("GAUGE", jst(2026, 6, 1, 9, 0), 7, 6000), jst(2026, 12, 7, 13, 30, 17));
   run.ui.shown.reservedStart = false;
-  run.ui.shown.year = "2030";  // ignored, like the rest of the date
-  run.ui.shown.month = "2";
-  run.ui.shown.day = "29";
+  run.ui.shown.start.year = "2030";  // ignored, like the rest of the date
+  run.ui.shown.start.month = "2";
+  run.ui.shown.start.day = "29";
   run.ui.shown.deviceName = "雨量計測装置一号";  // 16 Shift-JIS bytes
   run.user.answers = {MessageAnswer::Yes};
   // The clock moves on while the user reads the question.
@@ -256,7 +256,7 @@ TEST(ReservationSession, OkRightAfterAViewWaitsForItsWorkerToLetGoOfThePort) {
   run.user.answers = {MessageAnswer::Yes};
   run.session.start();
   EXPECT_EQ(run.user.texts(), (std::vector<std::string>{kEraseQuestion}));
-  EXPECT_EQ(run.ui.shown.minute, "30") << "the view finished";
+  EXPECT_EQ(run.ui.shown.start.minute, "30") << "the view finished";
   EXPECT_EQ(run.bench.sim->counters().startRecords, 1);
   EXPECT_TRUE(run.bench.ui.messages.empty());
 }

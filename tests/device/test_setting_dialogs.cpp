@@ -109,17 +109,17 @@ TEST(ReservedRecordDialog, StartMethodDrivesTheDateEdits) {
 
   device::ReservationForm f;
   f.reservedStart = false;
-  f.year = "2027";
-  f.month = "02";
-  f.day = "28";
-  f.hour = "09";
-  f.minute = "05";
+  f.start.year = "2027";
+  f.start.month = "02";
+  f.start.day = "28";
+  f.start.hour = "09";
+  f.start.minute = "05";
   f.deviceName = "ﾃﾙｶ雨量計";
   dlg.setForm(f);
   const device::ReservationForm back = dlg.form();
   EXPECT_FALSE(back.reservedStart);
-  EXPECT_EQ(back.year, "2027");
-  EXPECT_EQ(back.minute, "05");
+  EXPECT_EQ(back.start.year, "2027");
+  EXPECT_EQ(back.start.minute, "05");
   EXPECT_EQ(back.deviceName, "ﾃﾙｶ雨量計");
   expectEveryEditHasALabel(dlg);
   EXPECT_EQ(tabChain(child<QLineEdit>(dlg, "edit1022"), 11),

@@ -138,11 +138,11 @@ TEST(DeviceStateForm, SixFramesInTheWriteOrderWithTheirParameters) {
 ReservationForm reservedAt(int y, int mo, int d, int h, int mi) {
   ReservationForm f;
   f.reservedStart = true;
-  f.year = std::to_string(y);
-  f.month = std::to_string(mo);
-  f.day = std::to_string(d);
-  f.hour = std::to_string(h);
-  f.minute = std::to_string(mi);
+  f.start.year = std::to_string(y);
+  f.start.month = std::to_string(mo);
+  f.start.day = std::to_string(d);
+  f.start.hour = std::to_string(h);
+  f.start.minute = std::to_string(mi);
   f.deviceName = "RAIN1";
   return f;
 }
@@ -163,14 +163,14 @@ TEST(ReservationForm, DatesAreCheckedFieldByFieldBeforeAnyConversion) {
         reservedAt(2027, 1, 1, 24, 0), reservedAt(2027, 1, 1, 0, 60), reservedAt(2027, 0, 1, 0, 0),
         reservedAt(2038, 1, 19, 12, 15)}) {
     c = checkStartOrder(bad, now);
-    EXPECT_FALSE(c.order) << bad.year << "-" << bad.month << "-" << bad.day << " " << bad.hour << ":" << bad.minute;
+    EXPECT_FALSE(c.order) << bad.start.year << "-" << bad.start.month << "-" << bad.start.day << " " << bad.start.hour << ":" << bad.start.minute;
     EXPECT_EQ(c.message, kDateMessage);
   }
   // The last minute a signed 32-bit time holds (03:14:07 UTC) is still one.
   EXPECT_TRUE(checkStartOrder(reservedAt(2038, 1, 19, 12, 14), now).order);
 
   ReservationForm blank = reservedAt(2027, 1, 1, 0, 0);
-  blank.year.clear();
+  blank.start.year.clear();
   EXPECT_EQ(checkStartOrder(blank, now).message, kDateMessage);
   EXPECT_EQ(checkStartOrder(reservedAt(2025, 1, 1, 0, 0), now).message, kPastDateMessage);
 }
@@ -264,11 +264,11 @@ TEST(ReservationForm, FilledFromTheRomNameAndTheFirstSampleTime) {
   EXPECT_EQ(form.deviceName, "ABCDEFGHIJKLMNO");
 
   fillStartFromTime(form, jst(2026, 3, 5, 7, 9, 59));
-  EXPECT_EQ(form.year, "2026");
-  EXPECT_EQ(form.month, "03");
-  EXPECT_EQ(form.day, "05");
-  EXPECT_EQ(form.hour, "07");
-  EXPECT_EQ(form.minute, "09");
+  EXPECT_EQ(form.start.year, "2026");
+  EXPECT_EQ(form.start.month, "03");
+  EXPECT_EQ(form.start.day, "05");
+  EXPECT_EQ(form.start.hour, "07");
+  EXPECT_EQ(form.start.minute, "09");
 }
 
 }  // namespace

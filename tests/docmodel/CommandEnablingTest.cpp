@@ -16,11 +16,11 @@ const int kNeedsRecording[] = {cmd::SaveText, cmd::SaveAsText, cmd::DataList, cm
 // Every state the document can be in, modes included.
 template <class F>
 void forEveryState(F f) {
-  for (int loaded : {0, 1})
+  for (bool loaded : {false, true})
     for (int undo : {0, 1})
       for (int redo : {0, 1})
         for (int modified : {0, 1})
-          for (int list : {0, 1})
+          for (bool list : {false, true})
             for (int m = 0; m < 4; ++m) f(EnablingInputs{loaded, undo, redo, static_cast<IntervalMode>(m), modified, list});
 }
 }  // namespace

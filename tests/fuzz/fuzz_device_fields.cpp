@@ -49,11 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int64_t now = static_cast<int64_t>(in.u32());
   if (in.byte() & 1) device::fillStartFromTime(reservation, now + in.u16());
   reservation.reservedStart = in.byte() & 1;
-  if (in.byte() & 1) reservation.year = text(in);
-  if (in.byte() & 1) reservation.month = text(in);
-  if (in.byte() & 1) reservation.day = text(in);
-  if (in.byte() & 1) reservation.hour = text(in);
-  if (in.byte() & 1) reservation.minute = text(in);
+  if (in.byte() & 1) reservation.start.year = text(in);
+  if (in.byte() & 1) reservation.start.month = text(in);
+  if (in.byte() & 1) reservation.start.day = text(in);
+  if (in.byte() & 1) reservation.start.hour = text(in);
+  if (in.byte() & 1) reservation.start.minute = text(in);
   if (in.byte() & 1) reservation.deviceName = text(in);
   const device::StartCheck start = device::checkStartOrder(reservation, now);
   FUZZ_CHECK(start.order.has_value() == (start.message == nullptr));

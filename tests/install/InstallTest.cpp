@@ -1,7 +1,8 @@
 // The install as a user gets it: `cmake --install` into a scratch prefix, and
 // the Debian package unpacked with dpkg -x. From there, with a bare
 // environment and the build folder out of reach of every library path, the
-// tool reads a recording, the program finds its help, and the data-file
+// tool reads a recording and draws a chart (through its drawing program),
+// the program finds its help, and the data-file
 // types are those the program registers.
 #include "CliRun.h"
 #include "FileTypes.h"
@@ -23,6 +24,8 @@ int shell(const std::string& command) { return std::system(command.c_str()); }
 
 // What an installed tree must hold, and how it must behave, under root.
 void checkInstalledTree(const fs::path& root, const std::string& libDir) {
+  const std::string drawing = HY_INSTALL_LIBEXECDIR "/hyetoscope/hyetoscope-cli-draw";
+  EXPECT_TRUE(fs::is_regular_file(root / drawing)) << drawing;
   for (const char* file : {"bin/hyetoscope", "bin/hyetoscope-cli", "share/hyetoscope/help/Hyetoscope.html",
                            "share/applications/hyetoscope.desktop", "share/icons/hicolor/scalable/apps/hyetoscope.svg",
                            "share/mime/packages/hyetoscope.xml", "share/man/man1/hyetoscope-cli.1"})
@@ -32,7 +35,8 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
 
   // No program or library may look for anything in the build folder.
   TempDir dir;
-  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", "lib/libTKCom1.so.1", "lib/libLogstore1.so.1"}) {
+  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), "lib/libTKCom1.so.1",
+                          "lib/libLogstore1.so.1"}) {
     const fs::path file = root / (std::string(elf).rfind("lib/", 0) == 0 ? libDir + std::string(elf).substr(3) : elf);
     ASSERT_EQ(shell("readelf -d '" + file.string() + "' > '" + dir.file("dyn") + "'"), 0) << file;
     EXPECT_EQ(readWholeFile(dir.file("dyn")).find(kBuild), std::string::npos) << file << " names the build folder";
@@ -42,6 +46,11 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
                                                   "info", kSample});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.out.find("  samples    1008 (to 2026/06/08 08:50:00)\n"), std::string::npos) << r.out;
+  const std::string png = dir.file("chart.png");
+  const CliResult chart = runProgram("/usr/bin/env", {"-i", "PATH=/usr/bin:/bin", (root / "bin/hyetoscope-cli").string(),
+                                                      "chart", "-o", png, kSample});
+  EXPECT_EQ(chart.exitCode, 0) << chart.err;
+  EXPECT_EQ(readWholeFile(png).substr(1, 3), "PNG");
 
   EXPECT_EQ(findHelpFile(root / "bin"), (root / "share/hyetoscope/help/Hyetoscope.html").lexically_normal());
   EXPECT_EQ(readWholeFile((root / "share/mime/packages/hyetoscope.xml").string()), mimePackageText());

@@ -2,7 +2,7 @@
 # (unit), drawn on the recording surface (unit) and printed to PDF through
 # Qt's printer (gui), and a tool that prints every kind of page to PDF.
 add_executable(hy-report-render-pdfs render_report_pdfs.cpp)
-target_link_libraries(hy-report-render-pdfs PRIVATE hy_printui)
+target_link_libraries(hy-report-render-pdfs PRIVATE hy_widgets)
 target_compile_definitions(hy-report-render-pdfs PRIVATE HY_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/samples")
 
 hy_add_test(reports_unit_tests LABEL unit
@@ -11,7 +11,7 @@ hy_add_test(reports_unit_tests LABEL unit
 
 hy_add_test(reports_gui_tests LABEL gui
   SOURCES PrintPdfTest.cpp
-  LIBS hy_printing hy_test_support)
+  LIBS hy_widgets hy_test_support)
 
 hy_add_test(reports_flow_tests LABEL unit
   SOURCES TablePrintFlowTest.cpp
@@ -19,4 +19,4 @@ hy_add_test(reports_flow_tests LABEL unit
 
 hy_add_test(reports_commands_gui_tests LABEL gui
   SOURCES PrintCommandsGuiTest.cpp
-  LIBS hy_printui hy_docmodel_testing hy_test_support Qt6::Test)
+  LIBS hy_widgets hy_docmodel_testing hy_test_support Qt6::Test)

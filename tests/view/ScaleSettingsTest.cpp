@@ -28,7 +28,7 @@ class HorizontalScale : public ::testing::Test {
     window.startHistory();
   }
   // Checks the rows and, when accepted, shows the range as the OK does.
-  HorizontalCheck ok(const DateRowTexts& start, const DateRowTexts& end) {
+  HorizontalCheck ok(const DateTexts& start, const DateTexts& end) {
     HorizontalCheck c = checkHorizontalRange(start, end, bounds);
     if (c.message == nullptr) window.showRange(c.start, c.end);
     return c;
@@ -48,7 +48,7 @@ TEST_F(HorizontalScale, OkWithoutChangesShowsTheWholeRecordingAndOneBarMore) {
   EXPECT_GT(bounds.upper, r.startTime + 600LL * r.sampleCount());
   doc.series().visibleCount = 5;
   doc.series().firstShownIndex = 7;
-  const HorizontalCheck c = ok(dateRowTexts(bounds.lower), dateRowTexts(bounds.upper));
+  const HorizontalCheck c = ok(dateTextsAt(bounds.lower), dateTextsAt(bounds.upper));
   ASSERT_EQ(c.message, nullptr);
   EXPECT_EQ(c.start, bounds.lower);
   EXPECT_EQ(doc.series().firstShownIndex, 0);
@@ -60,17 +60,17 @@ TEST_F(HorizontalScale, OkWithoutChangesShowsTheWholeRecordingAndOneBarMore) {
 TEST_F(HorizontalScale, StartOnTheRecordingsFirstSecondAndEndMidHour) {
   const int64_t start = doc.series().seriesStart;  // the first hourly bar's start
   // (S - series start) / 3600 = 0 would give f = -1: it is 0.
-  DateRowTexts from = dateRowTexts(std::max<int64_t>(start, bounds.lower));
+  DateTexts from = dateTextsAt(std::max<int64_t>(start, bounds.lower));
   const int64_t s5 = start + 5 * 3600;
   // An end 40 minutes into an hour counts whole bars only.
-  DateRowTexts to = dateRowTexts(s5 + 40 * 60);
+  DateTexts to = dateTextsAt(s5 + 40 * 60);
   HorizontalCheck c = ok(from, to);
   ASSERT_EQ(c.message, nullptr);
   EXPECT_EQ(doc.series().firstShownIndex, 0);
   EXPECT_EQ(doc.series().visibleCount, (s5 + 2400 - c.start) / 3600 + 1);
 
   // A start in the middle of the fourth hour: f = 3 - 1.
-  from = dateRowTexts(start + 3 * 3600 + 30 * 60);
+  from = dateTextsAt(start + 3 * 3600 + 30 * 60);
   c = ok(from, to);
   ASSERT_EQ(c.message, nullptr);
   EXPECT_EQ(doc.series().firstShownIndex, 2);
@@ -78,36 +78,36 @@ TEST_F(HorizontalScale, StartOnTheRecordingsFirstSecondAndEndMidHour) {
 }
 
 TEST_F(HorizontalScale, ChecksInOrderWithTheirMessages) {
-  const DateRowTexts lower = dateRowTexts(bounds.lower);
-  const DateRowTexts upper = dateRowTexts(bounds.upper);
-  DateRowTexts feb30 = lower;
-  feb30[1] = "2";
-  feb30[2] = "30";
-  DateRowTexts badMinute = lower;
-  badMinute[4] = "60";
-  DateRowTexts past2038 = lower;
-  past2038[0] = "2038";
-  past2038[1] = "01";
-  past2038[2] = "19";
-  past2038[3] = "13";  // 04:14:08 UTC is the first second past 32 bits
-  past2038[4] = "15";
+  const DateTexts lower = dateTextsAt(bounds.lower);
+  const DateTexts upper = dateTextsAt(bounds.upper);
+  DateTexts feb30 = lower;
+  feb30.month = "2";
+  feb30.day = "30";
+  DateTexts badMinute = lower;
+  badMinute.minute = "60";
+  DateTexts past2038 = lower;
+  past2038.year = "2038";
+  past2038.month = "01";
+  past2038.day = "19";
+  past2038.hour = "13";  // 04:14:08 UTC is the first second past 32 bits
+  past2038.minute = "15";
 
   // A wrong start is reported before a wrong end.
   EXPECT_STREQ(checkHorizontalRange(feb30, badMinute, bounds).message, scaletext::kDateWrong);
   EXPECT_STREQ(checkHorizontalRange(lower, feb30, bounds).message, scaletext::kDateWrong);
   EXPECT_STREQ(checkHorizontalRange(lower, past2038, bounds).message, scaletext::kDateWrong);
   // 30 February is never read as 2 March.
-  DateRowTexts march2 = lower;
-  march2[1] = "3";
-  march2[2] = "2";
+  DateTexts march2 = lower;
+  march2.month = "3";
+  march2.day = "2";
   EXPECT_STREQ(checkHorizontalRange(feb30, march2, bounds).message, scaletext::kDateWrong);
 
-  EXPECT_STREQ(checkHorizontalRange(dateRowTexts(bounds.lower - 600), upper, bounds).message, scaletext::kStartWrong);
-  EXPECT_STREQ(checkHorizontalRange(lower, dateRowTexts(bounds.upper + 60), bounds).message, scaletext::kEndWrong);
+  EXPECT_STREQ(checkHorizontalRange(dateTextsAt(bounds.lower - 600), upper, bounds).message, scaletext::kStartWrong);
+  EXPECT_STREQ(checkHorizontalRange(lower, dateTextsAt(bounds.upper + 60), bounds).message, scaletext::kEndWrong);
   EXPECT_STREQ(checkHorizontalRange(upper, lower, bounds).message, scaletext::kStartWrong);
   EXPECT_STREQ(checkHorizontalRange(lower, lower, bounds).message, scaletext::kStartWrong);
   // A start before the recording is named before an end after it.
-  EXPECT_STREQ(checkHorizontalRange(dateRowTexts(bounds.lower - 600), dateRowTexts(bounds.upper + 600), bounds).message,
+  EXPECT_STREQ(checkHorizontalRange(dateTextsAt(bounds.lower - 600), dateTextsAt(bounds.upper + 600), bounds).message,
                scaletext::kStartWrong);
 }
 

@@ -149,7 +149,5 @@ void CDeviceStateDlg::setEditsEnabled(bool enabled) {
 void CDeviceStateDlg::focusViewButton() { m_buttons.view->setFocus(); }
 
 void CDeviceStateDlg::reject() {
-  if (!m_buttons.close->isEnabled()) return;
-  if (onClose) onClose();
-  QDialog::reject();
+  if (m_buttons.closeAllowed(onClose)) QDialog::reject();
 }

@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-class CDownloadDlg::View : public device::DownloadView {
+class CDownloadDlg::OperationUi : public device::DownloadDialogUi {
  public:
-  explicit View(CDownloadDlg* dialog) : m_dialog(dialog) {}
+  explicit OperationUi(CDownloadDlg* dialog) : m_dialog(dialog) {}
   void setButtons(bool start, bool cancel, bool close) override {
     if (!m_dialog) return;
     m_dialog->m_start->setEnabled(start);
@@ -84,8 +84,8 @@ CDownloadDlg::CDownloadDlg(device::DeviceLink& link, RecordingState& state, devi
   top->addWidget(group);
   top->addLayout(buttons);
 
-  m_view = std::make_unique<View>(this);
-  m_op = std::make_unique<device::DownloadOperation>(link, state, *m_view, std::move(options));
+  m_operationUi = std::make_unique<OperationUi>(this);
+  m_op = std::make_unique<device::DownloadOperation>(link, state, *m_operationUi, std::move(options));
   connect(m_start, &QPushButton::clicked, this, [this] { m_op->onStart(); });
   connect(m_cancel, &QPushButton::clicked, this, [this] { m_op->onCancel(); });
   connect(m_close, &QPushButton::clicked, this, [this] { m_op->onClose(); });

@@ -2,7 +2,7 @@
 // CDownloadDlg: the download dialog ("ﾃﾞｰﾀ吸い上げ"): status line, progress
 // bar 0..1000 with its scale, and the start, cancel and close buttons. It
 // owns the DownloadOperation that does the work and only carries out what
-// the operation asks of it (DownloadView, reached through a QPointer, so a
+// the operation asks of it (DownloadDialogUi, reached through a QPointer, so a
 // late call after the dialog went does nothing). Esc and the window's close
 // go to the operation like the close button.
 
@@ -38,12 +38,12 @@ class CDownloadDlg : public QDialog {
   void reject() override;
 
  private:
-  class View;
+  class OperationUi;
   QLineEdit* m_status = nullptr;
   QProgressBar* m_progress = nullptr;
   QPushButton* m_start = nullptr;
   QPushButton* m_cancel = nullptr;
   QPushButton* m_close = nullptr;
-  std::unique_ptr<View> m_view;
+  std::unique_ptr<OperationUi> m_operationUi;
   std::unique_ptr<device::DownloadOperation> m_op;
 };

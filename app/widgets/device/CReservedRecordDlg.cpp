@@ -105,11 +105,11 @@ CReservedRecordDlg::CReservedRecordDlg(QWidget* parent) : QDialog(parent) {
 device::ReservationForm CReservedRecordDlg::form() const {
   device::ReservationForm f;
   f.reservedStart = m_reserved->isChecked();
-  f.year = text(m_year);
-  f.month = text(m_month);
-  f.day = text(m_day);
-  f.hour = text(m_hour);
-  f.minute = text(m_minute);
+  f.start.year = text(m_year);
+  f.start.month = text(m_month);
+  f.start.day = text(m_day);
+  f.start.hour = text(m_hour);
+  f.start.minute = text(m_minute);
   f.deviceName = text(m_name);
   return f;
 }
@@ -117,11 +117,11 @@ device::ReservationForm CReservedRecordDlg::form() const {
 void CReservedRecordDlg::setForm(const device::ReservationForm& f) {
   m_reserved->setChecked(f.reservedStart);
   m_immediate->setChecked(!f.reservedStart);
-  m_year->setText(text(f.year));
-  m_month->setText(text(f.month));
-  m_day->setText(text(f.day));
-  m_hour->setText(text(f.hour));
-  m_minute->setText(text(f.minute));
+  m_year->setText(text(f.start.year));
+  m_month->setText(text(f.start.month));
+  m_day->setText(text(f.start.day));
+  m_hour->setText(text(f.start.hour));
+  m_minute->setText(text(f.start.minute));
   m_name->setText(text(f.deviceName));
 }
 
@@ -140,7 +140,5 @@ void CReservedRecordDlg::setOrderEditsEnabled(bool enabled) {
 void CReservedRecordDlg::focusViewButton() { m_buttons.view->setFocus(); }
 
 void CReservedRecordDlg::reject() {
-  if (!m_buttons.close->isEnabled()) return;
-  if (onClose) onClose();
-  QDialog::reject();
+  if (m_buttons.closeAllowed(onClose)) QDialog::reject();
 }

@@ -8,6 +8,12 @@ void SettingButtons::setEnabled(bool enabled) const {
   for (QPushButton* b : {view, ok, close}) b->setEnabled(enabled);
 }
 
+bool SettingButtons::closeAllowed(const std::function<void()>& onClose) const {
+  if (!close->isEnabled()) return false;
+  if (onClose) onClose();
+  return true;
+}
+
 SettingButtons makeSettingButtons(QDialog* dialog, const QString& viewText, const QString& viewName,
                                   const std::function<void()>* onView, const std::function<void()>* onOk) {
   SettingButtons b;

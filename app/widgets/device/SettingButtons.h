@@ -18,6 +18,10 @@ struct SettingButtons {
   QVBoxLayout* column = nullptr;  // for the dialog's layout to take
 
   void setEnabled(bool enabled) const;
+  // For the dialog's reject(): false while the buttons are disabled (a read
+  // or write under way), so that a cancel is ignored as "閉じる" is;
+  // otherwise runs onClose (when set) and returns true.
+  bool closeAllowed(const std::function<void()>& onClose) const;
 };
 
 SettingButtons makeSettingButtons(QDialog* dialog, const QString& viewText, const QString& viewName,

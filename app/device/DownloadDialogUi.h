@@ -1,15 +1,17 @@
 #pragma once
-// What the download changes in its dialog. The dialog implements it; every
-// call comes on the user-interface thread (a worker queues its changes
-// through WorkerUi), and the dialog ignores calls once it is gone.
+// DownloadDialogUi: what the download changes in its dialog - the interface
+// the window's download dialog implements (and the tool's progress line on
+// standard error). Every call comes on the user-interface thread (a worker
+// queues its changes through WorkerUi), and the dialog ignores calls once it
+// is gone.
 
 #include <string>
 
 namespace device {
 
-class DownloadView {
+class DownloadDialogUi {
  public:
-  virtual ~DownloadView() = default;
+  virtual ~DownloadDialogUi() = default;
   virtual void setButtons(bool startEnabled, bool cancelEnabled, bool closeEnabled) = 0;
   virtual void setStatus(const std::string& text) = 0;
   // 0..1000; the bar is repainted at once.

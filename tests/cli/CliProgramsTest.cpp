@@ -1,0 +1,58 @@
+// The tool's two programs: hyetoscope-cli, which runs the text work, must
+// not load Qt Gui, Qt Widgets or Qt PrintSupport, directly or through any
+// library it loads; the drawing program it hands drawing to must have them;
+// and a tool that cannot find its drawing program says so instead of
+// drawing nothing, while its text work goes on.
+#include "CliRun.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kBin = HY_BIN_DIR;
+const std::string kShort = std::string(HY_SAMPLES_DIR) + "/short-2026-06-0.5mm.hyy";
+
+// The Qt libraries a program loads: ldd's whole closure, not only the
+// program's own NEEDED entries.
+std::set<std::string> qtLibrariesLoaded(const std::string& program) {
+  TempDir dir;
+  const std::string list = dir.file("ldd");
+  EXPECT_EQ(std::system(("ldd '" + program + "' > '" + list + "' 2>&1").c_str()), 0) << program;
+  std::set<std::string> qt;
+  std::istringstream lines(readWholeFile(list));
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_EQ(line.find("not found"), std::string::npos) << program << ": " << line;
+    const auto start = line.find("libQt6");
+    if (start != std::string::npos) qt.insert(line.substr(start, line.find(".so", start) - start));
+  }
+  return qt;
+}
+}  // namespace
+
+TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) {
+  EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{"libQt6Core"});
+  const std::set<std::string> drawing = qtLibrariesLoaded(kBin + "/hyetoscope-cli-draw");
+  EXPECT_TRUE(drawing.count("libQt6Gui")) << "the drawing program draws with Qt Gui";
+
+  // A tool without its drawing program beside it (nor installed where it
+  // looks): drawing fails with the reason and writes nothing; text works.
+  TempDir dir;
+  const std::string lone = dir.file("hyetoscope-cli");
+  fs::copy_file(kBin + "/hyetoscope-cli", lone);
+  fs::permissions(lone, fs::perms::owner_exec, fs::perm_options::add);
+  const CliResult chart = runProgram(lone, {"chart", "-o", dir.file("x.png"), kShort});
+  EXPECT_EQ(chart.exitCode, 127) << chart.err;
+  EXPECT_NE(chart.err.find("hyetoscope-cli: cannot start the drawing program"), std::string::npos) << chart.err;
+  EXPECT_NE(chart.err.find("hyetoscope-cli-draw"), std::string::npos) << chart.err;
+  EXPECT_FALSE(fs::exists(dir.file("x.png")));
+  const CliResult info = runProgram(lone, {"info", kShort});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_EQ(info.out, runCli({"info", kShort}).out);
+}
