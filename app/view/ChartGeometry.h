@@ -1,7 +1,8 @@
 #pragma once
 // ChartGeometry: computes the whole rainfall chart of a DisplaySeries as a
 // ChartScene: frame, bars, tick and grid lines, label texts and positions,
-// cursor lines, the bar pitch and the last-tick position. Plain C++: no
+// cursor lines, the bar pitch and the last-tick position, and the overlay
+// curves when asked for (OverlayGeometry). Plain C++: no
 // painter, no widget; the same computation serves the screen and printing.
 //
 // Does not draw (ChartRenderer does) and does not keep state between calls.
@@ -11,6 +12,8 @@
 
 #include <functional>
 #include <string>
+
+struct ChartOverlayData;
 
 struct ChartInput {
   // Drawing rectangle: right and bottom exclusive.
@@ -35,6 +38,11 @@ struct ChartInput {
   int cursorAX = 0;
   int cursorBX = 0;
   int viewOffsetX = 0;
+
+  // Curves drawn over the bars in the ten-minute and hourly modes, with a
+  // right-hand axis and a legend (OverlayGeometry); null: none, and the
+  // scene is exactly the chart without them.
+  const ChartOverlayData* overlay = nullptr;
 };
 
 // Time labels never run into each other: a label that would start less

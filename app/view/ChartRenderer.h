@@ -3,6 +3,9 @@
 // colours: white background with a black outline, light-blue bars outlined
 // in black, black ticks, grid lines and labels, light-grey cursor lines
 // XOR-ed onto the picture. The single drawing routine for every medium.
+// Overlay curves go over the bars and axes (solid, dashed and dotted, in
+// colours that stay apart in grey), then their right-hand axis and legend,
+// before the cursor lines.
 //
 // Computes nothing: positions and texts come from ChartGeometry.
 
@@ -17,5 +20,17 @@ class ChartRenderer {
   static constexpr ChartColor kAxis{0, 0, 0};
   static constexpr ChartColor kCursor{192, 192, 192};
 
+  struct CurveStyle {
+    ChartColor color;
+    LineDash dash;
+  };
+  // Curve k of the overlay takes style k (the last one beyond).
+  static constexpr CurveStyle kCurveStyles[] = {
+      {{200, 0, 0}, LineDash::Solid}, {{0, 120, 0}, LineDash::Dash}, {{110, 0, 170}, LineDash::Dot}};
+  static const CurveStyle& curveStyle(int curve);
+
   static void draw(const ChartScene& scene, DrawingSurface& surface);
+
+ private:
+  static void drawOverlay(const OverlayScene& overlay, DrawingSurface& surface);
 };

@@ -41,6 +41,28 @@ void DrawingSurfaceQt::setPen(ChartColor color) {
   m_painter.setPen(pen);
 }
 
+void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
+  QPen pen(qColor(color));
+  pen.setWidth(std::max(width, 0));
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  switch (dash) {
+    case LineDash::Solid: break;
+    // Patterns in pen widths: long dashes, and round-ish dots that still
+    // read as dots on a grey printout.
+    case LineDash::Dash: pen.setDashPattern({4.0, 2.0}); break;
+    case LineDash::Dot: pen.setDashPattern({1.0, 1.5}); break;
+  }
+  m_painter.setPen(pen);
+}
+
+void DrawingSurfaceQt::polyline(const ChartPointI* points, size_t count) {
+  if (count < 2) return;
+  m_points.clear();
+  for (size_t i = 0; i < count; ++i) m_points.emplace_back(points[i].x, points[i].y);
+  m_painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+}
+
 void DrawingSurfaceQt::setBrush(ChartColor color) { m_painter.setBrush(qColor(color)); }
 
 void DrawingSurfaceQt::rectangle(int left, int top, int right, int bottom) {
