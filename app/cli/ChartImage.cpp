@@ -23,9 +23,11 @@ QRect ChartImage::chartRect(int width, int height) {
   return QRect(r.left, r.top, r.width(), r.height());
 }
 
-void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width, int height) {
+void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   painter.fillRect(QRect(0, 0, width, height), Qt::white);
   GraphPlotCtrl chart;
+  chart.setOverlaySource([overlay] { return overlay; });
   // The window computes its chart with the control's corner as origin, and
   // label positions left of that origin are cut towards zero: draw in the
   // same coordinates so that every label lands on the window's pixel.
@@ -36,20 +38,22 @@ void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width
   painter.restore();
 }
 
-QImage ChartImage::image(const DisplaySeries& series, int width, int height) {
+QImage ChartImage::image(const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QImage picture(width, height, QImage::Format_RGB32);
   QPainter painter(&picture);
-  paint(painter, series, width, height);
+  paint(painter, series, width, height, overlay);
   painter.end();
   return picture;
 }
 
-bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, int width, int height) {
+bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   // A chart has a few dozen colours: as a palette image it is a quarter of
   // the bytes to filter and compress, with every pixel kept exactly.
-  const QImage picture = image(series, width, height).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const QImage picture = image(series, width, height, overlay).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   if (!picture.save(&file, "PNG", kPngQuality)) {
     file.cancelWriting();
     return false;
@@ -57,7 +61,8 @@ bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, 
   return file.commit();
 }
 
-bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, int width, int height) {
+bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   {
@@ -72,7 +77,7 @@ bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, 
       file.cancelWriting();
       return false;
     }
-    paint(painter, series, width, height);
+    paint(painter, series, width, height, overlay);
     painter.end();
   }
   return file.commit();

@@ -105,6 +105,7 @@ void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
   if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
+  m_chart->setOverlaySource([this] { return m_overlay.curves(m_doc); });
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
   connect(m_chart, &GraphPlotCtrl::bandFinished, this,
@@ -139,6 +140,10 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
+    case cmd::ChartOverlay:
+      m_overlay.toggle();
+      update();
+      return true;
     default:
       if (m_printing && m_printing->onCommand(id)) {
         updateAllViews();
@@ -390,12 +395,14 @@ void CHyetoscopeView::resetWindowAndHistory() {
 }
 
 void CHyetoscopeView::showData() {
+  m_overlay.forget();
   layoutStep();
   headerRefresh();
   if (m_chart) m_chart->setBandEnabled(1);
 }
 
 void CHyetoscopeView::showNoData() {
+  m_overlay.forget();
   displayReset();
   if (m_chart) m_chart->setBandEnabled(0);
 }

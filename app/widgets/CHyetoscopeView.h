@@ -14,6 +14,7 @@
 // statistics read (CursorState, CursorStatistics).
 
 #include "CDataListDlg.h"
+#include "ChartOverlaySwitch.h"
 #include "ChartWindow.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
@@ -85,6 +86,8 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The window, zoom and history; printing saves and restores its state.
   ChartWindow& chartWindow() { return m_chartWindow; }
   const CursorState& cursors() const { return m_cursors; }
+  // The continuous and effective rainfall over the bars: on or off.
+  ChartOverlaySwitch& overlay() { return m_overlay; }
 
   // DocumentViews
   void updateAllViews() override;
@@ -133,6 +136,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ChartWindow m_chartWindow;
   CursorState m_cursors;
+  ChartOverlaySwitch m_overlay;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;

@@ -75,6 +75,7 @@ void GraphPlotCtrl::paintToDevice(QPainter& painter, const QRect& rect, const QF
 void GraphPlotCtrl::draw(const ChartInput& input, DrawingSurface& surface) {
   ChartInput in = input;
   in.textWidth = [&surface](const std::string& text) { return surface.textWidth(text); };
+  if (m_overlaySource) in.overlay = m_overlaySource();
   ChartScene scene = ChartGeometry::compute(in);
   ChartRenderer::draw(scene, surface);
   // Every drawing of the bars and axes leaves its pitch and last tick for

@@ -30,12 +30,14 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 #include "ChartBand.h"
 
 class QPainter;
 class DrawingSurface;
 struct ChartInput;
+struct ChartOverlayData;
 
 // The x position, in control coordinates, of the tick one pitch right of the
 // last shown bar. Written by every axis drawing, read by cursor snapping.
@@ -73,6 +75,10 @@ class GraphPlotCtrl : public QWidget {
   // kept to measure the difference).
   void paintToDevice(QPainter& painter, const QRect& rect, const QFont& font,
                      const DisplaySeries& series, bool lineEveryBar);
+
+  // Where every drawing (screen and printing) takes the overlay curves
+  // from; the source returns null for none. Without a source: none.
+  void setOverlaySource(std::function<const ChartOverlayData*()> source) { m_overlaySource = std::move(source); }
 
   double barPitch() const { return m_barPitch; }
   // Printing draws the chart at the page's size; it puts the screen's pitch
@@ -119,4 +125,5 @@ class GraphPlotCtrl : public QWidget {
   QFont m_labelFont;
   std::array<QImage, 6> m_bitmaps;
   ChartBand m_band;
+  std::function<const ChartOverlayData*()> m_overlaySource;
 };
