@@ -53,7 +53,10 @@ bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, 
   if (!file.open(QIODevice::WriteOnly)) return false;
   // A chart has a few dozen colours: as a palette image it is a quarter of
   // the bytes to filter and compress, with every pixel kept exactly.
-  const QImage picture = image(series, width, height, overlay).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  // The overlay's coloured lines under antialiased labels bring more than
+  // a palette's 256 colours, which a palette would merge: kept as they are.
+  QImage picture = image(series, width, height, overlay);
+  if (overlay == nullptr) picture = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   if (!picture.save(&file, "PNG", kPngQuality)) {
     file.cancelWriting();
     return false;
