@@ -46,4 +46,6 @@ class DrawingSurfaceQt : public DrawingSurface {
   std::vector<QLine> m_buffer;
   std::vector<QRect> m_columns;
   std::vector<QPoint> m_points;
+  static constexpr int kMaxStrands = 3;
+  int m_strands = 1;  // one-pixel lines drawn side by side for a line pen
 };

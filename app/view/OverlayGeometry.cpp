@@ -79,7 +79,7 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   const int w = in.right - in.left;
   const int h = in.bottom - in.top;
   const double p = ChartGeometry::pitch(w, s.visibleCount);
-  if (p <= 0.0 || h < 2) return out;
+  if (p <= 0.0 || h < 8) return out;
   const SlotMap map = slotMap(s, data.slotStart);
   if (!map.valid) return out;
   const int f = std::max(s.firstShownIndex, 0);
@@ -99,10 +99,14 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
   out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
   out.lineWidth = std::max(2, (hf + 3) / 7);
+  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
+  // right and below (thin ones), stays inside the frame.
+  const int inset = out.lineWidth;
   auto yOf = [&](double v) {
     const double t = std::clamp(v / out.axisMax, 0.0, 1.0);
-    return in.bottom - 1 - static_cast<int>(std::lround((h - 1) * t));
+    return in.bottom - 1 - inset - static_cast<int>(std::lround(std::max(h - 1 - 2 * inset, 0) * t));
   };
+  auto xOf = [&](double x) { return std::clamp(columnOf(x), in.left + inset, std::max(in.left + inset, in.right - 1 - inset)); };
 
   // The curves, broken where a value is missing.
   const double x0 = in.left + 2 + p / 2;
@@ -134,7 +138,7 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
         endRun();
         continue;
       }
-      const int x = columnOf(x0 + (i - f) * p);
+      const int x = xOf(x0 + (i - f) * p);
       if (x != column) {
         flushColumn();
         column = x;

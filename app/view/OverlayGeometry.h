@@ -14,8 +14,10 @@
 //   as the time ticks. Bars narrower than a pixel share a column: the column
 //   gets the lowest and the highest value found in it, in their order, so
 //   the line still reaches every peak.
-// - The right axis runs from 0 at the plot's bottom row to axisMax at its
-//   top row: y = bottom - 1 - round((h - 1) v / axisMax). axisMax is the
+// - The right axis runs from 0 near the plot's bottom row to axisMax near
+//   its top row, lineWidth pixels inside them so that a line drawn that wide
+//   stays in the frame: y = bottom - 1 - w - round((h - 1 - 2w) v / axisMax)
+//   (w the line width; x is kept w pixels inside too). axisMax is the
 //   shown values' largest, at least kMinAxisMm, rounded up to a whole number
 //   of steps of 1, 2, 2.5 or 5 times a power of ten, with at most
 //   kMaxIntervals steps (fewer on a low chart, so labels stay a font height

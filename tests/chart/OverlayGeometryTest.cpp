@@ -30,8 +30,9 @@ ChartInput inputFor(const DisplaySeries& s, int right, int bottom, const ChartOv
   return in;
 }
 
-// y of v on an axis 0..max over a plot rows 0..bottom-1.
-int yOf(double v, double max, int bottom) { return bottom - 1 - static_cast<int>(std::lround((bottom - 1) * v / max)); }
+// y of v on an axis 0..max over a plot rows 0..bottom-1, two pixels (the
+// line width at a 13-pixel font) inside its top and bottom rows.
+int yOf(double v, double max, int bottom) { return bottom - 3 - static_cast<int>(std::lround((bottom - 5) * v / max)); }
 
 }  // namespace
 
@@ -53,13 +54,14 @@ TEST(OverlayGeometry, PointsAtBarCentresScaledToTheRightAxisAndBrokenWhereMissin
   for (int i = 4; i < 10; ++i) after.push_back({12 + 20 * i, yOf(data.curves[0].mm[i], 50, 201)});
   EXPECT_EQ(o.polylines[0].points, before);
   EXPECT_EQ(o.polylines[1].points, after);
-  EXPECT_EQ(o.polylines[0].points[0].y, 200);  // 0 mm on the bottom row
+  EXPECT_EQ(o.lineWidth, 2);
+  EXPECT_EQ(o.polylines[0].points[0].y, 198);  // 0 mm a line width above the bottom row
   EXPECT_EQ(o.polylines[1].points[2].y, yOf(41, 50, 201));
 
   // Ticks at 0, 10 ... 50 on the right edge, the top one with the unit.
   ASSERT_EQ(o.axisTicks.size(), 6u);
-  EXPECT_EQ(o.axisTicks.front(), (ChartLineI{203 - 6, 200, 203, 200}));
-  EXPECT_EQ(o.axisTicks.back(), (ChartLineI{203 - 6, 0, 203, 0}));
+  EXPECT_EQ(o.axisTicks.front(), (ChartLineI{203 - 6, 198, 203, 198}));
+  EXPECT_EQ(o.axisTicks.back(), (ChartLineI{203 - 6, 2, 203, 2}));
   EXPECT_EQ(o.axisLabels.front().text, "0");
   EXPECT_EQ(o.axisLabels.back().text, "50mm");
   for (const ChartLabel& l : o.axisLabels) {
