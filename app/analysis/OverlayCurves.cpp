@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -41,13 +40,15 @@ OverlaySettings overlaySettingsFromText(const std::string& gapMinutes, const std
     out.gapSlots = static_cast<int>(minutes) / 10;
 
   std::vector<double> hours;
-  std::stringstream list(halfLives);
-  std::string item;
   bool ok = !halfLives.empty();
-  while (ok && std::getline(list, item, ',')) {
+  for (size_t from = 0; ok && from <= halfLives.size();) {
+    size_t comma = halfLives.find(',', from);
+    if (comma == std::string::npos) comma = halfLives.size();
     double t = 0.0;
-    ok = parseNumber(trimmed(item), t) && t >= kMinHalfLifeHours && t <= kMaxHalfLifeHours;
+    ok = parseNumber(trimmed(halfLives.substr(from, comma - from)), t) && t >= kMinHalfLifeHours &&
+         t <= kMaxHalfLifeHours;
     if (ok) hours.push_back(t);
+    from = comma + 1;
   }
   if (ok && !hours.empty()) {
     if (hours.size() > 2) hours.resize(2);

@@ -21,9 +21,9 @@ int runChart(const QStringList& arguments) {
   cli.option({"size"}, "Picture size in pixels (default 1000x500).", "WxH", "1000x500");
   cli.option({"overlay"}, "Draws the continuous rainfall and the effective rainfalls over the bars (10min and "
                           "hour only), on a millimetre axis at the right with a legend.");
-  cli.option({"gap"}, "With --overlay: dry gap that ends the continuous rainfall, such as 90min or 6h (default 6h).",
+  cli.option({"gap"}, "Dry gap that ends the continuous rainfall of --overlay, such as 90min or 6h (default 6h).",
              "DUR", "6h");
-  cli.option({"half-life"}, "With --overlay: one or two half-lives of the effective rainfall in hours, from 0.5 to "
+  cli.option({"half-life"}, "One or two half-lives of the effective rainfall of --overlay in hours, from 0.5 to "
              "720 (default 1.5,72).", "H[,H]", "1.5,72");
   cli.option({"o", "output"}, "Output file or pattern; .png or .pdf.", "OUT");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
