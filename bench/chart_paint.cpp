@@ -9,7 +9,7 @@
 // are above zero, and a zero draws nothing, so one line per bar is only
 // 1,393 lines there. The Wet cases add 0.5 mm to every value, so that every
 // bar draws a line: the worst case a full recording can bring.
-#include "GraphPlotCtrl.h"
+#include "ChartPainter.h"
 
 #include "CLogstore1App.h"
 #include "FileImage.h"
@@ -54,13 +54,19 @@ void paintChart(benchmark::State& state, bool everyBar, bool wet) {
     state.SkipWithError("cannot load the long sample");
     return;
   }
-  GraphPlotCtrl chart;
   QImage image(1600, 600, QImage::Format_RGB32);
   const QRect plot(50, 18, 1600 - 70 + 1, 600 - 138);
   image.fill(Qt::white);
   for (auto _ : state) {
     QPainter painter(&image);
-    chart.paintToDevice(painter, plot, chart.labelFont(), *series, everyBar);
+    ChartInput in;
+    in.left = plot.left();
+    in.top = plot.top();
+    in.right = plot.left() + plot.width();
+    in.bottom = plot.top() + plot.height();
+    in.series = series.get();
+    in.lineEveryBar = everyBar;
+    ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
     painter.end();
     benchmark::DoNotOptimize(image.constBits());
   }

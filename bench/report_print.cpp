@@ -9,11 +9,10 @@
 //   PreviewFirstTablePage    Qt's preview dialog opened on the May 2024
 //                            table until its first page is painted
 // Run: bench_report_print [--benchmark_repetitions=N]
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 
 #include "CLogstore1App.h"
 #include "FileImage.h"
-#include "GraphPlotCtrl.h"
 #include "RecordingBuffer.h"
 #include "SeriesForMode.h"
 
@@ -83,7 +82,6 @@ void ChartWithValueList(benchmark::State& state) {
   const RecordingBuffer* rec = longRecording();
   if (rec == nullptr) return state.SkipWithError("cannot load the long sample");
   auto series = std::make_unique<DisplaySeries>();
-  GraphPlotCtrl chart;
   int pages = 0;
   for (auto _ : state) {
     std::unique_ptr<RainSeries> hourly = makeSeriesFor(IntervalMode::Hourly);
@@ -95,7 +93,7 @@ void ChartWithValueList(benchmark::State& state) {
     series->firstShownIndex = 0;
     series->visibleCount = series->valueCount;
     GraphPrintData data{series.get(), true, printDataName(*rec), std::time(nullptr)};
-    pages = printGraphToPdf(outFile("bench-chart.pdf"), data, PaperOrientation::Portrait, &chart);
+    pages = printGraphToPdf(outFile("bench-chart.pdf"), data, PaperOrientation::Portrait);
     if (pages == 0) return state.SkipWithError("no page");
   }
   state.counters["pages"] = pages;
@@ -104,7 +102,6 @@ void ChartWithValueList(benchmark::State& state) {
 void PreviewFirstTablePage(benchmark::State& state) {
   const RecordingBuffer* rec = longRecording();
   if (rec == nullptr) return state.SkipWithError("cannot load the long sample");
-  GraphPlotCtrl chart;
   for (auto _ : state) {
     auto snap = makeTableSnapshot(*rec, TableKind::HourlyMonth, 2024, 5, "観測所");
     QPrinter printer(QPrinter::HighResolution);
@@ -115,8 +112,8 @@ void PreviewFirstTablePage(benchmark::State& state) {
     QPrintPreviewDialog dialog(&printer);
     int requests = 0;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) {
-      ReportPrintJob job(chart, nullptr);
-      job.run(*p, source);
+      ReportPrintJob job(nullptr);
+      runOnPrinter(job, *p, source);
       ++requests;
     });
     dialog.resize(900, 1000);

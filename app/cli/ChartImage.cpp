@@ -1,6 +1,6 @@
 #include "ChartImage.h"
 
-#include "GraphPlotCtrl.h"
+#include "ChartPainter.h"
 #include "ViewLayout.h"
 
 #include <QPageSize>
@@ -26,15 +26,18 @@ QRect ChartImage::chartRect(int width, int height) {
 void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width, int height,
                        const ChartOverlayData* overlay) {
   painter.fillRect(QRect(0, 0, width, height), Qt::white);
-  GraphPlotCtrl chart;
-  chart.setOverlaySource([overlay] { return overlay; });
   // The window computes its chart with the control's corner as origin, and
   // label positions left of that origin are cut towards zero: draw in the
   // same coordinates so that every label lands on the window's pixel.
   const QRect rect = chartRect(width, height);
   painter.save();
   painter.translate(rect.topLeft());
-  chart.paintToDevice(painter, QRect(QPoint(0, 0), rect.size()), chart.labelFont(), series);
+  ChartInput in;
+  in.right = rect.width();
+  in.bottom = rect.height();
+  in.series = &series;
+  in.overlay = overlay;
+  ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
   painter.restore();
 }
 

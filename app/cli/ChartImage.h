@@ -1,14 +1,15 @@
 #pragma once
 // ChartImage: the window's chart as a picture of its own, W x H pixels, for
-// PNG and PDF files. The chart control's drawing routine draws it, into the
-// rectangle the window's layout gives a client area W wide whose controls
-// below the labels (cursor strip, fields, statistics list) are left out, so
-// bars, ticks and labels fall on the same pixels as in the window.
+// PNG and PDF files. ChartPainter, the routine that draws the window's
+// chart, draws it with no widget into the rectangle the window's layout
+// gives a client area W wide whose controls below the labels (cursor strip,
+// fields, statistics list) are left out, so bars, ticks and labels fall on
+// the same pixels as in the window.
 //
 // Does not choose what is shown: the DisplaySeries says it (mode, window,
 // vertical maximum), and the overlay curves, when given, are drawn over the
-// bars as the window draws them. Needs a QApplication (the control is a
-// widget).
+// bars as the window draws them. Needs a QGuiApplication (fonts), no
+// QApplication.
 
 #include "DisplaySeries.h"
 

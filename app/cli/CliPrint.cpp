@@ -8,7 +8,7 @@
 #include "CliRecording.h"
 #include "CliSeriesOptions.h"
 #include "GraphPages.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 
 #include <climits>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include "CliRecording.h"
 #include "CliSeriesOptions.h"
 #include "LocalTime.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 #include "TableSnapshot.h"
 
 #include <QString>

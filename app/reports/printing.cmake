@@ -9,6 +9,7 @@ add_library(hy_reports STATIC
   PageSetup.cpp PageSetup.h
   PrintJobHold.cpp PrintJobHold.h
   ReportPage.cpp ReportPage.h
+  ReportPrintJob.cpp ReportPrintJob.h
   ReportRenderer.cpp ReportRenderer.h
   TablePrintFlow.cpp TablePrintFlow.h
   TablePrintSettings.cpp TablePrintSettings.h

@@ -13,6 +13,13 @@
 
 class ChartBitmaps {
  public:
+  static constexpr int kRightArrow = 130;
+  static constexpr int kHandleB = 131;
+  static constexpr int kLeftArrow = 132;
+  static constexpr int kHandleA = 133;
+  static constexpr int kLeftArrowPressed = 137;
+  static constexpr int kRightArrowPressed = 138;
+
   // The image of a resource id, or a null image for an unknown id.
   static QImage make(int resourceId);
 

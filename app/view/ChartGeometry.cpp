@@ -43,6 +43,10 @@ ChartScene ChartGeometry::compute(const ChartInput& in) {
   // drawing whenever a recording is loaded; the chart's own pair must be
   // there too, or a stale line would stay.
   if (in.cursors) cursorLines(in, scene);
+  if (in.band && in.bandLeft < in.bandRight) {
+    scene.hasBand = true;
+    scene.band = ChartRectI{in.left + in.bandLeft, in.top, in.left + in.bandRight, in.bottom};
+  }
   return scene;
 }
 
@@ -58,12 +62,14 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   const int f = std::max(s.firstShownIndex, 0);
   const int e = shownEnd(s);
   const double left = in.left + 2;
+  const int* missing = in.missingSlots;
+  auto shows = [missing](int i) { return missing == nullptr || missing[i] <= 0; };
 
   if (g >= 2.0) {
     scene.barShape = BarShape::Rectangles;
     for (int i = f; i < e; ++i) {
       double t = barHeight(s.values[i], s.verticalMax, h);
-      if (t == 0.0) continue;
+      if (t == 0.0 || !shows(i)) continue;
       double x0 = left + (i - f) * p;
       // Edges as x0 + g and x0 + p - g, swapped into order.
       int a = trunc(x0 + g);
@@ -77,7 +83,7 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   if (in.lineEveryBar) {
     for (int i = f; i < e; ++i) {
       double t = barHeight(s.values[i], s.verticalMax, h);
-      if (t == 0.0) continue;
+      if (t == 0.0 || !shows(i)) continue;
       double x0 = left + (i - f) * p;
       scene.barLines.push_back({trunc(x0 + 0.45 * p), trunc(in.bottom - t), trunc(x0 + 0.55 * p), in.bottom});
     }
@@ -98,7 +104,7 @@ void ChartGeometry::bars(const ChartInput& in, ChartScene& scene) {
   // One pass: a dry bar costs one comparison, a wet one two truncations.
   for (int i = f; i < e; ++i) {
     const double v = values[i];
-    if (!(v > 0.0)) continue;
+    if (!(v > 0.0) || !shows(i)) continue;
     const double x0 = left + (i - f) * p;
     const int c = trunc(x0 + 0.45 * p);
     if (trunc(x0 + 0.55 * p) != c) {

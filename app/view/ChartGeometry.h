@@ -27,6 +27,10 @@ struct ChartInput {
   std::function<int(const std::string&)> textWidth;
   bool loaded = true;   // false: background and frame only
   const DisplaySeries* series = nullptr;
+  // Per value of the series, the ten-minute slots no recording covers
+  // (RainSeries::missingSlots, from the station archive): a bucket with one
+  // draws no bar. Null: nothing is missing (a series built from a recording).
+  const int* missingSlots = nullptr;
 
   // One-pixel bars: false draws one line per pixel column with the tallest
   // bar of that column, which gives the same pixels as one line per bar.
@@ -43,6 +47,11 @@ struct ChartInput {
   // right-hand axis and a legend (OverlayGeometry); null: none, and the
   // scene is exactly the chart without them.
   const ChartOverlayData* overlay = nullptr;
+  // The zoom band being dragged (screen only): its x range from the chart's
+  // left edge, right exclusive; nothing when empty.
+  bool band = false;
+  int bandLeft = 0;
+  int bandRight = 0;
 };
 
 // Time labels never run into each other: a label that would start less

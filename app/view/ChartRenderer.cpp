@@ -30,6 +30,13 @@ void ChartRenderer::drawOverlay(const OverlayScene& o, DrawingSurface& surface) 
   for (const OverlayLegendEntry& entry : o.legend) surface.text(entry.label.x, entry.label.y, entry.label.text);
 }
 
+void ChartRenderer::draw(const CursorStripScene& strip, DrawingSurface& surface) {
+  surface.setPen(kOutline);
+  surface.setBrush(kBackground);
+  surface.rectangle(strip.frame.left, strip.frame.top, strip.frame.right, strip.frame.bottom);
+  for (const StripImage& image : strip.images) surface.image(image.x, image.y, image.resourceId);
+}
+
 void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   surface.setPen(kOutline);
   surface.setBrush(kBackground);
@@ -47,4 +54,8 @@ void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   if (!scene.overlay.empty()) drawOverlay(scene.overlay, surface);
 
   for (const ChartLineI& c : scene.cursorLines) surface.xorLine(c.x1, c.y1, c.x2, c.y2, kCursor);
+  if (scene.hasBand) {
+    const ChartRectI& b = scene.band;
+    surface.xorRectangle(b.left, b.top, b.right, b.bottom, kBandOutline, kBandFill);
+  }
 }

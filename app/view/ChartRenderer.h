@@ -2,10 +2,11 @@
 // ChartRenderer: draws a ChartScene on a DrawingSurface in the chart's
 // colours: white background with a black outline, light-blue bars outlined
 // in black, black ticks, grid lines and labels, light-grey cursor lines
-// XOR-ed onto the picture. The single drawing routine for every medium.
-// Overlay curves go over the bars and axes (solid, dashed and dotted, in
-// colours that stay apart in grey), then their right-hand axis and legend,
-// before the cursor lines.
+// XOR-ed onto the picture, and the zoom band XOR-ed over everything (a white
+// outline and a dark blue inside, so bars and lines show through). The
+// single drawing routine for every medium. Overlay curves go over the bars
+// and axes (solid, dashed and dotted, in colours that stay apart in grey),
+// then their right-hand axis and legend, before the cursor lines.
 //
 // Computes nothing: positions and texts come from ChartGeometry.
 
@@ -19,6 +20,8 @@ class ChartRenderer {
   static constexpr ChartColor kBar{0, 192, 255};
   static constexpr ChartColor kAxis{0, 0, 0};
   static constexpr ChartColor kCursor{192, 192, 192};
+  static constexpr ChartColor kBandOutline{255, 255, 255};
+  static constexpr ChartColor kBandFill{0, 0, 64};
 
   struct CurveStyle {
     ChartColor color;
@@ -30,6 +33,8 @@ class ChartRenderer {
   static const CurveStyle& curveStyle(int curve);
 
   static void draw(const ChartScene& scene, DrawingSurface& surface);
+  // The cursor strip: a white box with a black outline, then its images.
+  static void draw(const CursorStripScene& strip, DrawingSurface& surface);
 
  private:
   static void drawOverlay(const OverlayScene& overlay, DrawingSurface& surface);

@@ -80,6 +80,9 @@ struct ChartScene {
   std::vector<ChartLabel> labels;    // time labels, then millimetre labels
   std::vector<ChartLineI> cursorLines;
   OverlayScene overlay;  // drawn over the bars, under the cursor lines
+  // The zoom band while the user drags it, over the chart's full height.
+  bool hasBand = false;
+  ChartRectI band;
 
   double barPitch = 0.0;
   bool hasLastTick = false;  // false when nothing was shown
@@ -88,4 +91,22 @@ struct ChartScene {
   int64_t labelStepSeconds = 0;
 
   bool operator==(const ChartScene&) const = default;
+};
+
+// A small image of the cursor strip (ChartBitmaps' resource ids) at its
+// top-left corner.
+struct StripImage {
+  int x = 0;
+  int y = 0;
+  int resourceId = 0;
+  bool operator==(const StripImage&) const = default;
+};
+
+// The cursor strip under the chart, in the form view's coordinates: its
+// white box, then the arrow buttons and the handles in drawing order (the
+// handle on top last). CursorState fills it; ChartRenderer draws it.
+struct CursorStripScene {
+  ChartRectI frame;
+  std::vector<StripImage> images;
+  bool operator==(const CursorStripScene&) const = default;
 };

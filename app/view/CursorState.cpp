@@ -1,5 +1,7 @@
 #include "CursorState.h"
 
+#include "ChartBitmaps.h"
+
 #include "CHyetoscopeDoc.h"
 
 #include <algorithm>
@@ -162,4 +164,22 @@ bool CursorState::arrowRelease(int x, int y, const ViewLayout& layout, CHyetosco
   m_pressed = 0;
   m_dragMode = kNone;
   return stepped;
+}
+
+CursorStripScene CursorState::strip(const ViewLayout& layout, bool withImages) const {
+  const ViewRect& box = layout.cursorStrip;
+  CursorStripScene scene;
+  scene.frame = ChartRectI{box.left, box.top, box.right, box.bottom};
+  if (!withImages) return scene;
+  scene.images.push_back({layout.leftArrow.left, layout.leftArrow.top,
+                          m_pressed == 1 ? ChartBitmaps::kLeftArrowPressed : ChartBitmaps::kLeftArrow});
+  scene.images.push_back({layout.rightArrow.left, layout.rightArrow.top,
+                          m_pressed == 2 ? ChartBitmaps::kRightArrowPressed : ChartBitmaps::kRightArrow});
+  const Cursor top = m_bOnTop ? Cursor::B : Cursor::A;
+  const Cursor below = m_bOnTop ? Cursor::A : Cursor::B;
+  for (Cursor c : {below, top}) {
+    const ViewRect h = handle(c);
+    scene.images.push_back({h.left, h.top, c == Cursor::A ? ChartBitmaps::kHandleA : ChartBitmaps::kHandleB});
+  }
+  return scene;
 }

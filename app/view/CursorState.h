@@ -12,6 +12,7 @@
 // ends up past the last value (released at the right end of a window that
 // reaches beyond it) has no value. The statistics are CursorStatistics'.
 
+#include "ChartScene.h"
 #include "DisplaySeries.h"
 #include "ViewLayout.h"
 
@@ -59,6 +60,11 @@ class CursorState {
   int dragMode() const { return m_dragMode; }
   // The button drawn pressed: 0 none, 1 left, 2 right.
   int pressedButton() const { return m_pressed; }
+
+  // What the strip shows now: its box, the two arrow buttons (pressed or
+  // not) and the handles, the one on top last. withImages false: the box
+  // only (before the chart is set up).
+  CursorStripScene strip(const ViewLayout& layout, bool withImages = true) const;
 
  private:
   void setX(Cursor c, int x, const ViewLayout& layout);

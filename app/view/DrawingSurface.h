@@ -62,7 +62,12 @@ class DrawingSurface {
     for (size_t i = 1; i < count; ++i) line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
   }
   virtual void xorLine(int x1, int y1, int x2, int y2, ChartColor color) = 0;
+  // A rectangle (same cover as rectangle()) XOR-ed onto the picture: the
+  // outline in pen, the inside in brush. Leaves pen and brush as they were.
+  virtual void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) = 0;
   virtual void text(int x, int y, const std::string& utf8) = 0;
+  // One of ChartBitmaps' images with its top-left corner at (x, y).
+  virtual void image(int x, int y, int resourceId) = 0;
   virtual void setFont(const SurfaceFont& font) = 0;
   virtual int fontHeight() const = 0;
   virtual int textWidth(const std::string& utf8) const { return estimatedTextWidth(utf8, fontHeight()); }

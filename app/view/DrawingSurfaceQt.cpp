@@ -1,5 +1,7 @@
 #include "DrawingSurfaceQt.h"
 
+#include "ChartBitmaps.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -133,6 +135,32 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
   m_painter.drawLine(q);
   m_painter.setCompositionMode(previous);
   m_painter.setPen(kept);
+}
+
+void DrawingSurfaceQt::xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) {
+  QPainter::CompositionMode previous = m_painter.compositionMode();
+  QPen keptPen = m_painter.pen();
+  QBrush keptBrush = m_painter.brush();
+  setPen(pen);
+  setBrush(brush);
+  m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  rectangle(left, top, right, bottom);
+  m_painter.setCompositionMode(previous);
+  m_painter.setPen(keptPen);
+  m_painter.setBrush(keptBrush);
+}
+
+void DrawingSurfaceQt::image(int x, int y, int resourceId) {
+  // Made once: the strip draws them on every paint.
+  static const QImage images[] = {ChartBitmaps::make(ChartBitmaps::kRightArrow), ChartBitmaps::make(ChartBitmaps::kHandleB),
+                                  ChartBitmaps::make(ChartBitmaps::kLeftArrow), ChartBitmaps::make(ChartBitmaps::kHandleA),
+                                  ChartBitmaps::make(ChartBitmaps::kLeftArrowPressed),
+                                  ChartBitmaps::make(ChartBitmaps::kRightArrowPressed)};
+  static constexpr int ids[] = {ChartBitmaps::kRightArrow, ChartBitmaps::kHandleB, ChartBitmaps::kLeftArrow,
+                                ChartBitmaps::kHandleA, ChartBitmaps::kLeftArrowPressed, ChartBitmaps::kRightArrowPressed};
+  for (size_t i = 0; i < std::size(ids); ++i) {
+    if (ids[i] == resourceId) m_painter.drawImage(QPoint(x, y), images[i]);
+  }
 }
 
 void DrawingSurfaceQt::text(int x, int y, const std::string& utf8) {

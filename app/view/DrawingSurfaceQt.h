@@ -28,7 +28,9 @@ class DrawingSurfaceQt : public DrawingSurface {
   void setLinePen(ChartColor color, int width, LineDash dash) override;
   void polyline(const ChartPointI* points, size_t count) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
+  void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) override;
   void text(int x, int y, const std::string& utf8) override;
+  void image(int x, int y, int resourceId) override;
   void setFont(const SurfaceFont& font) override;
   int fontHeight() const override { return m_fontHeight; }
   int textWidth(const std::string& utf8) const override;

@@ -11,12 +11,12 @@
 
 class DrawingSurfaceRecorder : public DrawingSurface {
  public:
-  enum class Kind { Rectangle, Line, XorLine, Text };
+  enum class Kind { Rectangle, Line, XorLine, XorRectangle, Text, Image };
 
   struct Call {
     Kind kind;
     int x1, y1, x2, y2;  // rectangle: left, top, right, bottom; text: x, y
-    ChartColor pen;      // XorLine: the XOR colour
+    ChartColor pen;      // XorLine: the XOR colour; XorRectangle: its outline
     ChartColor brush;
     std::string text;
     SurfaceFont font;  // Text: the font in effect
@@ -29,7 +29,9 @@ class DrawingSurfaceRecorder : public DrawingSurface {
   void rectangle(int left, int top, int right, int bottom) override;
   void line(int x1, int y1, int x2, int y2) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
+  void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) override;
   void text(int x, int y, const std::string& utf8) override;
+  void image(int x, int y, int resourceId) override;  // x1, y1 and the id in x2
   void setFont(const SurfaceFont& font) override { m_font = font; }
   int fontHeight() const override { return m_font.height; }
 

@@ -9,6 +9,7 @@ add_library(hy_chart STATIC
   ${_chart}/ChartGeometry.cpp ${_chart}/ChartGeometry.h
   ${_chart}/ChartOverlayData.h
   ${_chart}/OverlayGeometry.cpp ${_chart}/OverlayGeometry.h
+  ${_chart}/ChartPainter.cpp ${_chart}/ChartPainter.h
   ${_chart}/ChartRenderer.cpp ${_chart}/ChartRenderer.h
   ${_chart}/ChartScene.h
   ${_chart}/ChartTicks.cpp ${_chart}/ChartTicks.h

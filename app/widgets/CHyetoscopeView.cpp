@@ -11,6 +11,9 @@
 #include "RangeSave.h"
 #include "CommandIds.h"
 #include "CursorStatistics.h"
+#include "ChartPainter.h"
+#include "ChartRenderer.h"
+#include "DrawingSurfaceQt.h"
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ShiftJis.h"
@@ -97,17 +100,16 @@ CHyetoscopeView::~CHyetoscopeView() {
 
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
-  m_printing->setChart(m_chart);
   m_printing->setChartWindow(&m_chartWindow);
+  m_printing->setOverlaySource([this] { return m_overlay.curves(m_doc); });
 }
 
 void CHyetoscopeView::onInitialUpdate() {
   m_chart = new GraphPlotCtrl(this);
-  if (m_printing) m_printing->setChart(m_chart);
   m_chart->setObjectName(QStringLiteral("graphPlotCtrl"));
-  m_chart->setOverlaySource([this] { return m_overlay.curves(m_doc); });
   m_chart->setGeometry(0, 0, 1, 1);
   m_chart->show();
+  m_chart->setBarPitchSource([this] { return m_barPitch; });
   connect(m_chart, &GraphPlotCtrl::bandFinished, this,
           [this] { m_chartWindow.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
   layoutStep();
@@ -446,8 +448,7 @@ void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const int mode = m_cursors.dragMode();
     if (mode == CursorState::kDragA || mode == CursorState::kDragB) {
-      const double pitch = m_chart ? m_chart->barPitch() : 0.0;
-      m_cursors.release(at.x(), m_layout, pitch, lastTickPosition(), m_doc);
+      m_cursors.release(at.x(), m_layout, m_barPitch, m_lastTick, m_doc);
       refillStatistics();
     } else if (mode == CursorState::kLeftHeld || mode == CursorState::kRightHeld) {
       if (m_cursors.arrowRelease(at.x(), at.y(), m_layout, m_doc)) refillStatistics();
@@ -470,26 +471,18 @@ void CHyetoscopeView::paintEvent(QPaintEvent*) {
   m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {
     m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series());
-  }
-  const ViewRect& strip = m_layout.cursorStrip;
-  p.setPen(Qt::black);
-  p.setBrush(Qt::white);
-  p.drawRect(strip.left, strip.top, strip.width() - 1, strip.height() - 1);
-  if (m_chart) {
-    const int pressed = m_cursors.pressedButton();
-    p.drawImage(QPoint(m_layout.leftArrow.left, m_layout.leftArrow.top),
-                m_chart->bitmap(pressed == 1 ? GraphPlotCtrl::kLeftArrowPressed : GraphPlotCtrl::kLeftArrow));
-    p.drawImage(QPoint(m_layout.rightArrow.left, m_layout.rightArrow.top),
-                m_chart->bitmap(pressed == 2 ? GraphPlotCtrl::kRightArrowPressed : GraphPlotCtrl::kRightArrow));
-    // The handle on top is drawn last.
-    const Cursor top = m_cursors.bOnTop() ? Cursor::B : Cursor::A;
-    const Cursor below = m_cursors.bOnTop() ? Cursor::A : Cursor::B;
-    for (Cursor c : {below, top}) {
-      const ViewRect h = m_cursors.handle(c);
-      p.drawImage(QPoint(h.left, h.top),
-                  m_chart->bitmap(c == Cursor::A ? GraphPlotCtrl::kHandleA : GraphPlotCtrl::kHandleB));
+    const ChartScene scene =
+        m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series(), m_overlay.curves(m_doc));
+    // What the band zoom and the cursor snapping work with until the next
+    // drawing that shows bars.
+    if (scene.hasLastTick) {
+      m_barPitch = scene.barPitch;
+      m_lastTick = scene.lastTick;
     }
+  }
+  {
+    DrawingSurfaceQt surface(p, ChartPainter::labelFont());
+    ChartRenderer::draw(m_cursors.strip(m_layout, m_chart != nullptr), surface);
   }
   p.end();
   updateScrollBar();

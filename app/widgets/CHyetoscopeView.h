@@ -88,6 +88,9 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   const CursorState& cursors() const { return m_cursors; }
   // The continuous and effective rainfall over the bars: on or off.
   ChartOverlaySwitch& overlay() { return m_overlay; }
+  // Bar pitch and last tick of the last screen drawing that showed bars.
+  double barPitch() const { return m_barPitch; }
+  double lastTick() const { return m_lastTick; }
 
   // DocumentViews
   void updateAllViews() override;
@@ -137,6 +140,10 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   ChartWindow m_chartWindow;
   CursorState m_cursors;
   ChartOverlaySwitch m_overlay;
+  // From the last screen drawing that showed bars: the bar pitch and the x
+  // of the tick right of the last shown bar (plot coordinates).
+  double m_barPitch = 0.0;
+  double m_lastTick = 0.0;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   std::function<void()> m_stateChanged;

@@ -3,8 +3,7 @@
 #include "CHyetoscopeDoc.h"
 #include "CTablePrintDlg.h"
 #include "CommandIds.h"
-#include "GraphPlotCtrl.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 #include "TablePrintFlow.h"
 
 #include <QPageSetupDialog>
@@ -72,6 +71,7 @@ PrintSource CPrintCommands::source() const {
   s.graph.loaded = m_doc.loadedFlag == 1;
   s.graph.dataName = printDataName(m_doc.recording());
   s.graph.printTime = m_clock();
+  if (m_overlay) s.graph.overlay = m_overlay();
   s.table = &m_snapshot;
   return s;
 }
@@ -79,13 +79,8 @@ PrintSource CPrintCommands::source() const {
 int CPrintCommands::runJob(QPrinter& printer) {
   // Every job is drawn at the same resolution, whatever a dialog chose.
   printer.setResolution(600);
-  GraphPlotCtrl* chart = m_chart;
-  if (chart == nullptr) {
-    if (!m_ownChart) m_ownChart = std::make_unique<GraphPlotCtrl>();
-    chart = m_ownChart.get();
-  }
-  ReportPrintJob job(*chart, &m_state);
-  return job.run(printer, source());
+  ReportPrintJob job(&m_state);
+  return runOnPrinter(job, printer, source());
 }
 
 void CPrintCommands::printCurrent() {

@@ -4,7 +4,7 @@
 // the printer set-up (57606) and the toolbar's print (57607, the job the
 // print mode names). It owns the one QPrinter they all share and the table
 // snapshot a table preview draws from, and runs each job through
-// ReportPrintJob with the view's chart control.
+// ReportPrintJob (which draws the chart with no widget).
 //
 // It does not compute pages (the page builders do) nor change the chart's
 // state beyond what TablePrintFlow puts back. The four dialogs it shows can
@@ -22,10 +22,10 @@
 
 class CHyetoscopeDoc;
 class ChartWindow;
-class GraphPlotCtrl;
 class IntervalWindows;
 class QWidget;
 class UserMessages;
+struct ChartOverlayData;
 struct PrintSource;
 struct RecordingState;
 
@@ -43,12 +43,14 @@ class CPrintCommands {
                  QWidget* parent);
   ~CPrintCommands();
 
-  void setChart(GraphPlotCtrl* chart) { m_chart = chart; }
   // The view's zoom state, kept whole across a table command.
   void setChartWindow(ChartWindow* chartWindow) { m_chartWindow = chartWindow; }
   void setDialogs(Dialogs dialogs) { m_dialogs = std::move(dialogs); }
   // The print time of the chart page; the wall clock unless replaced.
   void setClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
+  // Where the chart page takes the curves drawn over its bars (the screen's
+  // overlay); null or no source: none.
+  void setOverlaySource(std::function<const ChartOverlayData*()> source) { m_overlay = std::move(source); }
 
   // Carries out one of the six commands; false for any other.
   bool onCommand(int commandId);
@@ -72,11 +74,10 @@ class CPrintCommands {
   IntervalWindows& m_windows;
   UserMessages& m_messages;
   QWidget* m_parent;
-  GraphPlotCtrl* m_chart = nullptr;
   ChartWindow* m_chartWindow = nullptr;
-  std::unique_ptr<GraphPlotCtrl> m_ownChart;
   std::unique_ptr<QPrinter> m_printer;
   TableSnapshot m_snapshot;
   Dialogs m_dialogs;
   std::function<int64_t()> m_clock;
+  std::function<const ChartOverlayData*()> m_overlay;
 };

@@ -291,6 +291,61 @@ void expectSamePixelsBothWays(const DisplaySeries& s, int width) {
 
 }  // namespace
 
+TEST(ChartGeometry, BucketsMarkedMissingDrawNoBarAndChangeNothingElse) {
+  // Every bar wet; buckets 1, 3 and the last marked missing (a count of
+  // missing slots, as the archive's series carry it), bucket 2 explicitly
+  // complete.
+  auto s = series(IntervalMode::Hourly, jst(2024, 5, 1, 0), 100, 50.0);
+  std::vector<int> missing(100, 0);
+  missing[1] = 1;
+  missing[3] = 6;
+  missing[99] = 2;
+  auto shapes = [&](int right, bool lineEveryBar) {
+    ChartInput in = inputFor(*s, 0, 0, right, 200);
+    in.lineEveryBar = lineEveryBar;
+    ChartScene complete = ChartGeometry::compute(in);
+    in.missingSlots = missing.data();
+    ChartScene marked = ChartGeometry::compute(in);
+    EXPECT_EQ(marked.gridLines, complete.gridLines);
+    EXPECT_EQ(marked.labels, complete.labels);
+    EXPECT_EQ(marked.barPitch, complete.barPitch);
+    EXPECT_EQ(marked.lastTick, complete.lastTick);
+    EXPECT_EQ(marked.barShape, complete.barShape);
+    return std::make_pair(complete, marked);
+  };
+  // Rectangles: the bars of the marked buckets are gone, the rest as before.
+  auto [wide, wideMarked] = shapes(227, false);
+  ASSERT_EQ(wide.barRects.size(), 100u);
+  std::vector<ChartRectI> expected;
+  for (size_t i = 0; i < 100; ++i)
+    if (i != 1 && i != 3 && i != 99) expected.push_back(wide.barRects[i]);
+  EXPECT_EQ(wideMarked.barRects, expected);
+  // One line per bar, likewise.
+  auto [every, everyMarked] = shapes(226, true);
+  ASSERT_EQ(every.barLines.size(), 100u);
+  std::vector<ChartLineI> lines;
+  for (size_t i = 0; i < 100; ++i)
+    if (i != 1 && i != 3 && i != 99) lines.push_back(every.barLines[i]);
+  EXPECT_EQ(everyMarked.barLines, lines);
+  // Per column (many bars a column): a column whose every bar is missing
+  // stays empty, and the pixels are those of one line per remaining bar.
+  std::vector<double> values(2000, 10.0);
+  auto dense = makeSeries(IntervalMode::TenMinute, 1714489200, values.data(), 2000, 50);
+  std::vector<int> gap(2000, 0);
+  for (int i = 500; i < 700; ++i) gap[static_cast<size_t>(i)] = 1;
+  ChartInput in = inputFor(*dense, 0, 0, 404, 200);  // p = 0.2: five bars a column
+  in.missingSlots = gap.data();
+  ChartScene columns = ChartGeometry::compute(in);
+  in.lineEveryBar = true;
+  ChartScene perBar = ChartGeometry::compute(in);
+  ASSERT_EQ(columns.barShape, BarShape::Lines);
+  EXPECT_TRUE(rasterise(columns.barLines, 420, 200) == rasterise(perBar.barLines, 420, 200));
+  for (const ChartLineI& l : columns.barLines) {
+    EXPECT_FALSE(l.x1 > 2 + 500 * 0.2 + 1 && l.x2 < 2 + 700 * 0.2 - 1) << l.x1;
+  }
+  EXPECT_EQ(perBar.barLines.size(), 1800u);
+}
+
 TEST(ChartGeometry, PerColumnLinesMatchEveryBarOnDenseSeries) {
   // Every kind of pitch below the line threshold, with most values above
   // zero so that many bars straddle column boundaries, and a window that

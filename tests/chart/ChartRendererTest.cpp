@@ -73,3 +73,34 @@ TEST(ChartRenderer, BarsThenAxesThenCursorLinesInTheirColours) {
   EXPECT_EQ(surface.of(Kind::Line).size(), 3u + 10u);  // three ticks, ten grid lines
   EXPECT_EQ(surface.of(Kind::Text).size(), 6u + 11u);   // two rows of three, "(mm)" and ten values
 }
+
+TEST(ChartRenderer, ZoomBandIsXoredLastOverTheChartsFullHeight) {
+  double values[] = {5.0, 0.0, 20.0};
+  auto s = makeSeries(IntervalMode::Hourly, 1714489200, values, 3, 100);
+  ChartInput in;
+  in.left = 10;
+  in.top = 5;
+  in.right = 314;
+  in.bottom = 205;
+  in.series = s.get();
+  in.cursors = true;
+  in.band = true;
+  in.bandLeft = 40;
+  in.bandRight = 40;  // empty: no band
+  DrawingSurfaceRecorder none;
+  ChartRenderer::draw(ChartGeometry::compute(in), none);
+  EXPECT_TRUE(none.of(Kind::XorRectangle).empty());
+  in.bandRight = 120;
+  DrawingSurfaceRecorder surface;
+  ChartRenderer::draw(ChartGeometry::compute(in), surface);
+  ASSERT_EQ(surface.of(Kind::XorRectangle).size(), 1u);
+  const auto& band = surface.calls().back();
+  EXPECT_EQ(band.kind, Kind::XorRectangle);
+  EXPECT_EQ((ChartRectI{band.x1, band.y1, band.x2, band.y2}), (ChartRectI{50, 5, 130, 205}));
+  EXPECT_EQ(band.pen, (ChartColor{255, 255, 255}));
+  EXPECT_EQ(band.brush, (ChartColor{0, 0, 64}));
+  in.band = false;  // released: the same chart without it
+  DrawingSurfaceRecorder after;
+  ChartRenderer::draw(ChartGeometry::compute(in), after);
+  EXPECT_EQ(after.calls().size(), surface.calls().size() - 1);
+}

@@ -1,6 +1,7 @@
 // The chart control with Qt's real painter on the offscreen platform: pixels
 // of a rendered chart, per-column lines against one line per bar, the label
 // font, the band drag through mouse events, and the strip bitmaps.
+#include "ChartPainter.h"
 #include "DrawingSurfaceQt.h"
 #include "GraphPlotCtrl.h"
 #include "SampleSeries.h"
@@ -24,13 +25,14 @@ const QRgb kBlack = qRgb(0, 0, 0);
 struct Screenshot {
   QImage image;
   QRect plot;
+  ChartScene scene;
 };
 
 Screenshot paintView(GraphPlotCtrl& chart, const DisplaySeries& series, int width, int height) {
-  Screenshot shot{QImage(width, height, QImage::Format_RGB32), QRect(50, 18, width - 70 + 1, height - 138)};
+  Screenshot shot{QImage(width, height, QImage::Format_RGB32), QRect(50, 18, width - 70 + 1, height - 138), {}};
   shot.image.fill(QColor(240, 240, 240));
   QPainter painter(&shot.image);
-  chart.paintOnScreen(painter, shot.plot, true, series);
+  shot.scene = chart.paintOnScreen(painter, shot.plot, true, series);
   return shot;
 }
 
@@ -79,7 +81,7 @@ TEST(GraphPlotCtrlGui, BarsShowWhereValuesAreAndNotWhereTheyAreZero) {
   const int h = plot.height();
   const double p = (w - 4) / static_cast<double>(series->valueCount);
   ASSERT_GT(0.9 * p, 2.0) << "the check expects filled bars";
-  EXPECT_DOUBLE_EQ(chart.barPitch(), p);
+  EXPECT_DOUBLE_EQ(shot.scene.barPitch, p);
 
   // Frame corners black, an empty spot inside white.
   EXPECT_EQ(shot.image.pixel(plot.left(), plot.top()), kBlack);
@@ -129,12 +131,18 @@ TEST(GraphPlotCtrlGui, BarsShowWhereValuesAreAndNotWhereTheyAreZero) {
 TEST(GraphPlotCtrlGui, PerColumnLinesPaintTheSamePixelsAsOneLinePerBar) {
   auto series = loadSampleSeries(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy", IntervalMode::TenMinute);
   ASSERT_TRUE(series);
-  GraphPlotCtrl chart;
   auto render = [&](bool everyBar) {
     QImage image(1600, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    chart.paintToDevice(painter, QRect(50, 18, 1531, 462), chart.labelFont(), *series, everyBar);
+    ChartInput in;
+    in.left = 50;
+    in.top = 18;
+    in.right = 50 + 1531;
+    in.bottom = 18 + 462;
+    in.series = series.get();
+    in.lineEveryBar = everyBar;
+    ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
     return image;
   };
   QImage columns = render(false);
@@ -151,13 +159,18 @@ TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
   // Printing passes its own font; the labels move down with its height.
   auto series = loadSampleSeries(HY_SAMPLES_DIR "/short-2026-06-0.5mm.hyy", IntervalMode::Daily);
   ASSERT_TRUE(series);
-  GraphPlotCtrl chart;
   auto firstInkRowBelow = [&](QFont font) {
     QImage image(800, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
       QPainter painter(&image);
-      chart.paintToDevice(painter, QRect(100, 50, 600, 300), font, *series);
+      ChartInput in;
+      in.left = 100;
+      in.top = 50;
+      in.right = 700;
+      in.bottom = 350;
+      in.series = series.get();
+      ChartPainter::paint(painter, font, std::move(in));
     }
     for (int y = 351; y < 500; ++y) {
       for (int x = 0; x < 800; ++x) {
@@ -166,14 +179,55 @@ TEST(GraphPlotCtrlGui, PrintingFontSetsTheLabelUnit) {
     }
     return -1;
   };
-  QFont small = chart.labelFont();
-  QFont large = chart.labelFont();
+  QFont small = ChartPainter::labelFont();
+  QFont large = ChartPainter::labelFont();
   large.setPixelSize(26);
   int smallRow = firstInkRowBelow(small);
   int largeRow = firstInkRowBelow(large);
   ASSERT_GT(smallRow, 350);
   EXPECT_GE(largeRow - smallRow, 13);
   EXPECT_LE(largeRow - smallRow, 20);
+}
+
+TEST(GraphPlotCtrlGui, ScreenDrawingIsTheWidgetFreePainterAtThePlotsCorner) {
+  // Every mode of two samples, shown whole and zoomed, cursors placed: the
+  // control's screen drawing and ChartPainter on a plain image, translated to
+  // the plot's corner as the tool and printing do it, give the same scene
+  // and the same pixels.
+  for (const char* sample : {"/long-2024-0.5mm.hyy", "/tenth-2025-09-0.1mm.hyy"}) {
+    for (IntervalMode mode : {IntervalMode::TenMinute, IntervalMode::Hourly, IntervalMode::Daily, IntervalMode::Monthly}) {
+      auto series = loadSampleSeries(std::string(HY_SAMPLES_DIR) + sample, mode);
+      ASSERT_TRUE(series);
+      for (int visible : {series->valueCount, std::min(series->valueCount, 40)}) {
+        SCOPED_TRACE(std::string(sample) + " " + std::to_string(static_cast<int>(mode)) + " " + std::to_string(visible));
+        series->visibleCount = visible;
+        GraphPlotCtrl chart;
+        chart.setCursorX(200, 600);
+        Screenshot screen = paintView(chart, *series, 1000, 500);
+        QImage image(1000, 500, QImage::Format_RGB32);
+        image.fill(QColor(240, 240, 240));
+        ChartScene scene;
+        {
+          QPainter painter(&image);
+          painter.translate(screen.plot.topLeft());
+          ChartInput in;
+          in.right = screen.plot.width();
+          in.bottom = screen.plot.height();
+          in.series = series.get();
+          in.cursors = true;
+          in.cursorAX = 200;
+          in.cursorBX = 600;
+          in.viewOffsetX = screen.plot.left();
+          scene = ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
+        }
+        ASSERT_TRUE(scene.hasLastTick);
+        EXPECT_FALSE(scene.labels.empty());
+        EXPECT_EQ(scene.cursorLines.size(), 2u);
+        EXPECT_TRUE(scene == screen.scene);
+        EXPECT_TRUE(image == screen.image);
+      }
+    }
+  }
 }
 
 TEST(GraphPlotCtrlGui, LabelFontIsThirteenPixelsWithJapaneseGlyphs) {
@@ -192,9 +246,11 @@ TEST(GraphPlotCtrlGui, BandDragReportsBarsAndRepaints) {
   GraphPlotCtrl chart(&view);
   QRect plot(50, 18, 571, 342);
   chart.setGeometry(plot);
-  Screenshot shot = paintView(chart, *series, 640, 480);  // sets the pitch
-  const double p = chart.barPitch();
+  Screenshot shot = paintView(chart, *series, 640, 480);
+  const double p = shot.scene.barPitch;
   ASSERT_GT(p, 10.0);
+  // The view keeps the pitch of its last drawing and lends it to the band.
+  chart.setBarPitchSource([p] { return p; });
   view.show();
   QSignalSpy finished(&chart, &GraphPlotCtrl::bandFinished);
 
@@ -207,6 +263,20 @@ TEST(GraphPlotCtrlGui, BandDragReportsBarsAndRepaints) {
   chart.setBandEnabled(1);
   QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(300, 100));
   QTest::mouseMove(&chart, QPoint(100, 200));
+  {
+    // While dragged, the band is part of the screen's drawing: XOR-ed over
+    // columns 100..299 of the plot, dark blue inside, a white outline over
+    // the fill.
+    Screenshot dragging = paintView(chart, *series, 640, 480);
+    ASSERT_TRUE(dragging.scene.hasBand);
+    EXPECT_EQ(dragging.scene.band, (ChartRectI{100, 0, 300, plot.height()}));
+    for (int y : {40, 120}) {
+      const QPoint at(plot.left() + 200, plot.top() + y);
+      EXPECT_EQ(dragging.image.pixel(at), (shot.image.pixel(at) ^ qRgb(0, 0, 64)) | 0xFF000000u) << y;
+      const QPoint edge(plot.left() + 100, plot.top() + y);
+      EXPECT_EQ(dragging.image.pixel(edge), (shot.image.pixel(edge) ^ qRgb(0, 0, 64) ^ qRgb(255, 255, 255)) | 0xFF000000u) << y;
+    }
+  }
   QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 200));
   ASSERT_EQ(finished.count(), 1);
   EXPECT_DOUBLE_EQ(chart.bandWidthBars(), 200 / p);

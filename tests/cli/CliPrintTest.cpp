@@ -5,7 +5,7 @@
 #include "CliRun.h"
 #include "GraphPages.h"
 #include "RecordingState.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 #include "ScriptedMessages.h"
 #include "TableSnapshot.h"
 #include "TempDir.h"

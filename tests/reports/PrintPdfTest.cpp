@@ -6,10 +6,10 @@
 // changes, and no file when the job could not start.
 #include "ChartOverlayData.h"
 #include "DrawingSurfaceRecorder.h"
-#include "GraphPlotCtrl.h"
+#include "ChartPainter.h"
 #include "HourlyMonthTable.h"
 #include "RecordingState.h"
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 #include "ReportRenderer.h"
 #include "PdfText.h"
 #include "TempDir.h"
@@ -61,12 +61,11 @@ ReportPage tablePageData(const TableSnapshot& snap, const std::string& pdf) {
   printer.setOutputFileName(QString::fromStdString(pdf));
   printer.setPageSize(QPageSize(QPageSize::A4));
   setUpPrinter(printer);
-  GraphPlotCtrl chart;
-  ReportPrintJob job(chart, nullptr);
+  ReportPrintJob job(nullptr);
   PrintSource source;
   source.mode = PrintMode{-1, 1, 0};
   source.table = &snap;
-  EXPECT_TRUE(job.beginPrinting(printer, source));
+  EXPECT_TRUE(job.beginPrinting(printer, printerOrientation(printer), source));
   ReportPage page = job.pageData(1);
   job.endPrinting();
   return page;
@@ -167,25 +166,34 @@ TEST(PrintPdf, PrintingLeavesTheScreenChartsPitchAndLastTick) {
   series->seriesStart = jst(2020, 3, 1, 0, 0);
   series->verticalMax = 100;
   series->visibleCount = 50;
-  GraphPlotCtrl chart;
-  QImage screen(600, 300, QImage::Format_RGB32);
-  {
-    QPainter painter(&screen);
-    chart.paintOnScreen(painter, QRect(50, 18, 500, 200), true, *series);
-  }
-  const double pitch = chart.barPitch();
-  const double tick = lastTickPosition();
-  ASSERT_GT(pitch, 0.0);
+  auto screen = [&] {
+    QImage image(600, 300, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.translate(50, 18);
+    ChartInput in;
+    in.right = 500;
+    in.bottom = 200;
+    in.series = series.get();
+    return ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
+  };
+  const ChartScene before = screen();
+  ASSERT_TRUE(before.hasLastTick);
+  EXPECT_DOUBLE_EQ(before.barPitch, 496.0 / 50);
+  EXPECT_DOUBLE_EQ(before.lastTick, 2 + 496.0 / 50 / 2 + 50 * (496.0 / 50));
   TempDir dir;
   GraphPrintData data{series.get(), true, "", 0};
-  ASSERT_GT(printGraphToPdf(dir.file("chart.pdf"), data, PaperOrientation::Landscape, &chart), 0);
-  EXPECT_EQ(chart.barPitch(), pitch);
-  EXPECT_EQ(lastTickPosition(), tick);
+  ASSERT_GT(printGraphToPdf(dir.file("chart.pdf"), data, PaperOrientation::Landscape), 0);
+  // The page's chart is far wider; the screen's drawing is as it was.
+  const ChartScene after = screen();
+  EXPECT_EQ(after.barPitch, before.barPitch);
+  EXPECT_EQ(after.lastTick, before.lastTick);
+  EXPECT_EQ(after.barRects, before.barRects);
+  EXPECT_EQ(after.labels, before.labels);
 }
 
-// The chart page draws the control's overlay curves with their legend, as
-// the screen does; without them the page has neither.
-TEST(PrintPdf, ChartPageCarriesTheOverlayOfTheControl) {
+// The chart page draws the overlay curves with their legend, as the screen
+// does; without them the page has neither.
+TEST(PrintPdf, ChartPageCarriesTheOverlay) {
   auto series = std::make_unique<DisplaySeries>();
   std::vector<double> values(48, 2.0);
   series->setValues(values.data(), 48);
@@ -198,14 +206,13 @@ TEST(PrintPdf, ChartPageCarriesTheOverlayOfTheControl) {
   curves.curves.push_back({"連続雨量", std::vector<double>(48 * 6, 0.0)});
   curves.curves.push_back({"実効雨量 72h", std::vector<double>(48 * 6, 0.0)});
   for (size_t k = 0; k < 48 * 6; ++k) curves.curves[0].mm[k] = curves.curves[1].mm[k] = k / 3.0;
-  GraphPlotCtrl chart;
   TempDir dir;
   GraphPrintData data{series.get(), true, "", 0};
   const std::string plain = dir.file("plain.pdf");
-  ASSERT_GT(printGraphToPdf(plain, data, PaperOrientation::Landscape, &chart), 0);
-  chart.setOverlaySource([&curves] { return &curves; });
+  ASSERT_GT(printGraphToPdf(plain, data, PaperOrientation::Landscape), 0);
+  data.overlay = &curves;
   const std::string over = dir.file("overlay.pdf");
-  ASSERT_GT(printGraphToPdf(over, data, PaperOrientation::Landscape, &chart), 0);
+  ASSERT_GT(printGraphToPdf(over, data, PaperOrientation::Landscape), 0);
   const std::string withText = pdftext::text(over);
   const std::string withoutText = pdftext::text(plain);
   for (const char* s : {"連続雨量", "実効雨量 72h", "100mm"}) {
@@ -231,18 +238,17 @@ TEST(PrintPdf, JobThatCannotStartEndsQuietlyAndPutsPendingChangesBack) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(missing));
   setUpPrinter(printer);
-  GraphPlotCtrl chart;
-  ReportPrintJob job(chart, &state);
+  ReportPrintJob job(&state);
   PrintSource source;
   source.mode = PrintMode{-1, 1, 0};
   source.table = &snap;
-  EXPECT_EQ(job.run(printer, source), 0);
+  EXPECT_EQ(runOnPrinter(job, printer, source), 0);
   EXPECT_EQ(state.dataModified, 1);
   EXPECT_FALSE(PrintJobHold::jobRunning());
 
   // Between begin and end the changes read as none and a job is running.
   printer.setOutputFileName(QString::fromStdString(dir.file("ok.pdf")));
-  ASSERT_TRUE(job.beginPrinting(printer, source));
+  ASSERT_TRUE(job.beginPrinting(printer, printerOrientation(printer), source));
   EXPECT_EQ(state.dataModified, 0);
   EXPECT_TRUE(PrintJobHold::jobRunning());
   job.endPrinting();

@@ -8,7 +8,7 @@
 // month and year on landscape paper. The print time is fixed at 2026-01-02 03:04 (UTC+9).
 // Also table-dialog.png (the table print settings dialog, filled in) and
 // preview.png (the print preview on the monthly table).
-#include "ReportPrintJob.h"
+#include "PrinterOutput.h"
 
 #include "CTablePrintDlg.h"
 
@@ -16,7 +16,6 @@
 #include "FileImage.h"
 #include "GraphPages.h"
 #include "RecordingBuffer.h"
-#include "GraphPlotCtrl.h"
 #include "SeriesForMode.h"
 #include "UserMessages.h"
 
@@ -117,12 +116,11 @@ int main(int argc, char** argv) {
   setUpPrinter(printer);
   QPrintPreviewDialog preview(&printer);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
-    GraphPlotCtrl chart;
-    ReportPrintJob job(chart, nullptr);
+    ReportPrintJob job(nullptr);
     PrintSource source;
     source.mode = PrintMode{0, 1, 0};
     source.table = &*shown;
-    job.run(*p, source);
+    runOnPrinter(job, *p, source);
   });
   preview.resize(900, 1100);
   preview.show();

@@ -2,6 +2,8 @@
 // row they fill, with the date form of each interval mode.
 #include "CHyetoscopeDoc.h"
 #include "ChartGeometry.h"
+#include "ChartRenderer.h"
+#include "DrawingSurfaceRecorder.h"
 #include "CursorState.h"
 #include "CursorStatistics.h"
 #include "RecordingState.h"
@@ -217,6 +219,48 @@ TEST_F(CursorTest, ArrowButtonsStepBothCursorsWithinTheSeries) {
   EXPECT_EQ(doc.series().cursorA, 9);
   EXPECT_EQ(doc.series().cursorB, 1);
   EXPECT_FALSE(cursors.leftActive(doc.series()));
+}
+
+TEST_F(CursorTest, StripShowsButtonsPressedAsHeldAndTheHandleOnTopLast) {
+  fill(IntervalMode::Hourly, jst(2025, 9, 1, 0, 0), 10);
+  CursorState::place(Cursor::A, 3, doc);
+  CursorState::place(Cursor::B, 7, doc);
+  cursors.recompute(layout, doc.series());
+  auto images = [&] {
+    std::vector<int> ids;
+    for (const StripImage& image : cursors.strip(layout).images) ids.push_back(image.resourceId);
+    return ids;
+  };
+  const CursorStripScene idle = cursors.strip(layout);
+  const ViewRect& box = layout.cursorStrip;
+  EXPECT_EQ(idle.frame, (ChartRectI{box.left, box.top, box.right, box.bottom}));
+  ASSERT_EQ(idle.images.size(), 4u);
+  EXPECT_EQ(idle.images[0], (StripImage{layout.leftArrow.left, layout.leftArrow.top, 132}));
+  EXPECT_EQ(idle.images[1], (StripImage{layout.rightArrow.left, layout.rightArrow.top, 130}));
+  const bool bOnTop = cursors.bOnTop();
+  const ViewRect top = cursors.handle(bOnTop ? Cursor::B : Cursor::A);
+  EXPECT_EQ(idle.images[3], (StripImage{top.left, top.top, bOnTop ? 131 : 133}));
+  EXPECT_TRUE(cursors.strip(layout, false).images.empty());
+
+  // Held: the right button drawn pressed until released.
+  cursors.arrowPress(layout.rightArrow.left + 2, layout.rightArrow.top + 2, layout, doc.series());
+  EXPECT_EQ(images()[1], 138);
+  EXPECT_EQ(images()[0], 132);
+  cursors.arrowRelease(layout.rightArrow.left + 2, layout.rightArrow.top + 2, layout, doc);
+  EXPECT_EQ(images()[1], 130);
+  cursors.arrowPress(layout.leftArrow.left + 2, layout.leftArrow.top + 2, layout, doc.series());
+  EXPECT_EQ(images()[0], 137);
+
+  // The renderer draws the box, then the images in this order.
+  DrawingSurfaceRecorder surface;
+  ChartRenderer::draw(cursors.strip(layout), surface);
+  ASSERT_EQ(surface.calls().size(), 5u);
+  EXPECT_EQ(surface.calls()[0].kind, DrawingSurfaceRecorder::Kind::Rectangle);
+  EXPECT_EQ(surface.calls()[0].brush, (ChartColor{255, 255, 255}));
+  for (size_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(surface.calls()[k + 1].kind, DrawingSurfaceRecorder::Kind::Image);
+    EXPECT_EQ(surface.calls()[k + 1].x2, cursors.strip(layout).images[k].resourceId);
+  }
 }
 
 TEST_F(CursorTest, PositionsFollowTheWindow) {

@@ -88,7 +88,7 @@ TEST_F(ExploreChart, DataNameReadsAsOnThePrintedPage) {
 TEST_F(ExploreChart, BandKeysUndoAndRedo) {
   const int N = series().valueCount;
   GraphPlotCtrl* chart = view().chart();
-  const double pitch = chart->barPitch();
+  const double pitch = view().barPitch();
   ASSERT_GT(pitch, 0.0);
   QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(300, 100));
   QTest::mouseMove(chart, QPoint(500, 150));
