@@ -89,48 +89,39 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
     return in.textWidth ? in.textWidth(text) : DrawingSurface::estimatedTextWidth(text, hf);
   };
 
-  double largest = 0.0;
-  for (const OverlayCurve& c : data.curves) {
-    for (int i = f; i < e; ++i) {
-      const double v = valueAt(c, map, i);
-      if (v > largest) largest = v;
-    }
-  }
-  const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
-  out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
-  out.lineWidth = std::max(2, (hf + 3) / 7);
-  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
-  // right and below (thin ones), stays inside the frame.
-  const int inset = out.lineWidth;
-  auto yOf = [&](double v) {
-    const double t = std::clamp(v / out.axisMax, 0.0, 1.0);
-    return in.bottom - 1 - inset - static_cast<int>(std::lround(std::max(h - 1 - 2 * inset, 0) * t));
+  // One pass over the bars: per pixel column the values in their order
+  // (the lowest and the highest), runs broken where a value is missing,
+  // and the largest value for the axis; y comes after, per column only.
+  struct Column {
+    int x;
+    double first, second;
   };
-  auto xOf = [&](double x) { return std::clamp(columnOf(x), in.left + inset, std::max(in.left + inset, in.right - 1 - inset)); };
-
-  // The curves, broken where a value is missing.
+  struct Curve {
+    std::vector<Column> columns;
+    std::vector<size_t> runEnds;  // index past each run's last column
+  };
+  std::vector<Curve> curves(data.curves.size());
+  double largest = 0.0;
   const double x0 = in.left + 2 + p / 2;
+  const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
+  const int xMin = in.left + inset;
+  const int xMax = std::max(xMin, in.right - 1 - inset);
   for (size_t c = 0; c < data.curves.size(); ++c) {
     const OverlayCurve& curve = data.curves[c];
-    std::vector<ChartPointI> run;
+    Curve& cv = curves[c];
     int column = INT_MIN;
     double lo = 0.0, hi = 0.0;
     int loAt = 0, hiAt = 0;
     auto flushColumn = [&] {
       if (column == INT_MIN) return;
-      const int ya = yOf(loAt <= hiAt ? lo : hi);
-      const int yb = yOf(loAt <= hiAt ? hi : lo);
-      run.push_back({column, ya});
-      if (yb != ya) run.push_back({column, yb});
+      cv.columns.push_back({column, loAt <= hiAt ? lo : hi, loAt <= hiAt ? hi : lo});
+      if (hi > largest) largest = hi;
       column = INT_MIN;
     };
     auto endRun = [&] {
       flushColumn();
-      if (run.empty()) return;
-      // A lone value still shows: a stroke one pixel long.
-      if (run.size() == 1) run.push_back({run[0].x + 1, run[0].y});
-      out.polylines.push_back({static_cast<int>(c), std::move(run)});
-      run.clear();
+      if (cv.runEnds.empty() ? !cv.columns.empty() : cv.runEnds.back() != cv.columns.size())
+        cv.runEnds.push_back(cv.columns.size());
     };
     for (int i = f; i < e; ++i) {
       const double v = valueAt(curve, map, i);
@@ -138,7 +129,7 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
         endRun();
         continue;
       }
-      const int x = xOf(x0 + (i - f) * p);
+      const int x = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
       if (x != column) {
         flushColumn();
         column = x;
@@ -153,6 +144,37 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
       }
     }
     endRun();
+  }
+
+  const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
+  out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
+  out.lineWidth = inset;
+  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
+  // right and below (thin ones), stays inside the frame.
+  const int span = std::max(h - 1 - 2 * inset, 0);
+  const double scale = span / out.axisMax;
+  auto yOf = [&](double v) {
+    const double t = std::clamp(v, 0.0, out.axisMax);
+    return in.bottom - 1 - inset - static_cast<int>(std::lround(scale * t));
+  };
+
+  for (size_t c = 0; c < curves.size(); ++c) {
+    size_t from = 0;
+    for (size_t to : curves[c].runEnds) {
+      std::vector<ChartPointI> run;
+      run.reserve(2 * (to - from));
+      for (size_t k = from; k < to; ++k) {
+        const Column& col = curves[c].columns[k];
+        const int ya = yOf(col.first);
+        const int yb = yOf(col.second);
+        run.push_back({col.x, ya});
+        if (yb != ya) run.push_back({col.x, yb});
+      }
+      // A lone value still shows: a stroke one pixel long.
+      if (run.size() == 1) run.push_back({run[0].x + 1, run[0].y});
+      out.polylines.push_back({static_cast<int>(c), std::move(run)});
+      from = to;
+    }
   }
 
   // Right-hand axis: ticks inward from the frame's right column, labels
