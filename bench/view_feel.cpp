@@ -16,7 +16,11 @@
 // bar as fast as events arrive): the time from the last one arriving in the
 // queue until the view has painted the window it asks for.
 //
-//   bench_view_feel [repetitions, default 200]
+// With --overlay the chart also draws the continuous and effective rainfall
+// over the bars (the analysis menu's switch), computed for the recording on
+// the first paint and drawn on every one.
+//
+//   bench_view_feel [--overlay] [repetitions, default 200]
 #include "CHyetoscopeDoc.h"
 #include "CHyetoscopeView.h"
 #include "CommandIds.h"
@@ -32,6 +36,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -86,13 +91,19 @@ int main(int argc, char** argv) {
   tzset();
   if (getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  const int repetitions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
+  int repetitions = 200;
+  bool overlay = false;
+  for (int k = 1; k < argc; ++k) {
+    if (std::string(argv[k]) == "--overlay") overlay = true;
+    else repetitions = std::max(10, std::atoi(argv[k]));
+  }
 
   RecordingState state;
   SilentMessages messages;
   CHyetoscopeDoc doc(state, messages);
   if (!doc.onOpenDocument(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy")) return 1;
   CHyetoscopeView view(doc, state);
+  view.overlay().setShown(overlay);
   view.resize(1600, 900);
   view.onInitialUpdate();
   view.show();
@@ -101,8 +112,8 @@ int main(int argc, char** argv) {
   PaintCounter counter;
   view.installEventFilter(&counter);
 
-  std::printf("view %dx%d, %d repetitions; ms: wall p95 / cpu median / cpu p95\n", view.width(), view.height(),
-              repetitions);
+  std::printf("view %dx%d%s, %d repetitions; ms: wall p95 / cpu median / cpu p95\n", view.width(), view.height(),
+              overlay ? " with the overlay" : "", repetitions);
   for (int modeCommand : {cmd::IntervalTenMinute, cmd::IntervalHourly}) {
     view.onCommand(modeCommand);
     QCoreApplication::processEvents();

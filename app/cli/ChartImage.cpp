@@ -23,7 +23,8 @@ QRect ChartImage::chartRect(int width, int height) {
   return QRect(r.left, r.top, r.width(), r.height());
 }
 
-void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width, int height) {
+void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   painter.fillRect(QRect(0, 0, width, height), Qt::white);
   // The window computes its chart with the control's corner as origin, and
   // label positions left of that origin are cut towards zero: draw in the
@@ -35,24 +36,30 @@ void ChartImage::paint(QPainter& painter, const DisplaySeries& series, int width
   in.right = rect.width();
   in.bottom = rect.height();
   in.series = &series;
+  in.overlay = overlay;
   ChartPainter::paint(painter, ChartPainter::labelFont(), std::move(in));
   painter.restore();
 }
 
-QImage ChartImage::image(const DisplaySeries& series, int width, int height) {
+QImage ChartImage::image(const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QImage picture(width, height, QImage::Format_RGB32);
   QPainter painter(&picture);
-  paint(painter, series, width, height);
+  paint(painter, series, width, height, overlay);
   painter.end();
   return picture;
 }
 
-bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, int width, int height) {
+bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   // A chart has a few dozen colours: as a palette image it is a quarter of
   // the bytes to filter and compress, with every pixel kept exactly.
-  const QImage picture = image(series, width, height).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  // The overlay's coloured lines under antialiased labels bring more than
+  // a palette's 256 colours, which a palette would merge: kept as they are.
+  QImage picture = image(series, width, height, overlay);
+  if (overlay == nullptr) picture = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   if (!picture.save(&file, "PNG", kPngQuality)) {
     file.cancelWriting();
     return false;
@@ -60,7 +67,8 @@ bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, 
   return file.commit();
 }
 
-bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, int width, int height) {
+bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, int width, int height,
+                       const ChartOverlayData* overlay) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   {
@@ -75,7 +83,7 @@ bool ChartImage::writePdf(const std::string& path, const DisplaySeries& series, 
       file.cancelWriting();
       return false;
     }
-    paint(painter, series, width, height);
+    paint(painter, series, width, height, overlay);
     painter.end();
   }
   return file.commit();

@@ -7,7 +7,9 @@
 // the same pixels as in the window.
 //
 // Does not choose what is shown: the DisplaySeries says it (mode, window,
-// vertical maximum). Needs a QGuiApplication (fonts), no QApplication.
+// vertical maximum), and the overlay curves, when given, are drawn over the
+// bars as the window draws them. Needs a QGuiApplication (fonts), no
+// QApplication.
 
 #include "DisplaySeries.h"
 
@@ -17,6 +19,7 @@
 #include <string>
 
 class QPainter;
+struct ChartOverlayData;
 
 class ChartImage {
  public:
@@ -27,11 +30,15 @@ class ChartImage {
   static QRect chartRect(int width, int height);
 
   // Paints the picture: a white background and the chart.
-  static void paint(QPainter& painter, const DisplaySeries& series, int width, int height);
-  static QImage image(const DisplaySeries& series, int width, int height);
+  static void paint(QPainter& painter, const DisplaySeries& series, int width, int height,
+                    const ChartOverlayData* overlay = nullptr);
+  static QImage image(const DisplaySeries& series, int width, int height,
+                    const ChartOverlayData* overlay = nullptr);
 
   // Writes a PNG or a one-page PDF of the picture. The file appears whole
   // or not at all. False when it cannot be written.
-  static bool writePng(const std::string& path, const DisplaySeries& series, int width, int height);
-  static bool writePdf(const std::string& path, const DisplaySeries& series, int width, int height);
+  static bool writePng(const std::string& path, const DisplaySeries& series, int width, int height,
+                    const ChartOverlayData* overlay = nullptr);
+  static bool writePdf(const std::string& path, const DisplaySeries& series, int width, int height,
+                    const ChartOverlayData* overlay = nullptr);
 };

@@ -1,4 +1,5 @@
 // chart: the window's bar chart of each file as a PNG or PDF picture.
+#include "AnalysisArguments.h"
 #include "ChartImage.h"
 #include "CliArguments.h"
 #include "CliBatch.h"
@@ -6,6 +7,7 @@
 #include "CliExit.h"
 #include "CliParser.h"
 #include "CliSeriesOptions.h"
+#include "OverlayCurves.h"
 
 #include <QFileInfo>
 
@@ -17,8 +19,25 @@ int runChart(const QStringList& arguments) {
   cli.argument("FILE", "HYY data files.");
   CliSeriesOptions::add(cli);
   cli.option({"size"}, "Picture size in pixels (default 1000x500).", "WxH", "1000x500");
+  cli.option({"overlay"}, "Draws the continuous rainfall and the effective rainfalls over the bars (10min and "
+                          "hour only), on a millimetre axis at the right with a legend.");
+  cli.option({"gap"}, "Dry gap that ends the continuous rainfall of --overlay, such as 90min or 6h (default 6h).",
+             "DUR", "6h");
+  cli.option({"half-life"}, "One or two half-lives of the effective rainfall of --overlay in hours, from 0.5 to "
+             "720 (default 1.5,72).", "H[,H]", "1.5,72");
   cli.option({"o", "output"}, "Output file or pattern; .png or .pdf.", "OUT");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
+
+  OverlaySettings overlay;
+  const auto gap = parseGapArgument(cli.value("gap"));
+  if (!gap)
+    return cli.usageError("--gap " + cli.value("gap") + ": a multiple of 10 minutes from 10min to 72h, such as 6h");
+  const auto halfLives = parseHalfLivesArgument(cli.value("half-life"));
+  if (!halfLives || halfLives->size() > 2)
+    return cli.usageError("--half-life " + cli.value("half-life") + ": one or two of 0.5 to 720 hours, such as 1.5,72");
+  overlay.gapSlots = *gap;
+  overlay.halfLivesHours = *halfLives;
+  const bool withOverlay = cli.isSet("overlay");
 
   CliSeriesOptions shown;
   if (int done = shown.read(cli); done >= 0) return done;
@@ -32,10 +51,13 @@ int runChart(const QStringList& arguments) {
   return forEachRecording(inputs, [&](CliRecording& file, size_t k) {
     if (int failed = shown.apply(file); failed >= 0) return failed;
     const DisplaySeries& series = file.doc().series();
+    ChartOverlayData curves;
+    if (withOverlay) curves = overlayCurves(file.doc().recording(), overlay);
+    const ChartOverlayData* drawn = withOverlay ? &curves : nullptr;
     const std::string& out = outputs[k];
     const bool png = QFileInfo(QString::fromStdString(out)).suffix().toLower() == QLatin1String("png");
-    const bool written = png ? ChartImage::writePng(out, series, size->width, size->height)
-                             : ChartImage::writePdf(out, series, size->width, size->height);
+    const bool written = png ? ChartImage::writePng(out, series, size->width, size->height, drawn)
+                             : ChartImage::writePdf(out, series, size->width, size->height, drawn);
     return written ? int(kExitOk) : notWritable(out);
   });
 }

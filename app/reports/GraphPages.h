@@ -21,12 +21,15 @@
 #include <string>
 
 struct RecordingBuffer;
+struct ChartOverlayData;
 
 struct GraphPrintData {
   const DisplaySeries* series = nullptr;
   bool loaded = false;    // LoadedFlag: without it only the print time is drawn
   std::string dataName;   // UTF-8
   int64_t printTime = 0;  // the clock when the page is drawn
+  // Curves drawn over the chart's bars, as on the screen; null: none.
+  const ChartOverlayData* overlay = nullptr;
 };
 
 // The data name of a recording: its 32-byte Shift-JIS field, terminated or

@@ -81,6 +81,7 @@ void ReportPrintJob::printPage(QPainter& painter, int page) {
     in.right = r.left + r.width();
     in.bottom = r.top + r.height();
     in.series = m_source.graph.series;
+    in.overlay = m_source.graph.overlay;
     ChartPainter::paint(painter, DrawingSurfaceQt::japaneseFont(font), std::move(in));
   });
   painter.restore();

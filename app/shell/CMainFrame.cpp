@@ -104,7 +104,7 @@ void CMainFrame::buildMenus() {
     m_actions[id] = action;
   }
   for (int id : {cmd::IntervalTenMinute, cmd::IntervalHourly, cmd::IntervalDaily, cmd::IntervalMonthly,
-                 cmd::ToggleToolBar, cmd::ToggleStatusBar})
+                 cmd::ToggleToolBar, cmd::ToggleStatusBar, cmd::ChartOverlay})
     m_actions[id]->setCheckable(true);
   buildRecentFileEntries(menus[0]);
   // Menus are about to be seen: make sure what they show is current.
@@ -184,6 +184,7 @@ void CMainFrame::refreshCommandStates() {
     m_actions[id]->setChecked(id == checked);
   m_actions[cmd::ToggleToolBar]->setChecked(!m_toolBar->isHidden());
   m_actions[cmd::ToggleStatusBar]->setChecked(!statusBar()->isHidden());
+  m_actions[cmd::ChartOverlay]->setChecked(m_view != nullptr && m_view->overlay().shown());
   setWindowTitle(QString::fromStdString(m_doc.title()) + QStringLiteral(" - ") + QString::fromUtf8(kProgramTitle));
 }
 

@@ -3,6 +3,7 @@
 #include "ChartTicks.h"
 #include "DrawingSurface.h"
 #include "LocalTime.h"
+#include "OverlayGeometry.h"
 
 #include <algorithm>
 #include <climits>
@@ -36,6 +37,7 @@ ChartScene ChartGeometry::compute(const ChartInput& in) {
     bars(in, scene);
     timeAxis(in, scene);
     valueAxis(in, scene);
+    if (in.overlay != nullptr) scene.overlay = OverlayGeometry::compute(in, scene);
   }
   // The view XORs the cursor lines at their old and new places around this
   // drawing whenever a recording is loaded; the chart's own pair must be

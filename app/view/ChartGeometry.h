@@ -1,7 +1,8 @@
 #pragma once
 // ChartGeometry: computes the whole rainfall chart of a DisplaySeries as a
 // ChartScene: frame, bars, tick and grid lines, label texts and positions,
-// cursor lines, the bar pitch and the last-tick position. Plain C++: no
+// cursor lines, the bar pitch and the last-tick position, and the overlay
+// curves when asked for (OverlayGeometry). Plain C++: no
 // painter, no widget; the same computation serves the screen and printing.
 //
 // Does not draw (ChartRenderer does) and does not keep state between calls.
@@ -11,6 +12,8 @@
 
 #include <functional>
 #include <string>
+
+struct ChartOverlayData;
 
 struct ChartInput {
   // Drawing rectangle: right and bottom exclusive.
@@ -40,6 +43,10 @@ struct ChartInput {
   int cursorBX = 0;
   int viewOffsetX = 0;
 
+  // Curves drawn over the bars in the ten-minute and hourly modes, with a
+  // right-hand axis and a legend (OverlayGeometry); null: none, and the
+  // scene is exactly the chart without them.
+  const ChartOverlayData* overlay = nullptr;
   // The zoom band being dragged (screen only): its x range from the chart's
   // left edge, right exclusive; nothing when empty.
   bool band = false;

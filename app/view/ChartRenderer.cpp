@@ -1,5 +1,35 @@
 #include "ChartRenderer.h"
 
+#include <algorithm>
+#include <iterator>
+
+const ChartRenderer::CurveStyle& ChartRenderer::curveStyle(int curve) {
+  const int last = static_cast<int>(std::size(kCurveStyles)) - 1;
+  return kCurveStyles[std::clamp(curve, 0, last)];
+}
+
+void ChartRenderer::drawOverlay(const OverlayScene& o, DrawingSurface& surface) {
+  for (const OverlayPolyline& line : o.polylines) {
+    const CurveStyle& style = curveStyle(line.curve);
+    surface.setLinePen(style.color, o.lineWidth, style.dash);
+    surface.polyline(line.points.data(), line.points.size());
+  }
+  surface.setPen(kAxis);
+  surface.lines(o.axisTicks.data(), o.axisTicks.size());
+  for (const ChartLabel& label : o.axisLabels) surface.text(label.x, label.y, label.text);
+  if (o.legend.empty()) return;
+  surface.setBrush(kBackground);
+  surface.rectangle(o.legendBox.left, o.legendBox.top, o.legendBox.right, o.legendBox.bottom);
+  for (const OverlayLegendEntry& entry : o.legend) {
+    const CurveStyle& style = curveStyle(entry.curve);
+    surface.setLinePen(style.color, o.lineWidth, style.dash);
+    const ChartPointI ends[2] = {{entry.sample.x1, entry.sample.y1}, {entry.sample.x2, entry.sample.y2}};
+    surface.polyline(ends, 2);
+  }
+  surface.setPen(kAxis);
+  for (const OverlayLegendEntry& entry : o.legend) surface.text(entry.label.x, entry.label.y, entry.label.text);
+}
+
 void ChartRenderer::draw(const CursorStripScene& strip, DrawingSurface& surface) {
   surface.setPen(kOutline);
   surface.setBrush(kBackground);
@@ -20,6 +50,8 @@ void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   surface.setPen(kAxis);
   surface.lines(scene.gridLines.data(), scene.gridLines.size());
   for (const ChartLabel& label : scene.labels) surface.text(label.x, label.y, label.text);
+
+  if (!scene.overlay.empty()) drawOverlay(scene.overlay, surface);
 
   for (const ChartLineI& c : scene.cursorLines) surface.xorLine(c.x1, c.y1, c.x2, c.y2, kCursor);
   if (scene.hasBand) {

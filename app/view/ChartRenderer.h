@@ -4,7 +4,9 @@
 // in black, black ticks, grid lines and labels, light-grey cursor lines
 // XOR-ed onto the picture, and the zoom band XOR-ed over everything (a white
 // outline and a dark blue inside, so bars and lines show through). The
-// single drawing routine for every medium.
+// single drawing routine for every medium. Overlay curves go over the bars
+// and axes (solid, dashed and dotted, in colours that stay apart in grey),
+// then their right-hand axis and legend, before the cursor lines.
 //
 // Computes nothing: positions and texts come from ChartGeometry.
 
@@ -21,7 +23,19 @@ class ChartRenderer {
   static constexpr ChartColor kBandOutline{255, 255, 255};
   static constexpr ChartColor kBandFill{0, 0, 64};
 
+  struct CurveStyle {
+    ChartColor color;
+    LineDash dash;
+  };
+  // Curve k of the overlay takes style k (the last one beyond).
+  static constexpr CurveStyle kCurveStyles[] = {
+      {{200, 0, 0}, LineDash::Solid}, {{0, 120, 0}, LineDash::Dash}, {{110, 0, 170}, LineDash::Dot}};
+  static const CurveStyle& curveStyle(int curve);
+
   static void draw(const ChartScene& scene, DrawingSurface& surface);
   // The cursor strip: a white box with a black outline, then its images.
   static void draw(const CursorStripScene& strip, DrawingSurface& surface);
+
+ private:
+  static void drawOverlay(const OverlayScene& overlay, DrawingSurface& surface);
 };

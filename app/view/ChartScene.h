@@ -33,7 +33,43 @@ struct ChartLabel {
   bool operator==(const ChartLabel&) const = default;
 };
 
+struct ChartPointI {
+  int x = 0;
+  int y = 0;
+  bool operator==(const ChartPointI&) const = default;
+};
+
 enum class BarShape { None, Rectangles, Lines };
+
+// One unbroken stretch of an overlay curve: a polyline in device pixels.
+struct OverlayPolyline {
+  int curve = 0;  // index into ChartOverlayData::curves, which picks the style
+  std::vector<ChartPointI> points;
+  bool operator==(const OverlayPolyline&) const = default;
+};
+
+struct OverlayLegendEntry {
+  int curve = 0;
+  ChartLineI sample;  // a short stretch of the curve's line
+  ChartLabel label;
+  bool operator==(const OverlayLegendEntry&) const = default;
+};
+
+// The curves drawn over the bars with their right-hand millimetre axis and
+// legend (OverlayGeometry fills it). Empty when no overlay is shown.
+struct OverlayScene {
+  int lineWidth = 0;      // pen width of the curves, in device pixels
+  double axisMax = 0.0;   // millimetres at the top of the plot
+  double axisStep = 0.0;  // millimetres between two ticks
+  std::vector<OverlayPolyline> polylines;
+  std::vector<ChartLineI> axisTicks;   // at the right edge, bottom to top
+  std::vector<ChartLabel> axisLabels;  // one per tick, same order
+  ChartRectI legendBox;                // filled white, outlined
+  std::vector<OverlayLegendEntry> legend;
+
+  bool empty() const { return polylines.empty() && axisTicks.empty() && legend.empty(); }
+  bool operator==(const OverlayScene&) const = default;
+};
 
 struct ChartScene {
   ChartRectI frame;                 // background with its outline
@@ -43,6 +79,7 @@ struct ChartScene {
   std::vector<ChartLineI> gridLines; // vertical ticks, then horizontal lines
   std::vector<ChartLabel> labels;    // time labels, then millimetre labels
   std::vector<ChartLineI> cursorLines;
+  OverlayScene overlay;  // drawn over the bars, under the cursor lines
   // The zoom band while the user drags it, over the chart's full height.
   bool hasBand = false;
   ChartRectI band;

@@ -19,6 +19,10 @@
 //   underlined when f.underline; fontHeight() then reads f.height.
 // - textWidth(s): how far text s reaches to the right of its x; surfaces
 //   without fonts estimate it from the font height.
+// - setLinePen(color, width, dash): a pen of width pixels (flat ends, mitred
+//   joins) whose dash pattern runs on along a whole polyline; setPen goes
+//   back to the one-pixel solid pen. Surfaces without styles take the colour.
+// - polyline(points, n): the joined line through the points with the pen.
 
 #include "ChartScene.h"
 
@@ -31,6 +35,8 @@ struct ChartColor {
   uint8_t b = 0;
   bool operator==(const ChartColor&) const = default;
 };
+
+enum class LineDash { Solid, Dash, Dot };
 
 struct SurfaceFont {
   int height = 13;  // pixels
@@ -50,6 +56,10 @@ class DrawingSurface {
   // Many lines of the current pen; surfaces may draw them in one call.
   virtual void lines(const ChartLineI* first, size_t count) {
     for (size_t i = 0; i < count; ++i) line(first[i].x1, first[i].y1, first[i].x2, first[i].y2);
+  }
+  virtual void setLinePen(ChartColor color, int /*width*/, LineDash /*dash*/) { setPen(color); }
+  virtual void polyline(const ChartPointI* points, size_t count) {
+    for (size_t i = 1; i < count; ++i) line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
   }
   virtual void xorLine(int x1, int y1, int x2, int y2, ChartColor color) = 0;
   // A rectangle (same cover as rectangle()) XOR-ed onto the picture: the

@@ -37,10 +37,42 @@ void DrawingSurfaceQt::setFont(const SurfaceFont& f) {
 }
 
 void DrawingSurfaceQt::setPen(ChartColor color) {
+  m_strands = 1;
   QPen pen(qColor(color));
   pen.setWidth(0);  // cosmetic: one device pixel whatever the transform
   pen.setCapStyle(Qt::FlatCap);
   m_painter.setPen(pen);
+}
+
+void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
+  // Thin lines (the screen's two pixels) are drawn as that many one-pixel
+  // lines side by side: Qt's one-pixel lines skip its stroker, which costs
+  // a frame's budget for a few thousand joined points. Wider lines (print)
+  // take the stroker. Patterns are in line widths either way.
+  m_strands = width <= kMaxStrands ? std::max(width, 1) : 1;
+  const int unit = std::max(width, 1);
+  QPen pen(qColor(color));
+  pen.setWidth(m_strands > 1 || width <= 1 ? 0 : width);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  const double scale = pen.width() == 0 ? unit : 1.0;
+  switch (dash) {
+    case LineDash::Solid: break;
+    case LineDash::Dash: pen.setDashPattern({4.0 * scale, 2.0 * scale}); break;
+    case LineDash::Dot: pen.setDashPattern({1.0 * scale, 1.5 * scale}); break;
+  }
+  m_painter.setPen(pen);
+}
+
+void DrawingSurfaceQt::polyline(const ChartPointI* points, size_t count) {
+  if (count < 2) return;
+  // Strand k is the line moved k pixels right and down, so lines in every
+  // direction but one diagonal come out m_strands pixels thick.
+  for (int k = 0; k < m_strands; ++k) {
+    m_points.clear();
+    for (size_t i = 0; i < count; ++i) m_points.emplace_back(points[i].x + k, points[i].y + k);
+    m_painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+  }
 }
 
 void DrawingSurfaceQt::setBrush(ChartColor color) { m_painter.setBrush(qColor(color)); }

@@ -25,6 +25,8 @@ class DrawingSurfaceQt : public DrawingSurface {
   void rectangle(int left, int top, int right, int bottom) override;
   void line(int x1, int y1, int x2, int y2) override;
   void lines(const ChartLineI* first, size_t count) override;
+  void setLinePen(ChartColor color, int width, LineDash dash) override;
+  void polyline(const ChartPointI* points, size_t count) override;
   void xorLine(int x1, int y1, int x2, int y2, ChartColor color) override;
   void xorRectangle(int left, int top, int right, int bottom, ChartColor pen, ChartColor brush) override;
   void text(int x, int y, const std::string& utf8) override;
@@ -45,4 +47,7 @@ class DrawingSurfaceQt : public DrawingSurface {
   int m_fontHeight;
   std::vector<QLine> m_buffer;
   std::vector<QRect> m_columns;
+  std::vector<QPoint> m_points;
+  static constexpr int kMaxStrands = 3;
+  int m_strands = 1;  // one-pixel lines drawn side by side for a line pen
 };

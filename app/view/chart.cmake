@@ -7,6 +7,8 @@ add_library(hy_chart STATIC
   ${_chart}/ChartBand.cpp ${_chart}/ChartBand.h
   ${_chart}/ChartBitmaps.cpp ${_chart}/ChartBitmaps.h
   ${_chart}/ChartGeometry.cpp ${_chart}/ChartGeometry.h
+  ${_chart}/ChartOverlayData.h
+  ${_chart}/OverlayGeometry.cpp ${_chart}/OverlayGeometry.h
   ${_chart}/ChartPainter.cpp ${_chart}/ChartPainter.h
   ${_chart}/ChartRenderer.cpp ${_chart}/ChartRenderer.h
   ${_chart}/ChartScene.h

@@ -101,6 +101,7 @@ CHyetoscopeView::~CHyetoscopeView() {
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
   m_printing->setChartWindow(&m_chartWindow);
+  m_printing->setOverlaySource([this] { return m_overlay.curves(m_doc); });
 }
 
 void CHyetoscopeView::onInitialUpdate() {
@@ -141,6 +142,10 @@ bool CHyetoscopeView::onCommand(int id) {
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly: intervalCommand(modeOfCommand(id)); return true;
+    case cmd::ChartOverlay:
+      m_overlay.toggle();
+      update();
+      return true;
     default:
       if (m_printing && m_printing->onCommand(id)) {
         updateAllViews();
@@ -392,12 +397,14 @@ void CHyetoscopeView::resetWindowAndHistory() {
 }
 
 void CHyetoscopeView::showData() {
+  m_overlay.forget();
   layoutStep();
   headerRefresh();
   if (m_chart) m_chart->setBandEnabled(true);
 }
 
 void CHyetoscopeView::showNoData() {
+  m_overlay.forget();
   displayReset();
   if (m_chart) m_chart->setBandEnabled(false);
 }
@@ -464,7 +471,8 @@ void CHyetoscopeView::paintEvent(QPaintEvent*) {
   m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {
     m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    const ChartScene scene = m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series());
+    const ChartScene scene =
+        m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series(), m_overlay.curves(m_doc));
     // What the band zoom and the cursor snapping work with until the next
     // drawing that shows bars.
     if (scene.hasLastTick) {

@@ -14,6 +14,7 @@
 // statistics read (CursorState, CursorStatistics).
 
 #include "CDataListDlg.h"
+#include "ChartOverlaySwitch.h"
 #include "ChartWindow.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
@@ -85,6 +86,8 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // The window, zoom and history; printing saves and restores its state.
   ChartWindow& chartWindow() { return m_chartWindow; }
   const CursorState& cursors() const { return m_cursors; }
+  // The continuous and effective rainfall over the bars: on or off.
+  ChartOverlaySwitch& overlay() { return m_overlay; }
   // Bar pitch and last tick of the last screen drawing that showed bars.
   double barPitch() const { return m_barPitch; }
   double lastTick() const { return m_lastTick; }
@@ -136,6 +139,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   IntervalWindows m_windows;
   ChartWindow m_chartWindow;
   CursorState m_cursors;
+  ChartOverlaySwitch m_overlay;
   // From the last screen drawing that showed bars: the bar pitch and the x
   // of the tick right of the last shown bar (plot coordinates).
   double m_barPitch = 0.0;

@@ -71,6 +71,7 @@ PrintSource CPrintCommands::source() const {
   s.graph.loaded = m_doc.loadedFlag;
   s.graph.dataName = printDataName(m_doc.recording());
   s.graph.printTime = m_clock();
+  if (m_overlay) s.graph.overlay = m_overlay();
   s.table = &m_snapshot;
   return s;
 }

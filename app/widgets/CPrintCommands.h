@@ -25,6 +25,7 @@ class ChartWindow;
 class IntervalWindows;
 class QWidget;
 class UserMessages;
+struct ChartOverlayData;
 struct PrintSource;
 struct RecordingState;
 
@@ -47,6 +48,9 @@ class CPrintCommands {
   void setDialogs(Dialogs dialogs) { m_dialogs = std::move(dialogs); }
   // The print time of the chart page; the wall clock unless replaced.
   void setClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
+  // Where the chart page takes the curves drawn over its bars (the screen's
+  // overlay); null or no source: none.
+  void setOverlaySource(std::function<const ChartOverlayData*()> source) { m_overlay = std::move(source); }
 
   // Carries out one of the six commands; false for any other.
   bool onCommand(int commandId);
@@ -75,4 +79,5 @@ class CPrintCommands {
   TableSnapshot m_snapshot;
   Dialogs m_dialogs;
   std::function<int64_t()> m_clock;
+  std::function<const ChartOverlayData*()> m_overlay;
 };

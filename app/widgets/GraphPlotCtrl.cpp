@@ -26,7 +26,7 @@ GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
 GraphPlotCtrl::~GraphPlotCtrl() = default;
 
 ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
-                                        const DisplaySeries& series) {
+                                        const DisplaySeries& series, const ChartOverlayData* overlay) {
   viewPainter.save();
   viewPainter.translate(plotRect.topLeft());
   ChartInput in;
@@ -41,6 +41,7 @@ ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plot
   in.band = m_band.dragging();
   in.bandLeft = m_band.bandLeft();
   in.bandRight = m_band.bandRight();
+  in.overlay = overlay;
   ChartScene scene = ChartPainter::paint(viewPainter, m_labelFont, std::move(in));
   viewPainter.restore();
   return scene;

@@ -40,6 +40,7 @@
 #include <functional>
 
 class QPainter;
+struct ChartOverlayData;
 
 class GraphPlotCtrl : public QWidget {
   Q_OBJECT
@@ -60,10 +61,11 @@ class GraphPlotCtrl : public QWidget {
   // geometry in view coordinates (the rectangle the view gives to
   // setGeometry); the drawing rectangle is (0, 0, width, height) of it, so
   // labels fall left of and below it. Background and frame always; bars,
-  // axes with labels and the cursor lines only when loaded. Returns the
-  // scene drawn (its bar pitch and last tick are in plot coordinates).
+  // axes with labels and the cursor lines only when loaded; the overlay
+  // curves over the bars when given. Returns the scene drawn (its bar pitch
+  // and last tick are in plot coordinates).
   ChartScene paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
-                           const DisplaySeries& series);
+                           const DisplaySeries& series, const ChartOverlayData* overlay = nullptr);
 
   // Where the bar pitch of the screen's last drawing comes from when a band
   // drag ends (the view keeps it).

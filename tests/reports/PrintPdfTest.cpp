@@ -4,6 +4,7 @@
 // are framed by (pdftoppm), the chart job's pages; and what a job must leave
 // as it found it: the chart control's pitch and last tick, the pending
 // changes, and no file when the job could not start.
+#include "ChartOverlayData.h"
 #include "DrawingSurfaceRecorder.h"
 #include "ChartPainter.h"
 #include "HourlyMonthTable.h"
@@ -22,6 +23,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -187,6 +189,39 @@ TEST(PrintPdf, PrintingLeavesTheScreenChartsPitchAndLastTick) {
   EXPECT_EQ(after.lastTick, before.lastTick);
   EXPECT_EQ(after.barRects, before.barRects);
   EXPECT_EQ(after.labels, before.labels);
+}
+
+// The chart page draws the overlay curves with their legend, as the screen
+// does; without them the page has neither.
+TEST(PrintPdf, ChartPageCarriesTheOverlay) {
+  auto series = std::make_unique<DisplaySeries>();
+  std::vector<double> values(48, 2.0);
+  series->setValues(values.data(), 48);
+  series->seriesStart = jst(2020, 3, 1, 0, 0);
+  series->intervalMode = IntervalMode::Hourly;
+  series->verticalMax = 100;
+  series->visibleCount = 48;
+  ChartOverlayData curves;
+  curves.slotStart = series->seriesStart;
+  curves.curves.push_back({"連続雨量", std::vector<double>(48 * 6, 0.0)});
+  curves.curves.push_back({"実効雨量 72h", std::vector<double>(48 * 6, 0.0)});
+  for (size_t k = 0; k < 48 * 6; ++k) curves.curves[0].mm[k] = curves.curves[1].mm[k] = k / 3.0;
+  TempDir dir;
+  GraphPrintData data{series.get(), true, "", 0};
+  const std::string plain = dir.file("plain.pdf");
+  ASSERT_GT(printGraphToPdf(plain, data, PaperOrientation::Landscape), 0);
+  data.overlay = &curves;
+  const std::string over = dir.file("overlay.pdf");
+  ASSERT_GT(printGraphToPdf(over, data, PaperOrientation::Landscape), 0);
+  const std::string withText = pdftext::text(over);
+  const std::string withoutText = pdftext::text(plain);
+  for (const char* s : {"連続雨量", "実効雨量 72h", "100mm"}) {
+    EXPECT_NE(withText.find(s), std::string::npos) << s;
+    EXPECT_EQ(withoutText.find(s), std::string::npos) << s;
+  }
+  if (const char* shots = std::getenv("HY_SHOT_DIR"))
+    std::filesystem::copy_file(over, std::string(shots) + "/print-overlay.pdf",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 TEST(PrintPdf, JobThatCannotStartEndsQuietlyAndPutsPendingChangesBack) {

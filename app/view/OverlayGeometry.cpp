@@ -1,0 +1,234 @@
+#include "OverlayGeometry.h"
+
+#include "DrawingSurface.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+int columnOf(double v) { return static_cast<int>(v); }
+
+// Which slot of the curves holds bar i's value: slot = base + i * per + last.
+struct SlotMap {
+  bool valid = false;
+  int64_t base = 0;
+  int64_t per = 1;
+
+  int64_t slot(int i) const { return base + static_cast<int64_t>(i) * per; }
+};
+
+SlotMap slotMap(const DisplaySeries& s, int64_t slotStart) {
+  SlotMap m;
+  const int64_t offset = s.seriesStart - slotStart;
+  if (offset % 600 != 0) return m;
+  m.valid = true;
+  if (s.intervalMode == IntervalMode::Hourly) {
+    // Bar i ends at seriesStart + 3600 (i + 1): its last slot ends there.
+    m.per = 6;
+    m.base = offset / 600 + 5;
+  } else {
+    m.per = 1;
+    m.base = offset / 600;
+  }
+  return m;
+}
+
+double valueAt(const OverlayCurve& c, const SlotMap& m, int i) {
+  const int64_t k = m.slot(i);
+  if (k < 0 || k >= static_cast<int64_t>(c.mm.size())) return NAN;
+  return c.mm[static_cast<size_t>(k)];
+}
+
+}  // namespace
+
+double OverlayGeometry::axisMaximum(double maxMm, int maxIntervals, double* step) {
+  const double top = std::max(maxMm, kMinAxisMm);
+  maxIntervals = std::max(maxIntervals, 1);
+  static constexpr double kMantissas[] = {1.0, 2.0, 2.5, 5.0};
+  double best = 0.0;
+  double bestStep = 0.0;
+  // Steps grow until one step covers everything; the lowest maximum wins,
+  // the finer step on a tie.
+  for (double power = 1.0; bestStep == 0.0 || power <= top * 10.0; power *= 10.0) {
+    for (double m : kMantissas) {
+      if (power == 1.0 && m == 2.5) continue;  // keep whole-millimetre labels
+      const double s = m * power;
+      // A hair of tolerance: 30 mm on steps of 10 is three steps, not four.
+      const double n = std::ceil(top / s - 1e-9);
+      if (n > maxIntervals) continue;
+      if (bestStep == 0.0 || n * s < best - 1e-9) {
+        best = n * s;
+        bestStep = s;
+      }
+    }
+  }
+  if (step != nullptr) *step = bestStep;
+  return best;
+}
+
+OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& chart) {
+  OverlayScene out;
+  if (in.overlay == nullptr || in.series == nullptr) return out;
+  const DisplaySeries& s = *in.series;
+  const ChartOverlayData& data = *in.overlay;
+  if (s.intervalMode != IntervalMode::TenMinute && s.intervalMode != IntervalMode::Hourly) return out;
+  if (s.visibleCount <= 0 || data.curves.empty()) return out;
+  const int w = in.right - in.left;
+  const int h = in.bottom - in.top;
+  const double p = ChartGeometry::pitch(w, s.visibleCount);
+  if (p <= 0.0 || h < 8) return out;
+  const SlotMap map = slotMap(s, data.slotStart);
+  if (!map.valid) return out;
+  const int f = std::max(s.firstShownIndex, 0);
+  const int e = std::min(s.firstShownIndex + s.visibleCount, s.valueCount);
+  const int hf = in.fontHeight;
+  auto width = [&](const std::string& text) {
+    return in.textWidth ? in.textWidth(text) : DrawingSurface::estimatedTextWidth(text, hf);
+  };
+
+  // One pass over the bars: per pixel column the values in their order
+  // (the lowest and the highest), runs broken where a value is missing,
+  // and the largest value for the axis; y comes after, per column only.
+  struct Column {
+    int x;
+    double first, second;
+  };
+  struct Curve {
+    std::vector<Column> columns;
+    std::vector<size_t> runEnds;  // index past each run's last column
+  };
+  std::vector<Curve> curves(data.curves.size());
+  double largest = 0.0;
+  const double x0 = in.left + 2 + p / 2;
+  const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
+  const int xMin = in.left + inset;
+  const int xMax = std::max(xMin, in.right - 1 - inset);
+  for (size_t c = 0; c < data.curves.size(); ++c) {
+    const OverlayCurve& curve = data.curves[c];
+    Curve& cv = curves[c];
+    int column = INT_MIN;
+    double lo = 0.0, hi = 0.0;
+    int loAt = 0, hiAt = 0;
+    auto flushColumn = [&] {
+      if (column == INT_MIN) return;
+      cv.columns.push_back({column, loAt <= hiAt ? lo : hi, loAt <= hiAt ? hi : lo});
+      if (hi > largest) largest = hi;
+      column = INT_MIN;
+    };
+    auto endRun = [&] {
+      flushColumn();
+      if (cv.runEnds.empty() ? !cv.columns.empty() : cv.runEnds.back() != cv.columns.size())
+        cv.runEnds.push_back(cv.columns.size());
+    };
+    for (int i = f; i < e; ++i) {
+      const double v = valueAt(curve, map, i);
+      if (std::isnan(v)) {
+        endRun();
+        continue;
+      }
+      const int x = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
+      if (x != column) {
+        flushColumn();
+        column = x;
+        lo = hi = v;
+        loAt = hiAt = i;
+      } else if (v < lo) {
+        lo = v;
+        loAt = i;
+      } else if (v > hi) {
+        hi = v;
+        hiAt = i;
+      }
+    }
+    endRun();
+  }
+
+  const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
+  out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
+  out.lineWidth = inset;
+  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
+  // right and below (thin ones), stays inside the frame.
+  const int span = std::max(h - 1 - 2 * inset, 0);
+  const double scale = span / out.axisMax;
+  auto yOf = [&](double v) {
+    const double t = std::clamp(v, 0.0, out.axisMax);
+    return in.bottom - 1 - inset - static_cast<int>(std::lround(scale * t));
+  };
+
+  for (size_t c = 0; c < curves.size(); ++c) {
+    size_t from = 0;
+    for (size_t to : curves[c].runEnds) {
+      std::vector<ChartPointI> run;
+      run.reserve(2 * (to - from));
+      for (size_t k = from; k < to; ++k) {
+        const Column& col = curves[c].columns[k];
+        const int ya = yOf(col.first);
+        const int yb = yOf(col.second);
+        run.push_back({col.x, ya});
+        if (yb != ya) run.push_back({col.x, yb});
+      }
+      // A lone value still shows: a stroke one pixel long.
+      if (run.size() == 1) run.push_back({run[0].x + 1, run[0].y});
+      out.polylines.push_back({static_cast<int>(c), std::move(run)});
+      from = to;
+    }
+  }
+
+  // Right-hand axis: ticks inward from the frame's right column, labels
+  // left of them, kept inside the plot.
+  const int edge = in.right - 1;
+  const int tick = std::max(hf / 2, 3);
+  int labelsWidth = 0;
+  const int steps = static_cast<int>(std::lround(out.axisMax / out.axisStep));
+  for (int j = 0; j <= steps; ++j) {
+    const double v = j * out.axisStep;
+    const int y = yOf(v);
+    out.axisTicks.push_back({edge - tick, y, edge, y});
+    char text[32];
+    std::snprintf(text, sizeof text, j == steps ? "%gmm" : "%g", v);
+    const int tw = width(text);
+    labelsWidth = std::max(labelsWidth, tw);
+    const int ly = std::clamp(y - hf / 2, in.top + 1, std::max(in.top + 1, in.bottom - 1 - hf));
+    out.axisLabels.push_back({edge - tick - 2 - tw, ly, text});
+  }
+
+  // Legend: one row per curve, a stretch of its line and its name.
+  const int pad = std::max(hf / 3, 2);
+  const int sample = 2 * hf;
+  int textWidth = 0;
+  for (const OverlayCurve& c : data.curves) textWidth = std::max(textWidth, width(c.label));
+  const int rows = static_cast<int>(data.curves.size());
+  const int boxW = pad + sample + pad + textWidth + pad;
+  const int boxH = pad + rows * (hf + 2) + pad;
+  const int rightX = edge - tick - 2 - labelsWidth - pad - boxW;
+  const int leftX = in.left + pad + 2;
+  if (boxH > h - 2 * pad || leftX + boxW > in.right - pad) return out;
+  const int top = in.top + pad;
+  const int bottom = top + boxH;
+  // How far the bars and curves reach into a box at x..x + boxW.
+  auto intrusion = [&](int x) {
+    int deepest = 0;
+    auto reach = [&](int left, int right, int y) {
+      if (right < x || left > x + boxW) return;
+      deepest = std::max(deepest, bottom - y);
+    };
+    for (const ChartRectI& r : chart.barRects) reach(r.left, r.right, r.top);
+    for (const ChartLineI& l : chart.barLines) reach(std::min(l.x1, l.x2), std::max(l.x1, l.x2), std::min(l.y1, l.y2));
+    for (const OverlayPolyline& line : out.polylines)
+      for (const ChartPointI& q : line.points) reach(q.x, q.x, q.y);
+    return deepest;
+  };
+  const bool right = rightX > leftX + boxW && intrusion(rightX) < intrusion(leftX);
+  const int bx = right ? rightX : leftX;
+  out.legendBox = {bx, top, bx + boxW, bottom};
+  for (int r = 0; r < rows; ++r) {
+    const int rowTop = top + pad + r * (hf + 2);
+    const int y = rowTop + hf / 2 + 1;
+    out.legend.push_back({r, {bx + pad, y, bx + pad + sample, y},
+                          {bx + pad + sample + pad, rowTop, data.curves[static_cast<size_t>(r)].label}});
+  }
+  return out;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// ChartOverlaySwitch: whether the chart shows the continuous and effective
+// rainfall over its bars, and the curves it then draws for the loaded
+// recording.
+//
+// Owns the on/off state (kept in the settings as Analysis/chartOverlay, off
+// when absent) and the curves computed for the current recording and
+// analysis settings (Analysis/gapMinutes, Analysis/halfLives, the analysis
+// window's keys). The curves are computed again when those settings change
+// or after forget() (a recording loaded or closed). Does not draw: the chart
+// geometry turns the curves into lines for the shown window.
+
+#include "OverlayCurves.h"
+
+#include <optional>
+
+class CHyetoscopeDoc;
+
+class ChartOverlaySwitch {
+ public:
+  static constexpr const char* kShownKey = "Analysis/chartOverlay";
+  static constexpr const char* kGapKey = "Analysis/gapMinutes";
+  static constexpr const char* kHalfLivesKey = "Analysis/halfLives";
+
+  // Reads the stored state.
+  ChartOverlaySwitch();
+
+  bool shown() const { return m_shown; }
+  // Switches and stores the state.
+  void toggle();
+  // Switches without storing (benchmarks, tests).
+  void setShown(bool shown) { m_shown = shown; }
+  // The recording changed: the next curves() computes them again.
+  void forget() { m_curves.reset(); }
+
+  // The curves to draw: null while off or without a recording.
+  const ChartOverlayData* curves(const CHyetoscopeDoc& doc);
+
+  // The analysis settings as stored now (defaults where absent or bad).
+  static OverlaySettings storedSettings();
+
+ private:
+  bool m_shown = false;
+  OverlaySettings m_settings;
+  std::optional<ChartOverlayData> m_curves;
+};
