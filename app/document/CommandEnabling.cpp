@@ -41,6 +41,7 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly:
     case cmd::RecordConditions:
+    case cmd::RainAnalysis:
       return loaded;
     default:
       return std::nullopt;

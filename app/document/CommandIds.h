@@ -35,6 +35,8 @@ constexpr int IntervalTenMinute = 32849;
 constexpr int RecordConditions = 32850;
 constexpr int OverwriteSave = 32851;
 constexpr int PrintGraph = 32852;
+// The analysis menu.
+constexpr int RainAnalysis = 32870;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

@@ -11,8 +11,8 @@ const char* const kProgramTitle = "HY for Windows";
 namespace {
 using namespace cmd;
 
-constexpr std::array<const char*, 7> kMenus{
-    "ﾌｧｲﾙ(&F)", "表示(&V)", "本体設定・通信(&E)", "間隔(&S)", "ﾂｰﾙ(&T)", "ｸﾞﾗﾌ(&G)", "ﾍﾙﾌﾟ(&H)"};
+constexpr std::array<const char*, 8> kMenus{
+    "ﾌｧｲﾙ(&F)", "表示(&V)", "本体設定・通信(&E)", "間隔(&S)", "ﾂｰﾙ(&T)", "ｸﾞﾗﾌ(&G)", "解析(&A)", "ﾍﾙﾌﾟ(&H)"};
 
 // Menu order is row order. Keys are those that fire; the text shows the key
 // the menu prints, which for the four arrow items is not the one that fires.
@@ -63,9 +63,11 @@ const CommandRow kRows[] = {
     {MoveLeft, 5, "ｸﾞﾗﾌ左移動(&L)\tShift+L", "Shift+L", -1, "ｸﾞﾗﾌを左方向に移動します", "ｸﾞﾗﾌ左移動", true},
     {MoveRight, 5, "ｸﾞﾗﾌ右移動(&R)\tShift+R", "Shift+R", -1, "ｸﾞﾗﾌを右方向に移動します", "ｸﾞﾗﾌ右移動", true},
 
-    {HelpTopics, 6, "ﾄﾋﾟｯｸの検索(&H)", "", -1, "ﾍﾙﾌﾟﾌｧｲﾙを表示します", "", true},
-    {0, 6, "", "", -1, "", "", false},
-    {About, 6, "HY for Windowsのﾊﾞｰｼﾞｮﾝ情報(&A)...", "Ctrl+A", 20, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝを表示します", "ﾊﾞｰｼﾞｮﾝ情報", true},
+    {RainAnalysis, 6, "降雨解析(&A)...", "", -1, "降雨ｲﾍﾞﾝﾄと期間最大雨量を表示します", "", true},
+
+    {HelpTopics, 7, "ﾄﾋﾟｯｸの検索(&H)", "", -1, "ﾍﾙﾌﾟﾌｧｲﾙを表示します", "", true},
+    {0, 7, "", "", -1, "", "", false},
+    {About, 7, "HY for Windowsのﾊﾞｰｼﾞｮﾝ情報(&A)...", "Ctrl+A", 20, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝを表示します", "ﾊﾞｰｼﾞｮﾝ情報", true},
 
     {FilePrint, -1, "", "", 9, "作業中のﾌｧｲﾙを印刷します", "印刷", true},
 };

@@ -18,10 +18,11 @@ std::vector<int> menuIds(int menu) {
 }  // namespace
 
 TEST(CommandTable, MenusHoldTheirItemsInOrder) {
-  ASSERT_EQ(menuTitles().size(), 7u);
+  ASSERT_EQ(menuTitles().size(), 8u);
   EXPECT_STREQ(menuTitles()[0], "ﾌｧｲﾙ(&F)");
   EXPECT_STREQ(menuTitles()[3], "間隔(&S)");
-  EXPECT_STREQ(menuTitles()[6], "ﾍﾙﾌﾟ(&H)");
+  EXPECT_STREQ(menuTitles()[6], "解析(&A)");
+  EXPECT_STREQ(menuTitles()[7], "ﾍﾙﾌﾟ(&H)");
   EXPECT_EQ(menuIds(0), (std::vector<int>{32772, 32771, 0, 32845, 32846, 32852, 32826, 57606, 0, 32851, 32838,
                                           32829, 0, 57665}));
   EXPECT_EQ(menuIds(1), (std::vector<int>{59392, 59393, 0, 32802, 32803, 32823}));
@@ -29,7 +30,8 @@ TEST(CommandTable, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(menuIds(3), (std::vector<int>{32849, 32799, 32800, 32828}));
   EXPECT_EQ(menuIds(4), (std::vector<int>{32850}));
   EXPECT_EQ(menuIds(5), (std::vector<int>{32781, 32782, 0, 32836, 32784, 32833, 32832, 32834, 0, 32787, 32788}));
-  EXPECT_EQ(menuIds(6), (std::vector<int>{32796, 0, 57664}));
+  EXPECT_EQ(menuIds(6), (std::vector<int>{32870}));
+  EXPECT_EQ(menuIds(7), (std::vector<int>{32796, 0, 57664}));
 }
 
 TEST(CommandTable, MenuTextsAreExact) {
