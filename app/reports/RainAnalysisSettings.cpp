@@ -55,6 +55,15 @@ StormEventOptions RainAnalysisSettings::eventOptions() const {
   return options;
 }
 
+bool RainAnalysisSettings::operator==(const RainAnalysisSettings& o) const {
+  const AlarmCriteria& a = alarms;
+  const AlarmCriteria& b = o.alarms;
+  return gapMinutes == o.gapMinutes && minDepthMm == o.minDepthMm && halfLifeShortH == o.halfLifeShortH &&
+         halfLifeLongH == o.halfLifeLongH && monthlyMaxima == o.monthlyMaxima && a.continuousMm == b.continuousMm &&
+         a.hourlyMm == b.hourlyMm && a.combinedContinuousMm == b.combinedContinuousMm &&
+         a.combinedHourlyMm == b.combinedHourlyMm;
+}
+
 AnalysisSettingsCheck checkAnalysisSettings(const AnalysisFieldTexts& texts, bool monthlyMaxima) {
   RainAnalysisSettings s;
   s.monthlyMaxima = monthlyMaxima;

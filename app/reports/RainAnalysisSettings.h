@@ -46,7 +46,7 @@ struct RainAnalysisSettings {
   bool monthlyMaxima = false;
 
   StormEventOptions eventOptions() const;
-  bool operator==(const RainAnalysisSettings&) const = default;
+  bool operator==(const RainAnalysisSettings& o) const;
 };
 
 struct AnalysisSettingsCheck {
