@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -17,16 +18,31 @@ std::string number(double v) {
   return text;
 }
 
+using Measure = std::function<int(const std::string&)>;
+
+int cellPadding(int bodyHeight) { return std::max(bodyHeight / 2, 1); }
+
+// The width of a table: each column its widest text and a padding each side.
+int tableWidth(const AnalysisTable& t, const Measure& measure, int pad) {
+  std::vector<int> widths;
+  for (const std::string& c : t.columns) widths.push_back(measure(columnTitle(c)));
+  for (const auto& row : t.rows)
+    for (size_t c = 0; c < row.size() && c < widths.size(); ++c)
+      widths[c] = std::max(widths[c], measure(cellDisplayText(t.columns[c], row[c])));
+  int total = 0;
+  for (int w : widths) total += w + 2 * pad;
+  return total;
+}
+
 // Lays one table out over pages appended to out.
 void appendTablePages(const TablePart& part, const std::string& dataName, const AnalysisPageLayout& layout,
-                      const TextWidth& width, std::vector<ReportPage>& out) {
+                      const Measure& measure, std::vector<ReportPage>& out) {
   const AnalysisTable& t = *part.table;
   const ReportRect& a = layout.area;
   const int body = layout.fonts.tableBody;
   const int title = layout.fonts.tableTitle;
-  const int pad = std::max(body / 2, 1);
+  const int pad = cellPadding(body);
   const int rowHeight = body + pad;
-  auto measure = [&](const std::string& s) { return width ? width(s) : static_cast<int>(s.size()) * body / 2; };
 
   std::vector<std::string> heads;
   std::vector<int> widths;
@@ -101,17 +117,31 @@ std::string analysisSettingsLine(const RainAnalysisSettings& s, AnalysisTab tab)
   return line;
 }
 
-std::vector<ReportPage> buildRainAnalysisPages(const RainAnalysisPrint& print, const AnalysisPageLayout& layout,
+std::vector<ReportPage> buildRainAnalysisPages(const RainAnalysisPrint& print, AnalysisPageLayout& layout,
                                                const TextWidth& width) {
+  const int body = layout.fonts.tableBody;
+  const Measure natural = [&](const std::string& s) {
+    return width ? width(s) : static_cast<int>(s.size()) * body / 2;
+  };
+  const int widest = std::max(tableWidth(print.events, natural, cellPadding(body)),
+                              tableWidth(print.maxima, natural, cellPadding(body)));
+  // Every width scales with the font's height; two in a hundred spare
+  // absorb the rounding of the smaller font.
+  double scale = 1.0;
+  if (widest > layout.area.width() && widest > 0) {
+    scale = 0.98 * layout.area.width() / widest;
+    layout.fonts.tableBody = std::max(static_cast<int>(body * scale), 1);
+  }
+  const Measure measure = [&](const std::string& s) { return static_cast<int>(natural(s) * scale); };
   std::vector<ReportPage> pages;
   appendTablePages({"降雨ｲﾍﾞﾝﾄ", analysisSettingsLine(print.settings, AnalysisTab::Events), &print.events},
-                   print.dataName, layout, width, pages);
+                   print.dataName, layout, measure, pages);
   appendTablePages({"期間最大雨量", analysisSettingsLine(print.settings, AnalysisTab::Maxima), &print.maxima},
-                   print.dataName, layout, width, pages);
+                   print.dataName, layout, measure, pages);
   const int n = static_cast<int>(pages.size());
   for (int i = 0; i < n; ++i) {
     const std::string text = std::to_string(i + 1) + " / " + std::to_string(n);
-    const int w = width ? width(text) : static_cast<int>(text.size()) * layout.fonts.tableBody / 2;
+    const int w = measure(text);
     pages[static_cast<size_t>(i)].texts.push_back(
         {layout.area.right - w, layout.area.bottom - layout.fonts.tableBody, ReportFont::TableBody, text});
   }

@@ -7,9 +7,10 @@
 // (cellDisplayText); ReportRenderer draws the pages like the other sheets.
 //
 // Column widths come from the widest text of each column in the body font
-// (the caller's TextWidth, measured on the printer). A table wider than the
-// area keeps its widths and is cut at the right margin: landscape paper is
-// what the window prints on.
+// (the caller's TextWidth, measured on the printer at the layout's body
+// height). When the wider table would not fit the area, the body font of
+// every page is made smaller by the missing share (layout.fonts.tableBody
+// is changed: draw the pages with it) and the widths with it.
 
 #include "PageSetup.h"
 #include "RainAnalysisResults.h"
@@ -37,5 +38,5 @@ AnalysisPageLayout analysisPageLayout(const PageMetrics& metrics, PaperOrientati
 // events, the periods listed for the maxima.
 std::string analysisSettingsLine(const RainAnalysisSettings& settings, AnalysisTab tab);
 
-std::vector<ReportPage> buildRainAnalysisPages(const RainAnalysisPrint& print, const AnalysisPageLayout& layout,
+std::vector<ReportPage> buildRainAnalysisPages(const RainAnalysisPrint& print, AnalysisPageLayout& layout,
                                                const TextWidth& width);

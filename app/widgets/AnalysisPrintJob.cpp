@@ -14,7 +14,7 @@
 int printRainAnalysis(QPrinter& printer, const RainAnalysisPrint& print) {
   const PageMetrics metrics = GetPageMetrics(printer);
   if (!metrics.usable()) return 0;
-  const AnalysisPageLayout layout = analysisPageLayout(metrics, printerOrientation(printer));
+  AnalysisPageLayout layout = analysisPageLayout(metrics, printerOrientation(printer));
   const QFontMetrics body(
       DrawingSurfaceQt::japaneseFont(ReportRenderer::surfaceFont(ReportFont::TableBody, layout.fonts)), &printer);
   const TextWidth width = [&](const std::string& s) {

@@ -160,7 +160,7 @@ CRainAnalysisDlg::CRainAnalysisDlg(UserMessages& messages, Hooks hooks, QWidget*
   const RainAnalysisSettings settings = storedSettings();
   showSettings(settings);
   m_results.apply(settings);
-  resize(900, 520);
+  resize(1100, 560);
 }
 
 CRainAnalysisDlg::~CRainAnalysisDlg() = default;

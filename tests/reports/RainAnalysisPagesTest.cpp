@@ -98,6 +98,17 @@ TEST_F(RainAnalysisPagesTest, BothTablesWithTheirCellsTitlesAndPageNumbers) {
   EXPECT_EQ(rowAt(maxima, top + 5 + 30 * 9), (std::vector<std::string>{"2024年", "10分", "2.0", "2024/06/01 00:30"}));
 }
 
+TEST_F(RainAnalysisPagesTest, ATableTooWideForThePaperGetsASmallerFont) {
+  layout.area.bottom = 2000;
+  std::vector<ReportPage> pages = buildRainAnalysisPages(print, layout, tenPerByte);
+  EXPECT_EQ(layout.fonts.tableBody, 20);  // 1980 pixels of event table fit in 2800
+  layout.area.right = 100 + 990;
+  pages = buildRainAnalysisPages(print, layout, tenPerByte);
+  EXPECT_EQ(layout.fonts.tableBody, 9);  // 20 x 0.98 x 990 / 1980
+  for (const ReportPage& page : pages)
+    for (const ReportLine& l : page.lines) EXPECT_LE(std::max(l.x1, l.x2), 1090);
+}
+
 TEST_F(RainAnalysisPagesTest, RowsGoOnOnTheNextPageUnderTheHeaderAgain) {
   // Room for the header and three rows: the sixteen maxima rows take six
   // pages, the event table one.
