@@ -99,7 +99,9 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
                             // zoom, move, Undo/Redo and the two scale dialogs
                             32781, 32782, 32784, 32787, 32788, 32803, 32823, 32832, 32833, 32834, 32836,
                             // printing
-                            32845, 32846, 32852, 32826, 57606, 57607};
+                            32845, 32846, 32852, 32826, 57606, 57607,
+                            // the analysis window
+                            32870};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
     EXPECT_EQ(commandEnabled(r.id, loaded), built.count(r.id) == 1) << r.id;
@@ -108,6 +110,7 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   EXPECT_TRUE(commandEnabled(cmd::OpenRecording, empty));
   EXPECT_FALSE(commandEnabled(cmd::CloseRecording, empty));
   EXPECT_FALSE(commandEnabled(cmd::IntervalHourly, empty));
+  EXPECT_FALSE(commandEnabled(cmd::RainAnalysis, empty));
   EXPECT_TRUE(commandEnabled(cmd::About, empty));
   EXPECT_TRUE(commandEnabled(cmd::DeviceState, empty)) << "the logger is set up without a recording";
   EXPECT_TRUE(commandEnabled(cmd::ReservedRecording, empty));
