@@ -1,6 +1,7 @@
-// The printed rain analysis of a small hand-made recording: the cells of
-// both tables on their pages, where they stand, the titles and the page
-// numbers, and the rows carried over to the next page.
+// The rain analysis of a small hand-made recording: the sort orders of its
+// tables, and the printed pages - the cells of both tables, where they
+// stand, the titles and page numbers, the rows carried over to the next
+// page and the smaller font of a table too wide for the paper.
 #include "RainAnalysisPages.h"
 
 #include "SampleRecording.h"
@@ -96,6 +97,32 @@ TEST_F(RainAnalysisPagesTest, BothTablesWithTheirCellsTitlesAndPageNumbers) {
   EXPECT_EQ(rowAt(maxima, top + 65), (std::vector<std::string>{"全期間", "1時間", "3.0", "2024/06/01 01:00"}));
   EXPECT_EQ(rowAt(maxima, top + 5 + 30 * 8), (std::vector<std::string>{"全期間", "72時間"}));
   EXPECT_EQ(rowAt(maxima, top + 5 + 30 * 9), (std::vector<std::string>{"2024年", "10分", "2.0", "2024/06/01 00:30"}));
+}
+
+TEST_F(RainAnalysisPagesTest, SortsNumbersByValueDurationsByLengthAndEmptyCellsLast) {
+  const AnalysisTable& events = results.table(AnalysisTab::Events);
+  ASSERT_EQ(events.rows.size(), 2u);
+  // dry_before_min: empty for the first event, 420 for the second.
+  EXPECT_EQ(sortedRows(events, 9, false), (std::vector<int>{1, 0}));
+  EXPECT_EQ(sortedRows(events, 9, true), (std::vector<int>{1, 0}));
+  // total_mm 3.0 and 0.5; start times.
+  EXPECT_EQ(sortedRows(events, 3, false), (std::vector<int>{1, 0}));
+  EXPECT_EQ(sortedRows(events, 0, true), (std::vector<int>{1, 0}));
+
+  // Maxima by duration: 10 min before 1 h before 12 h (not "10min" < "12h"
+  // < "1h" as bytes); the whole recording's row before the year's on ties,
+  // and the empty 72-hour values last.
+  const AnalysisTable& maxima = results.table(AnalysisTab::Maxima);
+  const std::vector<int> byDuration = sortedRows(maxima, 1, false);
+  std::vector<std::string> labels;
+  for (int r : byDuration) labels.push_back(maxima.rows[static_cast<size_t>(r)][1].text);
+  EXPECT_EQ(labels, (std::vector<std::string>{"10min", "10min", "1h", "1h", "3h", "3h", "6h", "6h", "12h", "12h",
+                                              "24h", "24h", "48h", "48h", "72h", "72h"}));
+  EXPECT_EQ(byDuration.front(), 0);
+  const std::vector<int> byMax = sortedRows(maxima, 2, true);
+  EXPECT_TRUE(maxima.rows[static_cast<size_t>(byMax.back())][2].text.empty());
+  // Twelve hours and more hold both events: 3.0 + 0.5.
+  EXPECT_EQ(maxima.rows[static_cast<size_t>(byMax.front())][2].text, "3.5");
 }
 
 TEST_F(RainAnalysisPagesTest, ATableTooWideForThePaperGetsASmallerFont) {
