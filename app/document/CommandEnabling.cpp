@@ -42,6 +42,7 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
     case cmd::IntervalMonthly:
     case cmd::RecordConditions:
     case cmd::ChartOverlay:
+    case cmd::RainAnalysis:
       return loaded;
     default:
       return std::nullopt;

@@ -35,8 +35,9 @@ constexpr int IntervalTenMinute = 32849;
 constexpr int RecordConditions = 32850;
 constexpr int OverwriteSave = 32851;
 constexpr int PrintGraph = 32852;
-// Rain analysis commands.
+// The analysis menu.
 constexpr int ChartOverlay = 32862;
+constexpr int RainAnalysis = 32870;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

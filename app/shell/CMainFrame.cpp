@@ -12,6 +12,7 @@
 #include "CommandTable.h"
 #include "HelpFile.h"
 #include "PrintJobHold.h"
+#include "RainAnalysisCommand.h"
 #include "SettingDialogs.h"
 #include "ToolbarIcons.h"
 #include "WindowPlacement.h"
@@ -77,6 +78,7 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::setView(CHyetoscopeView* view) {
   m_view = view;
   setCentralWidget(view);
+  m_rainAnalysis = std::make_unique<RainAnalysisCommand>(m_doc, *view, m_messages, this);
   view->setStateChangedHandler([this] { refreshCommandStates(); });
 }
 
@@ -167,6 +169,9 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::ReservedRecording:
         device::runReservedRecordDialog(this, *m_deviceLink, m_messages, selectedPort());
         break;
+      case cmd::RainAnalysis:
+        if (m_rainAnalysis) m_rainAnalysis->open();
+        break;
       case cmd::ToggleToolBar: m_toolBar->setVisible(!m_toolBar->isVisible()); break;
       case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
       default: return false;
@@ -186,6 +191,9 @@ void CMainFrame::refreshCommandStates() {
   m_actions[cmd::ToggleStatusBar]->setChecked(!statusBar()->isHidden());
   m_actions[cmd::ChartOverlay]->setChecked(m_view != nullptr && m_view->overlay().shown());
   setWindowTitle(QString::fromStdString(m_doc.title()) + QStringLiteral(" - ") + QString::fromUtf8(kProgramTitle));
+  // The analysis window follows the recording: reloaded on a new one,
+  // closed when none is left.
+  if (m_rainAnalysis) m_rainAnalysis->follow();
 }
 
 void CMainFrame::showHelp() {

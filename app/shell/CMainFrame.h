@@ -21,6 +21,7 @@
 class CHyetoscopeDoc;
 class CHyetoscopeView;
 class QtDeviceUi;
+class RainAnalysisCommand;
 namespace device {
 class DeviceLink;
 }
@@ -66,6 +67,9 @@ class CMainFrame : public QMainWindow {
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
+  // The rain analysis command and its window (null before setView).
+  RainAnalysisCommand* rainAnalysis() const { return m_rainAnalysis.get(); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -92,6 +96,7 @@ class CMainFrame : public QMainWindow {
   std::function<bool(const QUrl&)> m_urlOpener;
   std::unique_ptr<QtDeviceUi> m_deviceUi;
   std::unique_ptr<device::DeviceLink> m_deviceLink;
+  std::unique_ptr<RainAnalysisCommand> m_rainAnalysis;
   RecentFileList m_recent;
   std::vector<QAction*> m_recentActions;
   QAction* m_recentSeparator = nullptr;

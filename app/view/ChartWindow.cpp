@@ -48,11 +48,24 @@ bool ChartWindow::applyPendingBand() {
   s.visibleCount = std::max(static_cast<int>(m_zoomBars), 1);
   setFirstShown(static_cast<int64_t>(s.firstShownIndex) + static_cast<int64_t>(m_bandOffset));
   m_bandOffset = 0.0;
+  recordBandWindow();
+  return true;
+}
+
+void ChartWindow::zoomTo(ShownWindow w) {
+  m_zoomBars = std::max(w.visibleCount, 1);
+  m_bandOffset = 0.0;
+  m_doc.series().visibleCount = static_cast<int>(m_zoomBars);
+  setFirstShown(w.firstShownIndex);
+  recordBandWindow();
+}
+
+void ChartWindow::recordBandWindow() {
+  const DisplaySeries& s = m_doc.series();
   const ShownWindow w{s.visibleCount, s.firstShownIndex};
   m_saved = SavedWindow{m_doc.intervalMode, w};
   m_history.push(w, flags());
   m_windows.remember(m_doc.intervalMode, w);
-  return true;
 }
 
 void ChartWindow::enlargeHorizontally() {

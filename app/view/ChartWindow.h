@@ -80,6 +80,10 @@ class ChartWindow {
   // At the start of a paint with a recording loaded: applies the waiting
   // band. True when the window changed.
   bool applyPendingBand();
+  // A band zoom onto window w chosen elsewhere (an event of the analysis
+  // window): shown, remembered and written to the history exactly as a
+  // dragged band of w.visibleCount bars would be, so one Undo goes back.
+  void zoomTo(ShownWindow w);
 
   void enlargeHorizontally();
   void shrinkHorizontally();
@@ -119,6 +123,9 @@ class ChartWindow {
   HistoryFlags flags();
   void setFirstShown(int64_t f);
   void show(ShownWindow w);
+  // The window now shown becomes the saved window, the next history slot
+  // and the mode's remembered window.
+  void recordBandWindow();
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;

@@ -5,8 +5,7 @@
 //
 // Owns the on/off state (kept in the settings as Analysis/chartOverlay, off
 // when absent) and the curves computed for the current recording and
-// analysis settings (Analysis/gapMinutes, Analysis/halfLives, the analysis
-// window's keys). The curves are computed again when those settings change
+// analysis settings (the rain-analysis window's dry gap and two half-lives). The curves are computed again when those settings change
 // or after forget() (a recording loaded or closed). Does not draw: the chart
 // geometry turns the curves into lines for the shown window.
 
@@ -19,8 +18,6 @@ class CHyetoscopeDoc;
 class ChartOverlaySwitch {
  public:
   static constexpr const char* kShownKey = "Analysis/chartOverlay";
-  static constexpr const char* kGapKey = "Analysis/gapMinutes";
-  static constexpr const char* kHalfLivesKey = "Analysis/halfLives";
 
   // Reads the stored state.
   ChartOverlaySwitch();

@@ -1,6 +1,4 @@
-// The chart overlay's curves and the stored settings that choose them: a
-// bad or missing setting falls back to its default, never to a curve the
-// analysis would refuse; the curves are the analysis's own series.
+// The chart overlay's curves are the analysis's own series.
 #include "ContinuousRainfall.h"
 #include "EffectiveRainfall.h"
 #include "OverlayCurves.h"
@@ -9,23 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-TEST(OverlayCurves, StoredSettingsAreReadLenientlyWithDefaults) {
-  const OverlaySettings defaults;
-  EXPECT_EQ(defaults.gapSlots, 36);
-  EXPECT_EQ(defaults.halfLivesHours, (std::vector<double>{1.5, 72.0}));
-  EXPECT_EQ(overlaySettingsFromText("", ""), defaults);
-  const OverlaySettings read = overlaySettingsFromText("90", "0.5, 24,72");
-  EXPECT_EQ(read.gapSlots, 9);
-  EXPECT_EQ(read.halfLivesHours, (std::vector<double>{0.5, 24.0}));  // the chart draws two
-  EXPECT_EQ(overlaySettingsFromText("10", "720").gapSlots, 1);
-  EXPECT_EQ(overlaySettingsFromText("4320", "720").halfLivesHours, (std::vector<double>{720.0}));
-  // Each bad value gives its own default.
-  for (const char* gap : {"0", "5", "95", "4330", "-60", "6h", "360.5", "1e3"})
-    EXPECT_EQ(overlaySettingsFromText(gap, "3").gapSlots, 36) << gap;
-  for (const char* list : {"0.4", "721", "1.5,", ",72", "1.5;72", "abc", "1.5,x"})
-    EXPECT_EQ(overlaySettingsFromText("60", list).halfLivesHours, defaults.halfLivesHours) << list;
-}
 
 TEST(OverlayCurves, ContinuousThenEachEffectiveRainfallWithLegendLabels) {
   SlotsBuilder b;

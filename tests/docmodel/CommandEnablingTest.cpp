@@ -11,7 +11,7 @@ const int kNeedsRecording[] = {cmd::SaveText, cmd::SaveAsText, cmd::DataList, cm
                                cmd::EnlargeHorizontal, cmd::ShrinkHorizontal, cmd::InitialSize,
                                cmd::MoveLeft, cmd::MoveRight, cmd::IntervalTenMinute, cmd::IntervalHourly,
                                cmd::IntervalDaily, cmd::IntervalMonthly, cmd::RecordConditions,
-                               cmd::CloseRecording, cmd::ChartOverlay};
+                               cmd::CloseRecording, cmd::ChartOverlay, cmd::RainAnalysis};
 
 // Every state the document can be in, modes included.
 template <class F>

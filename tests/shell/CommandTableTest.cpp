@@ -30,7 +30,7 @@ TEST(CommandTable, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(menuIds(3), (std::vector<int>{32849, 32799, 32800, 32828}));
   EXPECT_EQ(menuIds(4), (std::vector<int>{32850}));
   EXPECT_EQ(menuIds(5), (std::vector<int>{32781, 32782, 0, 32836, 32784, 32833, 32832, 32834, 0, 32787, 32788}));
-  EXPECT_EQ(menuIds(6), (std::vector<int>{cmd::ChartOverlay}));
+  EXPECT_EQ(menuIds(6), (std::vector<int>{cmd::RainAnalysis, cmd::ChartOverlay}));
   EXPECT_EQ(menuIds(7), (std::vector<int>{32796, 0, 57664}));
 }
 
@@ -100,8 +100,8 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
                             32781, 32782, 32784, 32787, 32788, 32803, 32823, 32832, 32833, 32834, 32836,
                             // printing
                             32845, 32846, 32852, 32826, 57606, 57607,
-                            // the chart overlay
-                            cmd::ChartOverlay};
+                            // the analysis menu
+                            cmd::RainAnalysis, cmd::ChartOverlay};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
     EXPECT_EQ(commandEnabled(r.id, loaded), built.count(r.id) == 1) << r.id;
@@ -110,6 +110,7 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   EXPECT_TRUE(commandEnabled(cmd::OpenRecording, empty));
   EXPECT_FALSE(commandEnabled(cmd::CloseRecording, empty));
   EXPECT_FALSE(commandEnabled(cmd::IntervalHourly, empty));
+  EXPECT_FALSE(commandEnabled(cmd::RainAnalysis, empty));
   EXPECT_TRUE(commandEnabled(cmd::About, empty));
   EXPECT_TRUE(commandEnabled(cmd::DeviceState, empty)) << "the logger is set up without a recording";
   EXPECT_TRUE(commandEnabled(cmd::ReservedRecording, empty));

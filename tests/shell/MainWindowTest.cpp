@@ -9,6 +9,7 @@
 #include "CPrintCommands.h"
 #include "CommandIds.h"
 #include "PrintJobHold.h"
+#include "RainAnalysisCommand.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 #include "SelectedPort.h"
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QTest>
@@ -365,5 +367,27 @@ TEST_F(MainWindow, DeviceCommandsOpenTheirDialogsWithOrWithoutARecording) {
     EXPECT_EQ(name, id == cmd::DeviceState ? QStringLiteral("deviceStateDialog") : QStringLiteral("reservedRecordDialog"));
     EXPECT_EQ(title, id == cmd::DeviceState ? QStringLiteral("本体状態設定") : QStringLiteral("予約記録設定"));
   }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, AnalysisMenuOpensTheWindowWhileARecordingIsLoaded) {
+  ASSERT_TRUE(start(QString::fromStdString(sample("long-2024-0.5mm.hyy"))));
+  const QList<QAction*> menus = frame().menuBar()->actions();
+  ASSERT_EQ(menus.size(), 8);
+  EXPECT_EQ(menus[6]->text(), QStringLiteral("解析(&A)"));
+  EXPECT_EQ(menus[7]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  EXPECT_EQ(menus[6]->menu()->actions().front(), frame().action(cmd::RainAnalysis));
+  ASSERT_TRUE(frame().action(cmd::RainAnalysis)->isEnabled());
+  trigger(cmd::RainAnalysis);
+  CRainAnalysisDlg* window = frame().rainAnalysis()->window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("降雨解析"));
+  EXPECT_GT(window->results().events().size(), 0u);
+
+  // Closing the recording closes the window and disables the command.
+  trigger(cmd::CloseRecording);
+  EXPECT_EQ(frame().rainAnalysis()->window(), nullptr);
+  EXPECT_FALSE(frame().action(cmd::RainAnalysis)->isEnabled());
   EXPECT_TRUE(messages.shown.empty());
 }
