@@ -33,3 +33,5 @@ int runArchiveList(const QStringList& arguments);
 int runArchiveCheck(const QStringList& arguments);
 int runArchiveExport(const QStringList& arguments);
 int runArchiveTable(const QStringList& arguments);
+int runArchiveMaxima(const QStringList& arguments);
+int runArchiveEvents(const QStringList& arguments);
