@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class ArchiveMenu;
 class CHyetoscopeDoc;
 class CHyetoscopeView;
 class QtDeviceUi;
@@ -63,6 +64,9 @@ class CMainFrame : public QMainWindow {
   // The numbered recent-file entries of the file menu, in order.
   const std::vector<QAction*>& recentFileActions() const { return m_recentActions; }
 
+  // The station-archive commands (their file choices can be replaced).
+  ArchiveMenu& archiveMenu() { return *m_archive; }
+
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -92,6 +96,8 @@ class CMainFrame : public QMainWindow {
   std::function<bool(const QUrl&)> m_urlOpener;
   std::unique_ptr<QtDeviceUi> m_deviceUi;
   std::unique_ptr<device::DeviceLink> m_deviceLink;
+  std::unique_ptr<ArchiveMenu> m_archive;
+  QLabel* m_sourceNote = nullptr;
   RecentFileList m_recent;
   std::vector<QAction*> m_recentActions;
   QAction* m_recentSeparator = nullptr;
