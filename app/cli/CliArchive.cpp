@@ -76,6 +76,14 @@ std::optional<StationSummary> archiveStationForCli(const StationArchive& archive
   return std::nullopt;
 }
 
+std::optional<SlotRun> archiveSlotsForCli(const StationArchive& archive, const StationSummary& station, int64_t from,
+                                          int64_t to, int& exitCode) {
+  std::string error;
+  std::optional<SlotRun> run = archive.slotRun(station.id, from, to, error);
+  if (!run) exitCode = cliFail(kExitBadInput, "archive " + archive.path() + ": " + error);
+  return run;
+}
+
 std::string slotLabel(int64_t t) { return formatLocal(t, "%Y/%m/%d %H:%M"); }
 
 bool archiveActionDraws(const char* action) { return action != nullptr && std::strcmp(action, "table") == 0; }

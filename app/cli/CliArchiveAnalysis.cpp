@@ -29,10 +29,9 @@ int analyseStation(const CliParser& cli, const std::function<std::string(const R
   if (!archive) return status;
   const std::optional<StationSummary> station = archiveStationForCli(*archive, cli.value("station"), status);
   if (!station) return status;
-  std::string error;
   const std::optional<SlotRun> run =
-      archive->slotRun(station->id, station->firstSlot, station->lastSlot + SlotRun::kSlotSeconds, error);
-  if (!run) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
+      archiveSlotsForCli(*archive, *station, station->firstSlot, station->lastSlot + SlotRun::kSlotSeconds, status);
+  if (!run) return status;
   std::vector<double> mm(run->tenths.size());
   for (size_t i = 0; i < mm.size(); ++i) mm[i] = run->isMissing(i) ? kMissingMm : run->tenths[i] / 10.0;
   const std::string bytes = text(RainSlots{run->start, mm});

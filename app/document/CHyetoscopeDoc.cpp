@@ -43,6 +43,7 @@ EnablingInputs CHyetoscopeDoc::enablingInputs() const {
   in.mode = intervalMode;
   in.dataModified = m_state.dataModified;
   in.dataListOpen = dataListOpen;
+  in.notAFile = m_sourceNote.empty() ? 0 : 1;
   return in;
 }
 

@@ -7,6 +7,7 @@
 #include "ArchiveImportCommand.h"
 #include "ArchiveOpenCommand.h"
 #include "CHyetoscopeDoc.h"
+#include "CommandIds.h"
 #include "HourlySeries.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
@@ -57,6 +58,8 @@ TEST(ArchiveCommands, ASpanWithAGapOpensAsARecordingWhoseSeriesKeepTheGapMissing
   ASSERT_TRUE(openArchiveSpan(doc, *archive, *station, *span, messages));
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_TRUE(state.currentDataPath.empty());  // nothing to overwrite
+  EXPECT_EQ(documentEnables(cmd::RecordConditions, doc.enablingInputs()), false);
+  EXPECT_EQ(documentEnables(cmd::SaveRangeHyy, doc.enablingInputs()), true);
   EXPECT_EQ(doc.title(), "STATION 2024/07/01 20:00 - 2024/07/04 08:00");
   EXPECT_TRUE(contains(doc.sourceNote(), "a.hyarc")) << doc.sourceNote();
   EXPECT_TRUE(contains(doc.sourceNote(), "欠測 30 ｽﾛｯﾄ")) << doc.sourceNote();
