@@ -9,6 +9,7 @@
 #include "CHyetoscopeDoc.h"
 #include "CommandIds.h"
 #include "HourlySeries.h"
+#include "RangeSave.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 #include "SlotSeries.h"
@@ -94,6 +95,22 @@ TEST(ArchiveCommands, ASpanWithAGapOpensAsARecordingWhoseSeriesKeepTheGapMissing
   ASSERT_EQ(exported.size(), size_t(hourly.valueCount));
   EXPECT_EQ(exported[29].back(), '0' + int(std::lround(hourly.values[29] * 10)) % 10);
   for (int i = 30; i < 35; ++i) EXPECT_EQ(exported[size_t(i)].back(), ',') << exported[size_t(i)];
+
+  // Saved by the user as a data file: the samples as they are (a missing
+  // slot becomes 0, which a data file cannot tell apart) and the station's name.
+  const std::string saved = dir.file("saved.hyy");
+  ASSERT_EQ(writeRangeFile(rec, planRangeSave(rec, wholeRecordingSpan(rec)), saved), RangeSaveStatus::Written);
+  auto image = std::make_unique<FileImage>();
+  auto reloaded = std::make_unique<RecordingBuffer>();
+  logstore::CLogstore1App store;
+  ASSERT_NE(store.BfileToBuff(saved.c_str(), image->bytes), 0);
+  copyFileImage(*image, *reloaded);
+  ASSERT_EQ(reloaded->sampleCount(), 360);
+  EXPECT_EQ(reloaded->startTime, rec.startTime);
+  EXPECT_EQ(reloaded->versionWord, kTenthMillimetreVersion);
+  EXPECT_STREQ(reloaded->dataName, "STATION");
+  EXPECT_EQ(reloaded->missingSampleCount, 0);
+  for (int k = 0; k < 360; ++k) ASSERT_EQ(reloaded->samples[k], rec.samples[k]) << k;
 
   // Typed spans: checked fields, cut to the station, at most a recording.
   DateTexts wrong = dateTextsAt(kOrigin);
