@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct ImportRequest {
   std::string sha256;       // of the file's bytes (Sha256.h)
   std::string station;      // UTF-8; empty: the recording's data name
   bool replace = false;     // a slot that differs takes the new value
+  // When set, becomes the station's note, with the file (only when it goes in).
+  std::optional<std::string> note;
   int64_t importTime = 0;   // seconds since 1970 (UTC)
   // Called inside the import's transaction after every block of slots
   // written, with the count so far (progress display).

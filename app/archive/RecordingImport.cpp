@@ -44,6 +44,7 @@ class ImportTransaction {
     const std::optional<int64_t> station = stationId(m_db, m_result.station);
     if (!station) return fail();
     m_station = *station;
+    if (m_request.note && !setNote()) return false;
     if (!compareWithArchive()) return false;
     if (m_result.conflictCount > 0 && !m_request.replace) {
       m_result.status = ImportStatus::Conflict;
@@ -59,6 +60,11 @@ class ImportTransaction {
     m_result.status = ImportStatus::Failed;
     m_result.message = sqlError(m_db);
     return false;
+  }
+
+  bool setNote() {
+    SqlStatement update(m_db, "UPDATE stations SET note = ? WHERE station_id = ?");
+    return update.bind(1, *m_request.note).bind(2, m_station).run() || fail();
   }
 
   bool findEarlierCopy() {

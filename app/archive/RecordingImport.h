@@ -13,7 +13,9 @@
 //  - a slot held with other rain is a conflict: nothing of the file goes in
 //    and the first few conflicts and their count are reported, unless
 //    replace is on: then the new values go in, the old ones are logged in
-//    slot_replacements and the recording counts how many it replaced.
+//    slot_replacements and the recording counts how many it replaced;
+//  - a note given with the request becomes the station's note when the
+//    file goes in (it is part of the file's transaction).
 // Internal to the archive (StationArchive::importRecording calls it).
 
 #include "ArchiveTypes.h"

@@ -33,7 +33,7 @@ bool createArchive(const std::string& path, std::string& error) {
   }
   ::close(fd);
   sqlite3* db = nullptr;
-  bool ok = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK && configure(db);
+  bool ok = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK && configure(db);
   if (ok) {
     SqlStatement wal(db, "PRAGMA journal_mode = WAL");
     ok = wal.row() && wal.text(0) == "wal";
@@ -60,7 +60,7 @@ std::string refusal(const std::string& path, const std::string& why) { return "a
 // (a read-only folder) is read as it lies: nobody can be writing it.
 SchemaState readSchema(const std::string& path, sqlite3*& db, std::string& error) {
   db = nullptr;
-  const int flags = ::access(path.c_str(), W_OK) == 0 ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+  const int flags = (::access(path.c_str(), W_OK) == 0 ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK || !configure(db)) {
     error = refusal(path, sqlError(db));
     closeDb(db);
@@ -83,7 +83,7 @@ SchemaState readSchema(const std::string& path, sqlite3*& db, std::string& error
     }
   }
   uri += "?immutable=1";
-  if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK ||
+  if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK ||
       !configure(db)) {
     error = refusal(path, sqlError(db));
     closeDb(db);

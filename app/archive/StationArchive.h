@@ -4,11 +4,12 @@
 // reading or for imports. Built on SQLite's C API; callers see only the
 // plain types of ArchiveTypes.h and SlotRun, never SQL.
 //
-// Owns its database connection. Opening checks what lies at the path before
-// SQLite touches it (ArchiveFile.h) and the schema version (ArchiveSchema.h):
-// a damaged archive, some other database and an archive of a newer version
-// are refused and left exactly as they were; an older version is migrated
-// (read-write only) in one transaction. A read-only file (or folder) can be
+// Owns its database connection, used by one thread at a time (opened
+// without SQLite's own per-call locking). Opening checks what lies at the
+// path before SQLite touches it (ArchiveFile.h) and the schema version
+// (ArchiveSchema.h): a damaged archive, some other database and an archive
+// of a newer version are refused and left exactly as they were; an older
+// version is migrated (read-write only) in one transaction. A read-only file (or folder) can be
 // read. Opened for reading, the archive is never written; where the file is
 // writable the connection may write all the same, so that closing it folds
 // the write-ahead log back and leaves no log files beside the archive.

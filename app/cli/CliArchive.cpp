@@ -1,6 +1,6 @@
 // archive: the station archive - import recordings into it, list what it
 // holds, check it; export and table are in CliArchiveExport.cpp and
-// CliArchiveTable.cpp.
+// CliArchiveTable.cpp, maxima and events in CliArchiveAnalysis.cpp.
 #include "CliArchive.h"
 
 #include "CliBatch.h"
@@ -28,6 +28,8 @@ constexpr ArchiveAction kActions[] = {
     {"list", "List the stations, their spans, missing slots and recordings.", runArchiveList},
     {"export", "Write a station's rainfall over any span as the export does.", runArchiveExport},
     {"table", "Print a station's monthly or yearly rainfall sheet into a PDF.", nullptr},
+    {"maxima", "Write a station's maximum rainfall by duration over the whole archive.", runArchiveMaxima},
+    {"events", "Write a station's storm events over the whole archive.", runArchiveEvents},
     {"check", "Run SQLite's integrity check on the archive.", runArchiveCheck},
 };
 
@@ -74,6 +76,14 @@ std::optional<StationSummary> archiveStationForCli(const StationArchive& archive
   return std::nullopt;
 }
 
+std::optional<SlotRun> archiveSlotsForCli(const StationArchive& archive, const StationSummary& station, int64_t from,
+                                          int64_t to, int& exitCode) {
+  std::string error;
+  std::optional<SlotRun> run = archive.slotRun(station.id, from, to, error);
+  if (!run) exitCode = cliFail(kExitBadInput, "archive " + archive.path() + ": " + error);
+  return run;
+}
+
 std::string slotLabel(int64_t t) { return formatLocal(t, "%Y/%m/%d %H:%M"); }
 
 bool archiveActionDraws(const char* action) { return action != nullptr && std::strcmp(action, "table") == 0; }
@@ -91,7 +101,7 @@ int runArchive(const QStringList& arguments) {
 }
 
 int runArchiveImport(const QStringList& arguments) {
-  CliParser cli("archive import", "--db FILE [--station NAME] [--replace] HYY...",
+  CliParser cli("archive import", "--db FILE [--station NAME] [--note TEXT] [--replace] HYY...",
                 "Takes recordings into the archive, each in one transaction: a file lands whole or not at all. "
                 "The same file again (same SHA-256) is reported as already imported. Slots the station already "
                 "holds with the same rain are kept once; a slot whose rain differs refuses the whole file and "
@@ -102,6 +112,8 @@ int runArchiveImport(const QStringList& arguments) {
   cli.option({"db"}, "The archive file.", "FILE");
   cli.option({"station"}, "Station to file the recordings under (default: each recording's data name).", "NAME");
   cli.option({"replace"}, "Slots whose rain differs take the new file's values.");
+  cli.option({"note"}, "Note of the station, kept with it and shown by list (set with each file that goes in).",
+             "TEXT");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
   int status = kExitOk;
   const std::unique_ptr<StationArchive> archive = openArchiveForCli(cli, ArchiveAccess::ReadWrite, status);
@@ -121,6 +133,7 @@ int runArchiveImport(const QStringList& arguments) {
     request.sha256 = *sha;
     request.station = cli.value("station");
     request.replace = cli.isSet("replace");
+    if (cli.isSet("note")) request.note = cli.value("note");
     request.importTime = static_cast<int64_t>(std::time(nullptr));
     const ImportResult r = archive->importRecording(request);
     switch (r.status) {
@@ -174,6 +187,7 @@ int runArchiveList(const QStringList& arguments) {
   if (!archive->stations(stations, error)) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
   for (const StationSummary& s : stations) {
     std::printf("station '%s'\n", s.name.c_str());
+    if (!s.note.empty()) std::printf("  note: %s\n", s.note.c_str());
     if (s.hasSlots)
       std::printf("  slots %s - %s: %lld held, %lld missing\n", slotLabel(s.firstSlot).c_str(),
                   slotLabel(s.lastSlot).c_str(), static_cast<long long>(s.slotCount),

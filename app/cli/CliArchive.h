@@ -24,6 +24,11 @@ std::unique_ptr<StationArchive> openArchiveForCli(const CliParser& cli, ArchiveA
 std::optional<StationSummary> archiveStationForCli(const StationArchive& archive, const std::string& name,
                                                    int& exitCode);
 
+// The station's slots from `from` to `to` (exclusive); on a database error
+// prints it and sets exitCode.
+std::optional<SlotRun> archiveSlotsForCli(const StationArchive& archive, const StationSummary& station, int64_t from,
+                                          int64_t to, int& exitCode);
+
 // "2024/07/01 13:00" (local time, UTC+9).
 std::string slotLabel(int64_t t);
 
@@ -34,3 +39,5 @@ int runArchiveList(const QStringList& arguments);
 int runArchiveCheck(const QStringList& arguments);
 int runArchiveExport(const QStringList& arguments);
 int runArchiveTable(const QStringList& arguments);
+int runArchiveMaxima(const QStringList& arguments);
+int runArchiveEvents(const QStringList& arguments);

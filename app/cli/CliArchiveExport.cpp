@@ -53,9 +53,8 @@ int runArchiveExport(const QStringList& arguments) {
   // last slot before the end.
   const int64_t first = bucketContaining(*mode, start);
   const int64_t last = nextBucketStart(*mode, bucketContaining(*mode, end - SlotRun::kSlotSeconds));
-  std::string error;
-  const std::optional<SlotRun> run = archive->slotRun(station->id, first, last, error);
-  if (!run) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
+  const std::optional<SlotRun> run = archiveSlotsForCli(*archive, *station, first, last, status);
+  if (!run) return status;
   const std::unique_ptr<RainSeries> series = buildSlotSeries(*mode, *run);
   const ExportRequest request{*mode, series->startTime, 0, series->valueCount, *separator};
   std::string bytes;

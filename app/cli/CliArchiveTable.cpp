@@ -44,9 +44,8 @@ int runArchiveTable(const QStringList& arguments) {
   if (!archive) return status;
   const std::optional<StationSummary> station = archiveStationForCli(*archive, cli.value("station"), status);
   if (!station) return status;
-  std::string error;
-  const std::optional<SlotRun> run = archive->slotRun(station->id, *start, end, error);
-  if (!run) return cliFail(kExitBadInput, "archive " + archive->path() + ": " + error);
+  const std::optional<SlotRun> run = archiveSlotsForCli(*archive, *station, *start, end, status);
+  if (!run) return status;
   const std::string name = QString::fromStdString(station->name).left(24).toStdString();
   const std::optional<TableSnapshot> table = makeSlotTableSnapshot(*run, kind, parsed->year, parsed->month, name);
   if (!table) return cliFail(kExitBadInput, "station '" + station->name + "' holds no slot in " + period);

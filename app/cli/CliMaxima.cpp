@@ -2,6 +2,7 @@
 // the whole recording, each year or each month.
 #include "AnalysisTables.h"
 #include "CliAnalysisBatch.h"
+#include "CliAnalysisOptions.h"
 #include "CliCommands.h"
 #include "CliParser.h"
 #include "RainfallMaxima.h"
@@ -15,25 +16,17 @@ int runMaxima(const QStringList& arguments) {
                 "midnight ends the day before (24:00). A period without a whole window has an empty value. "
                 "With several files, -o is a pattern such as '{stem}-maxima.csv'.");
   cli.argument("FILE", "HYY data files.");
-  cli.option({"by"}, "whole (default), year or month.", "PERIOD", "whole");
-  cli.option({"format"}, "csv (default) or json (an array of objects, empty values null).", "FORMAT", "csv");
+  addPeriodOption(cli);
+  addFormatOption(cli);
   cli.option({"o", "output"}, "Output file or pattern; standard output when absent.", "OUT");
   if (int done = cli.parse(arguments, 1, -1); done >= 0) return done;
 
-  const std::string by = cli.value("by");
-  PeriodKind kind;
-  if (by == "whole") kind = PeriodKind::Whole;
-  else if (by == "year") kind = PeriodKind::Year;
-  else if (by == "month") kind = PeriodKind::Month;
-  else return cli.usageError("--by " + by + ": whole, year or month");
-  const std::string format = cli.value("format");
-  if (format != "csv" && format != "json") return cli.usageError("--format " + format + ": csv or json");
+  PeriodKind kind = PeriodKind::Whole;
+  if (int done = readPeriodOption(cli, kind); done >= 0) return done;
+  bool json = false;
+  if (int done = readFormatOption(cli, json); done >= 0) return done;
 
   return runAnalysisBatch(cli, "{stem}-maxima.csv", [&](const RainSlots& rain) {
-    const AnalysisTable table = maximaTable(rainfallMaxima(rain, kind));
-    std::string out;
-    if (format == "json") table.appendJson(out);
-    else table.appendCsv(out);
-    return out;
+    return analysisTableText(maximaTable(rainfallMaxima(rain, kind)), json);
   });
 }

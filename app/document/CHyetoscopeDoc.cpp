@@ -43,6 +43,7 @@ EnablingInputs CHyetoscopeDoc::enablingInputs() const {
   in.mode = intervalMode;
   in.dataModified = m_state.dataModified;
   in.dataListOpen = dataListOpen;
+  in.notAFile = !m_sourceNote.empty();
   return in;
 }
 
@@ -81,6 +82,7 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   }
   // Only a file that loaded becomes the current one.
   m_state.currentDataPath = path;
+  m_sourceNote.clear();
   loadedFlag = false;
   intervalMode = IntervalMode::Hourly;
   copyFileImage(*m_image, *m_recording);
@@ -129,7 +131,22 @@ bool CHyetoscopeDoc::loadRecording(const std::string& name) {
   }
   setTitle(name);
   m_state.currentDataPath = name;
+  m_sourceNote.clear();
   copyFileImage(*m_image, *m_recording);
+  reinitialiseDisplay();
+  updateAllViews();
+  return true;
+}
+
+bool CHyetoscopeDoc::openBuiltRecording(const RecordingBuffer& built, const std::string& title,
+                                        const std::string& note) {
+  if (!saveChangesPrompt(PromptCaller::OpenCommand)) return false;
+  m_state.dataModified = 0;
+  if (m_views) m_views->postCloseDataList();
+  std::memcpy(m_recording.get(), &built, sizeof(RecordingBuffer));
+  setTitle(title);
+  m_state.currentDataPath.clear();
+  m_sourceNote = note;
   reinitialiseDisplay();
   updateAllViews();
   return true;
@@ -197,6 +214,7 @@ void CHyetoscopeDoc::onCloseRecording() {
   if (!saveChangesPrompt(PromptCaller::CloseCommand)) return;
   m_state.dataModified = 0;
   setTitle("Untitled");
+  m_sourceNote.clear();
   if (m_views) m_views->postCloseDataList();
   m_series->visibleCount = 0;
   m_series->cursorA = 0;
@@ -218,6 +236,7 @@ bool CHyetoscopeDoc::reloadAfterDownload(bool noData) {
     return false;
   }
   copyFileImage(*m_image, *m_recording);
+  m_sourceNote.clear();
   rebuild();
   if (m_views) {
     m_views->showData();
@@ -239,6 +258,9 @@ void CHyetoscopeDoc::rebuild() {
   built->build(*m_recording);
   m_series->seriesStart = built->startTime;
   m_series->setValues(built->values.get(), built->values ? built->valueCount : 0);
+  std::memset(m_series->missingSlots, 0, sizeof m_series->missingSlots);
+  if (built->missingSlots)
+    std::memcpy(m_series->missingSlots, built->missingSlots.get(), sizeof(int) * size_t(m_series->valueCount));
   if (!loadedFlag) m_series->visibleCount = m_series->valueCount;
   m_series->intervalMode = intervalMode;
   m_series->verticalMax = verticalMax(intervalMode);

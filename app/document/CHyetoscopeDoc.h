@@ -55,6 +55,15 @@ class CHyetoscopeDoc {
   // Told of every file a user asked to open and whether it loaded (the
   // recent-file list follows it).
   void setOpenedHandler(std::function<void(const std::string&, bool)> handler) { m_opened = std::move(handler); }
+  // Shows a recording put together in memory (a span of the station
+  // archive, ArchiveRecording.h) as the open command shows a file: the save
+  // prompt first (false when it stops), then the hourly display from the
+  // start. It is no file: the current path is cleared, so nothing is ever
+  // written back to it; the user saves it through the save commands.
+  // title names the window; note is what the status row says of it.
+  bool openBuiltRecording(const RecordingBuffer& built, const std::string& title, const std::string& note);
+  // Where the shown recording came from when it is no file (empty otherwise).
+  const std::string& sourceNote() const { return m_sourceNote; }
   // The close recording command.
   void onCloseRecording();
   // The reload after a download: loads CurrentDataPath unless it is "ER" or
@@ -135,5 +144,6 @@ class CHyetoscopeDoc {
   std::unique_ptr<DisplaySeries> m_series;
   int m_verticalMax[4] = {100, 400, 50, 800};  // Hourly, Daily, TenMinute, Monthly
   std::string m_title = "Hyeto";
+  std::string m_sourceNote;
   std::function<void(const std::string&, bool)> m_opened;
 };

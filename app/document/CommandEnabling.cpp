@@ -8,6 +8,7 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
     case cmd::CloseRecording:
       return loaded;
     case cmd::OpenRecording:
+    case cmd::ArchiveOpen:
       // A new recording would pull the data list's values away under it.
       return !in.dataListOpen;
     case cmd::Undo:
@@ -40,10 +41,13 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
     case cmd::IntervalHourly:
     case cmd::IntervalDaily:
     case cmd::IntervalMonthly:
-    case cmd::RecordConditions:
     case cmd::ChartOverlay:
     case cmd::RainAnalysis:
       return loaded;
+    case cmd::RecordConditions:
+      // Its changes are written into the recording's file; one put together
+      // from the archive has none.
+      return loaded && !in.notAFile;
     default:
       return std::nullopt;
   }

@@ -14,6 +14,7 @@ struct EnablingInputs {
   IntervalMode mode = IntervalMode::Hourly;
   int dataModified = 0;    // pending record-condition changes
   bool dataListOpen = false;
+  bool notAFile = false;   // the recording was put together in memory (archive)
 };
 
 // true/false for a command the document rules on, nullopt otherwise.

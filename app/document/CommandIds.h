@@ -1,6 +1,6 @@
 #pragma once
 // The numbers of every command of the main window. Program commands lie in
-// 32771-32852, the rain analysis commands from 32860; the framework's own commands keep their standard numbers.
+// 32771-32899; the framework's own commands keep their standard numbers.
 
 namespace cmd {
 constexpr int CloseRecording = 32771;
@@ -38,6 +38,9 @@ constexpr int PrintGraph = 32852;
 // The analysis menu.
 constexpr int ChartOverlay = 32862;
 constexpr int RainAnalysis = 32870;
+// The station archive's commands.
+constexpr int ArchiveImport = 32880;
+constexpr int ArchiveOpen = 32881;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

@@ -29,6 +29,10 @@ struct DisplaySeries {
   int64_t cursorAEnd = 0;
   int64_t cursorBEnd = 0;
   double values[kDisplayValueRoom] = {};
+  // Per value, the ten-minute slots in it that no recording covers (a
+  // recording from the station archive); all 0 for a recording from a file.
+  int missingSlots[kDisplayValueRoom] = {};
+  bool isMissing(int i) const { return missingSlots[i] > 0; }
 
   // Copies up to kDisplayValueRoom values and sets valueCount; returns how
   // many were taken.

@@ -52,5 +52,29 @@ int RainSeries::build(const RecordingBuffer& recording) {
     if (valueCount >= capacity || exhausted) break;
     bucketStart = nextStart;
   }
+  countMissing(recording);
   return 1;
+}
+
+// A sample counts in the bucket where its stamp lies from B(j) to
+// B(j) + L(j) - 2, as build sums it; the ten-minute series takes the first
+// sample at or after a slot's start, which for samples on slot starts (the
+// only ones a recording with missing samples has) is the same bucket.
+void RainSeries::countMissing(const RecordingBuffer& recording) {
+  if (recording.missingSampleCount <= 0 || valueCount <= 0) return;
+  missingSlots.reset(new (std::nothrow) int[static_cast<size_t>(capacity)]());
+  if (!missingSlots) return;
+  const int n = recording.sampleCount();
+  int64_t bucketStart = startTime;
+  int b = 0;
+  for (int k = 0; k < n; ++k) {
+    const int64_t s = recording.sampleTime(k);
+    while (b < valueCount && s >= bucketStart + bucketLength(bucketStart)) {
+      bucketStart += bucketLength(bucketStart);
+      ++b;
+    }
+    if (b >= valueCount) break;
+    if (recording.missingMarks[k] != 0 && s >= bucketStart && s <= bucketStart + bucketLength(bucketStart) - 2)
+      ++missingSlots[b];
+  }
 }

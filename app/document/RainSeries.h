@@ -28,9 +28,10 @@ class RainSeries {
   std::unique_ptr<double[]> values;
   int capacity = 0;
   // Per bucket, the ten-minute slots no recording covers. Null for a series
-  // built from one recording, which has none; set by the series built from
-  // the archive's slots (SlotSeries.h), where a bucket with a missing slot
-  // has no complete value.
+  // built from a recording loaded from a file, which has none; set by the
+  // series built from the archive's slots (SlotSeries.h) and from a
+  // recording with missing samples (RecordingBuffer::missingMarks), where a
+  // bucket with a missing slot has no complete value.
   std::unique_ptr<int[]> missingSlots;
   bool isMissing(int i) const { return missingSlots && missingSlots[i] > 0; }
 
@@ -45,4 +46,7 @@ class RainSeries {
 
   // The common first steps; false when the recording is refused.
   bool begin(const RecordingBuffer& recording);
+  // The last step: counts the recording's missing samples per bucket, by the
+  // rule that puts a sample in a bucket (nothing when it has none).
+  void countMissing(const RecordingBuffer& recording);
 };

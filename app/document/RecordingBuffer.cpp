@@ -40,4 +40,6 @@ void copyFileImage(const FileImage& image, RecordingBuffer& buffer) {
   // The sample area is copied whole; only little-endian hosts are supported.
   static_assert(std::endian::native == std::endian::little);
   std::memcpy(buffer.samples, b + kHeaderSize, kImageSize - kHeaderSize);
+  buffer.missingSampleCount = 0;
+  std::memset(buffer.missingMarks, 0, sizeof buffer.missingMarks);
 }

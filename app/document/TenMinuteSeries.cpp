@@ -22,5 +22,6 @@ int TenMinuteSeries::build(const RecordingBuffer& recording) {
     b = k;
     if (valueCount >= capacity) break;
   }
+  countMissing(recording);
   return 1;
 }

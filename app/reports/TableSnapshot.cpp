@@ -16,6 +16,11 @@ TableSnapshot snapshotOf(const DisplaySeries& series, int64_t tableStart, const 
   t.seriesStart = series.seriesStart;
   const int count = series.valueCount > 0 ? series.valueCount : 0;
   t.values.assign(series.values, series.values + count);
+  for (int i = 0; i < count; ++i)
+    if (series.isMissing(i)) {
+      t.missing.assign(series.missingSlots, series.missingSlots + count);
+      break;
+    }
   return t;
 }
 
@@ -48,6 +53,8 @@ std::optional<TableSnapshot> makeTableSnapshot(const RecordingBuffer& recording,
     // As many values as the document's series would hold.
     const int count = series.valueCount < kDisplayValueRoom ? series.valueCount : kDisplayValueRoom;
     t.values.assign(series.values.get(), series.values.get() + count);
+    if (series.missingSlots)
+      for (int i = 0; i < count; ++i) t.missing.push_back(series.isMissing(i));
   }
   return t;
 }

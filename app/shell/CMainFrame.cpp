@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "AboutDialog.h"
+#include "ArchiveMenu.h"
 #include "CDownloadDlg.h"
 #include "CHyetoscopeDoc.h"
 #include "CPortSelectDlg.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CHyetoscopeDoc& doc, UserMessages& messages, QWidget* par
   m_urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   m_deviceUi = std::make_unique<QtDeviceUi>(m_messages);
   m_deviceLink = std::make_unique<device::DeviceLink>(device::kDeviceTiming, *m_deviceUi, *m_deviceUi);
+  m_archive = std::make_unique<ArchiveMenu>(m_doc, m_messages, this);
   buildMenus();
   buildToolBar();
   buildStatusBar();
@@ -132,6 +134,11 @@ void CMainFrame::buildStatusBar() {
   auto* idle = new QLabel(QString::fromUtf8(kIdlePrompt), this);
   idle->setObjectName(QStringLiteral("idlePrompt"));
   statusBar()->addWidget(idle, 1);
+  // Where a recording that is no file came from (a span of an archive).
+  m_sourceNote = new QLabel(this);
+  m_sourceNote->setObjectName(QStringLiteral("sourceNote"));
+  m_sourceNote->hide();
+  statusBar()->addPermanentWidget(m_sourceNote);
   // Keyboard state is not readable from here; the indicators keep their
   // places greyed, as when every lock is off.
   for (const char* text : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
@@ -165,6 +172,8 @@ bool CMainFrame::executeCommand(int id) {
       case cmd::About: showAbout(); break;
       case cmd::Download: runDownload(); break;
       case cmd::PortSettings: runPortDialog(); break;
+      case cmd::ArchiveImport: m_archive->importRecordings(); break;
+      case cmd::ArchiveOpen: m_archive->openArchive(); break;
       case cmd::DeviceState: device::runDeviceStateDialog(this, *m_deviceLink, m_messages, selectedPort()); break;
       case cmd::ReservedRecording:
         device::runReservedRecordDialog(this, *m_deviceLink, m_messages, selectedPort());
@@ -194,6 +203,8 @@ void CMainFrame::refreshCommandStates() {
   // The analysis window follows the recording: reloaded on a new one,
   // closed when none is left.
   if (m_rainAnalysis) m_rainAnalysis->follow();
+  m_sourceNote->setText(QString::fromStdString(m_doc.sourceNote()));
+  m_sourceNote->setVisible(!m_doc.sourceNote().empty());
 }
 
 void CMainFrame::showHelp() {
@@ -213,11 +224,12 @@ void CMainFrame::runDownload() {
   options.port = selectedPort();
   options.textPath = device::DownloadOperation::defaultTextPath();
   options.closeRecording = [this] { executeCommand(cmd::CloseRecording); };
-  device::runDownloadCommand(m_doc, m_view, *m_deviceLink, [&] {
+  const bool reloaded = device::runDownloadCommand(m_doc, m_view, *m_deviceLink, [&] {
     CDownloadDlg dialog(*m_deviceLink, m_doc.recordingState(), options, this);
     dialog.exec();
     return dialog.started();
   });
+  if (reloaded) m_archive->offerAfterDownload(m_doc.recordingState().currentDataPath);
 }
 
 void CMainFrame::runPortDialog() {

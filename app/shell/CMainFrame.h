@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class ArchiveMenu;
 class CHyetoscopeDoc;
 class CHyetoscopeView;
 class QtDeviceUi;
@@ -64,6 +65,9 @@ class CMainFrame : public QMainWindow {
   // The numbered recent-file entries of the file menu, in order.
   const std::vector<QAction*>& recentFileActions() const { return m_recentActions; }
 
+  // The station-archive commands (their file choices can be replaced).
+  ArchiveMenu& archiveMenu() { return *m_archive; }
+
   // How help pages are opened; the desktop's browser unless replaced.
   void setUrlOpener(std::function<bool(const QUrl&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -97,6 +101,8 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<QtDeviceUi> m_deviceUi;
   std::unique_ptr<device::DeviceLink> m_deviceLink;
   std::unique_ptr<RainAnalysisCommand> m_rainAnalysis;
+  std::unique_ptr<ArchiveMenu> m_archive;
+  QLabel* m_sourceNote = nullptr;
   RecentFileList m_recent;
   std::vector<QAction*> m_recentActions;
   QAction* m_recentSeparator = nullptr;

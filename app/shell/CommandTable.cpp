@@ -19,6 +19,8 @@ constexpr std::array<const char*, 8> kMenus{
 const CommandRow kRows[] = {
     {OpenRecording, 0, "記録ﾃﾞｰﾀを開く(&O)...\tCtrl+O", "Ctrl+O", 0, "記録ﾃﾞｰﾀを開きます", "開く", true},
     {CloseRecording, 0, "記録ﾃﾞｰﾀを閉じる(&C)...\tCtrl+C", "Ctrl+C", -1, "記録ﾃﾞｰﾀを閉じます", "閉じる", true},
+    {ArchiveImport, 0, "ﾃﾞｰﾀをｱｰｶｲﾌﾞに取り込む(&I)...", "", -1, "記録ﾃﾞｰﾀを観測所のｱｰｶｲﾌﾞに取り込みます", "", true},
+    {ArchiveOpen, 0, "ｱｰｶｲﾌﾞを開く(&A)...", "", -1, "ｱｰｶｲﾌﾞの観測所の期間を記録ﾃﾞｰﾀとして開きます", "", true},
     {0, 0, "", "", -1, "", "", false},
     {GraphPreview, 0, "ｸﾞﾗﾌ印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "", -1, "ｸﾞﾗﾌの印刷ﾌﾟﾚﾋﾞｭｰを表示します", "", true},
     {TablePreview, 0, "ﾃｷｽﾄ印刷ﾌﾟﾚﾋﾞｭｰ(&Y)...", "", -1, "時間雨量月表と日雨量年表を表示します", "", true},

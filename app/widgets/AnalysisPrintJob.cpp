@@ -1,6 +1,7 @@
 #include "AnalysisPrintJob.h"
 
 #include "DrawingSurfaceQt.h"
+#include "PrinterOutput.h"
 #include "ReportPrintJob.h"
 #include "ReportRenderer.h"
 

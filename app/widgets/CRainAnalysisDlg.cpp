@@ -2,6 +2,7 @@
 
 #include "AnalysisPrintJob.h"
 #include "AnalysisTableModel.h"
+#include "PrinterOutput.h"
 #include "ReportPrintJob.h"
 #include "UserMessages.h"
 

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -178,4 +179,85 @@ TEST(CliArchive, YearlySheetAcrossTwoRecordingsAndDamagedArchives) {
     EXPECT_TRUE(contains(r.err, "archive " + cut + ": the file is damaged")) << r.err;
   }
   EXPECT_EQ(readWholeFile(cut), bytes.substr(0, bytes.size() / 3));
+}
+
+namespace {
+struct Maximum {
+  std::string mm, end;
+};
+// maxima CSV lines as (period,duration) -> (max_mm, window_end).
+std::map<std::string, Maximum> maximaByKey(const std::string& csv) {
+  std::map<std::string, Maximum> out;
+  for (const std::string& line : lines(csv)) {
+    std::vector<std::string> f;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) f.push_back(field);
+    f.resize(4);
+    out[f[0] + "," + f[1]] = {f[2], f[3]};
+  }
+  return out;
+}
+}  // namespace
+
+TEST(CliArchive, MaximaAndEventsOverTheWholeArchive) {
+  TempDir dir;
+  // One recording: the archive's analysis is the recording's, byte for byte.
+  const std::string whole = dir.file("whole.hyarc");
+  ASSERT_EQ(runCli({"archive", "import", "--db", whole, "--note", "ridge, 120 m", kLong}).exitCode, 0);
+  EXPECT_TRUE(contains(runCli({"archive", "list", "--db", whole}).out, "station 'ﾃﾙｶ 観測所'\n  note: ridge, 120 m\n"));
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"maxima", "--by", "month"}, {"maxima", "--format", "json"},
+        {"events", "--gap", "90min", "--alarm-hourly", "10", "--alarm-combined", "50,10"}}) {
+    std::vector<std::string> own = options, archived{"archive", options[0], "--db", whole, "--station", "ﾃﾙｶ 観測所"};
+    own.push_back(kLong);
+    archived.insert(archived.end(), options.begin() + 1, options.end());
+    const CliResult a = runCli(archived);
+    ASSERT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(a.out, runCli(own).out) << options[0];
+  }
+
+  // A storm from sample 52000 and the slots 52100..52105 (2025-12-28
+  // 19:20-20:10) missing: each side's own maxima are the archive's, as no
+  // window may reach over the gap; an event stops at it, flagged.
+  const std::string db = dir.file("gap.hyarc");
+  const auto piece = [&](const std::string& name, int skip, int count) {
+    const std::string path = dir.file(name);
+    const CliResult r = runProgram("hy-generate", {"--out", path, "--start", "2025-01-01 00:00", "--samples",
+                                                   std::to_string(count), "--skip", std::to_string(skip), "--seed",
+                                                   "7", "--name", "GEN", "--storm-at", "52000"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    return path;
+  };
+  const std::string before = piece("before.hyy", 0, 52100), after = piece("after.hyy", 52106, 30000);
+  ASSERT_EQ(runCli({"archive", "import", "--db", db, before, after}).exitCode, 0);
+  const CliResult archived = runCli({"archive", "maxima", "--db", db, "--station", "GEN", "--by", "year"});
+  ASSERT_EQ(archived.exitCode, 0) << archived.err;
+  const auto got = maximaByKey(archived.out);
+  const auto first = maximaByKey(runCli({"maxima", "--by", "year", before}).out);
+  const auto second = maximaByKey(runCli({"maxima", "--by", "year", after}).out);
+  ASSERT_TRUE(got.count("2025,72h") && got.count("2026,72h")) << archived.out;
+  for (const auto& [key, value] : got) {
+    if (key == "period,duration") continue;
+    const Maximum a = first.count(key) ? first.at(key) : Maximum{};
+    const Maximum b = second.count(key) ? second.at(key) : Maximum{};
+    const bool takeB = a.mm.empty() || (!b.mm.empty() && std::stod(b.mm) > std::stod(a.mm) + 1e-9);
+    const Maximum& expected = takeB ? b : a;
+    EXPECT_EQ(value.mm, expected.mm) << key;
+    EXPECT_EQ(value.end, expected.end) << key;
+  }
+
+  const CliResult events = runCli({"archive", "events", "--db", db, "--station", "GEN", "--gap", "1h"});
+  ASSERT_EQ(events.exitCode, 0) << events.err;
+  const std::string gapStart = "2025-12-28T19:20:00+09:00", gapEnd = "2025-12-28T20:20:00+09:00";
+  int flagged = 0;
+  for (const std::string& line : lines(events.out)) {
+    const std::string start = line.substr(0, 25), end = line.substr(26, 25);
+    EXPECT_FALSE(start < gapStart && end > gapEnd) << "bridges the gap: " << line;
+    const bool beside = (end <= gapStart && end > "2025-12-28T18:20") || (start >= gapEnd && start < "2025-12-28T21:20");
+    if (beside) {
+      EXPECT_TRUE(contains(line, ",gap")) << line;
+      ++flagged;
+    }
+  }
+  EXPECT_EQ(flagged, 2) << events.out;
 }

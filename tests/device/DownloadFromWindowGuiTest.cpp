@@ -90,6 +90,24 @@ TEST(DownloadFromWindow, PortCheckThenDownloadShowsTheNewRecording) {
   QCoreApplication::processEvents();  // the queued hourly command
   EXPECT_TRUE(std::filesystem::exists(privateHome().dir.path() / "data/hyetoscope/TempHYY.txt"));
   if (const char* dir = std::getenv("HY_SCREENSHOT_DIR")) frame.grab().save(QString::fromUtf8(dir) + "/after-download.png");
+
+  // With an archive set (the last one imported into), the new recording is
+  // offered to it (no archive was set above: two messages, no offer).
+  const std::string archive = (privateHome().dir.path() / "stations.hyarc").string();
+  QSettings().setValue(QStringLiteral("Settings/ArchivePath"), QString::fromStdString(archive));
+  const std::string second = (privateHome().dir.path() / "downloaded-2.hyy").string();
+  logstore::CLogstore1App::SetFileChooser([&](logstore::ChooserPurpose) { return second; });
+  messages.answerNext(MessageAnswer::Ok);   // the download's end
+  messages.answerNext(MessageAnswer::Yes);  // add it to the archive
+  whenShown<CDownloadDlg>([](CDownloadDlg& d) { d.startButton()->click(); });
+  ASSERT_TRUE(frame.executeCommand(cmd::Download));
+  ASSERT_EQ(messages.shown.size(), 5u);
+  EXPECT_EQ(messages.shown[2].text, device::kTextDownloadFinished);
+  EXPECT_EQ(messages.shown[3].text, "吸い上げた記録ﾃﾞｰﾀをｱｰｶｲﾌﾞ " + archive + " に追加しますか。");
+  EXPECT_EQ(messages.shown[3].buttons, MessageButtons::YesNo);
+  EXPECT_NE(messages.shown[4].text.find("downloaded-2.hyy: 観測所「GAUGE-7」に取り込みました (新しいｽﾛｯﾄ 3000"),
+            std::string::npos)
+      << messages.shown[4].text;
   logstore::CLogstore1App::SetFileChooser(nullptr);
 }
 

@@ -23,7 +23,7 @@ TEST(CommandTable, MenusHoldTheirItemsInOrder) {
   EXPECT_STREQ(menuTitles()[3], "間隔(&S)");
   EXPECT_STREQ(menuTitles()[6], "解析(&A)");
   EXPECT_STREQ(menuTitles()[7], "ﾍﾙﾌﾟ(&H)");
-  EXPECT_EQ(menuIds(0), (std::vector<int>{32772, 32771, 0, 32845, 32846, 32852, 32826, 57606, 0, 32851, 32838,
+  EXPECT_EQ(menuIds(0), (std::vector<int>{32772, 32771, 32880, 32881, 0, 32845, 32846, 32852, 32826, 57606, 0, 32851, 32838,
                                           32829, 0, 57665}));
   EXPECT_EQ(menuIds(1), (std::vector<int>{59392, 59393, 0, 32802, 32803, 32823}));
   EXPECT_EQ(menuIds(2), (std::vector<int>{32790, 32777, 32798, 32794}));
@@ -73,7 +73,7 @@ TEST(CommandTable, EveryProgramCommandHasItsPromptAndToolbarButtonsATooltip) {
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
     EXPECT_TRUE(seen.insert(r.id).second) << "listed twice: " << r.id;
-    if (r.id >= 32771 && r.id <= 32852) {
+    if (r.id >= 32771 && r.id <= 32899) {
       EXPECT_STRNE(r.prompt, "") << r.id;
     }
     if (r.toolbarSlot >= 0) {
@@ -101,7 +101,9 @@ TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
                             // printing
                             32845, 32846, 32852, 32826, 57606, 57607,
                             // the analysis menu
-                            cmd::RainAnalysis, cmd::ChartOverlay};
+                            cmd::RainAnalysis, cmd::ChartOverlay,
+                            // the station archive
+                            32880, 32881};
   for (const CommandRow& r : commandTable()) {
     if (r.id == 0) continue;
     EXPECT_EQ(commandEnabled(r.id, loaded), built.count(r.id) == 1) << r.id;
