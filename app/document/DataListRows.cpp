@@ -46,6 +46,7 @@ void DataListRows::release() {
   for (RainSeries* s : {static_cast<RainSeries*>(&m_hourly), static_cast<RainSeries*>(&m_daily),
                         static_cast<RainSeries*>(&m_tenMinute), static_cast<RainSeries*>(&m_monthly)}) {
     s->values.reset();
+    s->missingSlots.reset();
     s->valueCount = 0;
     s->capacity = 0;
   }
@@ -79,8 +80,12 @@ std::string DataListRows::rowText(int listInterval, int row) const {
   } else {
     FormatEndTime(static_cast<int64_t>(s->startTime) + static_cast<int64_t>(s->step) * (row + 1), text, '/', 1);
   }
-  char value[64];
-  const auto end = std::to_chars(value, value + sizeof value, s->values[row], std::chars_format::fixed, 1).ptr;
+  // A bucket with a slot no recording covers has no value: "-" in the
+  // number's place, as the sheets show it, keeping the column.
+  char value[64] = "-";
+  const auto end = s->isMissing(row)
+                       ? value + 1
+                       : std::to_chars(value, value + sizeof value, s->values[row], std::chars_format::fixed, 1).ptr;
   const size_t width = static_cast<size_t>(end - value);
   text += "  [";
   if (width < 7) text.append(7 - width, ' ');

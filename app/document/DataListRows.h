@@ -43,7 +43,8 @@ class DataListRows {
   bool built() const { return m_built; }
 
   int rowCount(int listInterval) const;
-  // "<label>  [%7.1f mm]" of a row inside the series; "" outside it.
+  // "<label>  [%7.1f mm]" of a row inside the series, "<label>  [      - mm]"
+  // for a bucket with missing slots; "" outside it.
   std::string rowText(int listInterval, int row) const;
 
   const TenMinuteSeries& tenMinute() const { return m_tenMinute; }

@@ -51,10 +51,21 @@ IntegrationResult integrate(const RainSeries& tenMinute, CalendarFields startFie
   }
   for (int i = 0; i < count; ++i) {
     const int64_t g = b + 600LL * i;
-    if (start <= g && g < end) r.sum += tenMinute.values[i];
+    if (start <= g && g < end) {
+      if (tenMinute.isMissing(i))
+        ++r.missingSlots;
+      else
+        r.sum += tenMinute.values[i];
+    }
     if (g + 600 > end) break;
   }
   return r;
+}
+
+std::string integrationMissingText(int missingSlots) {
+  if (missingSlots <= 0) return {};
+  return "積算期間に欠測が " + std::to_string(missingSlots) +
+         " 個(10分)あります。\n積算結果は欠測を除いた値の合計です。";
 }
 
 std::string integrationText(double sum) {

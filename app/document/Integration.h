@@ -13,6 +13,9 @@ enum class IntegrationCheck { Ok, StartInvalid, EndInvalid, StartNotBeforeEnd, S
 struct IntegrationResult {
   IntegrationCheck check = IntegrationCheck::Ok;
   double sum = 0;
+  // Ten-minute slots in the span that no recording covers (a recording from
+  // the station archive): left out of the sum, never counted as 0 mm.
+  int missingSlots = 0;
 };
 
 // The message of a failed check ("" for Ok), and whether the start row's
@@ -24,6 +27,10 @@ bool integrationFocusOnStart(IntegrationCheck check);
 // ten-minute values whose slot starts in [start, end). A start up to 60 s
 // before the series start is accepted.
 IntegrationResult integrate(const RainSeries& tenMinute, CalendarFields start, CalendarFields end);
+
+// What the list says after a sum that left missing slots out ("" when
+// none were): the sum is that of the known values only.
+std::string integrationMissingText(int missingSlots);
 
 // The result as the list shows it: single precision, "%g".
 std::string integrationText(double sum);

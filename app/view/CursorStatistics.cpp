@@ -14,6 +14,14 @@ std::string oneDecimal(double v) {
   return text;
 }
 
+// A bar with missing slots: "-" in the place of "%5.1f", as the sheets
+// show a value that is not there.
+std::string missingCell() {
+  char text[32];
+  std::snprintf(text, sizeof text, "%5s", kMissingValue);
+  return text;
+}
+
 }  // namespace
 
 std::string CursorStatistics::periodText(const DisplaySeries& s, int index, int64_t end) {
@@ -46,21 +54,32 @@ CursorStatistics::Row CursorStatistics::compute(const DisplaySeries& s) {
   const int a = s.cursorA;
   const int b = s.cursorB;
   auto hasValue = [count](int index) { return index >= 1 && index <= count; };
-  row[1] = hasValue(a) ? oneDecimal(s.values[a - 1]) : kPlaceholder;
-  row[2] = hasValue(b) ? oneDecimal(s.values[b - 1]) : kPlaceholder;
+  auto valueText = [&s](int index) { return s.isMissing(index - 1) ? missingCell() : oneDecimal(s.values[index - 1]); };
+  row[1] = hasValue(a) ? valueText(a) : kPlaceholder;
+  row[2] = hasValue(b) ? valueText(b) : kPlaceholder;
   if (a != 0 && b != 0) {
     if (hasValue(a) && hasValue(b)) {
       const int lo = std::min(a, b);
       const int hi = std::max(a, b);
-      double largest = s.values[lo - 1];
+      // Over the known bars only: a bar with missing slots is left out of
+      // all three, and its presence marks them.
+      double largest = 0.0;
       double sum = 0.0;
+      int known = 0;
       for (int i = lo; i <= hi; ++i) {
-        largest = std::max(largest, s.values[i - 1]);
+        if (s.isMissing(i - 1)) continue;
+        largest = known == 0 ? s.values[i - 1] : std::max(largest, s.values[i - 1]);
         sum += s.values[i - 1];
+        ++known;
       }
-      row[3] = oneDecimal(largest);
-      row[4] = oneDecimal(sum / (hi - lo + 1));
-      row[5] = oneDecimal(sum);
+      if (known == 0) {
+        row[3] = row[4] = row[5] = missingCell();
+      } else {
+        const std::string mark = known < hi - lo + 1 ? kMissingMark : "";
+        row[3] = oneDecimal(largest) + mark;
+        row[4] = oneDecimal(sum / known) + mark;
+        row[5] = oneDecimal(sum) + mark;
+      }
     } else {
       row[3] = row[4] = row[5] = kPlaceholder;
     }

@@ -9,6 +9,12 @@
 // its text). A cursor past the last value has no value: it shows "-----"
 // for its value, and Max, Avrg and A～B show "-----" too, rather than a
 // figure made of slots that hold nothing.
+//
+// A bar with missing slots (a recording from the station archive) shows
+// "    -" under a cursor; Max, Avrg and A～B are taken over the known bars
+// only (Avrg divides by their number) and carry "*" when missing bars lie
+// between; with no known bar at all they show "    -". A series without
+// missing slots gives the same texts as ever.
 
 #include "DisplaySeries.h"
 #include "ViewTexts.h"

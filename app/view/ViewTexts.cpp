@@ -3,6 +3,8 @@
 #include <algorithm>
 
 const char* const kPlaceholder = "-----";
+const char* const kMissingValue = "-";
+const char* const kMissingMark = "*";
 
 std::string intervalText(IntervalMode mode) {
   switch (mode) {

@@ -9,6 +9,10 @@
 
 constexpr int kStatsColumns = 8;
 extern const char* const kPlaceholder;  // "-----"
+// A value of a bar with missing slots (station archive), and the mark after
+// a figure made over a span with such bars.
+extern const char* const kMissingValue;  // "-"
+extern const char* const kMissingMark;   // "*"
 
 struct HeaderTexts {
   std::string unit;

@@ -176,9 +176,13 @@ void CDataListDlg::compute() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QPointer<CDataListDlg> self(this);
   const QString text = QString::fromStdString(integrationText(r.sum));
-  QTimer::singleShot(500, qApp, [self, text] {
+  const std::string missingNote = integrationMissingText(r.missingSlots);
+  QTimer::singleShot(500, qApp, [self, text, missingNote] {
     QApplication::restoreOverrideCursor();
-    if (self) self->m_result->setText(text);
+    if (!self) return;
+    self->m_result->setText(text);
+    // The sum of the known values, never one that took missing slots as 0.
+    if (!missingNote.empty()) self->m_messages.show(missingNote, MessageIcon::Information, MessageButtons::Ok);
   });
 }
 

@@ -1,5 +1,7 @@
 #include "DataListRows.h"
 
+#include "Integration.h"
+
 #include "RecordingFixture.h"
 #include "TestClock.h"
 
@@ -55,4 +57,50 @@ TEST(DataListRows, LinkScrollsToTheGraphsFirstValueAndOnlyOnItsInterval) {
   EXPECT_FALSE(linkEnabled(listinterval::Hourly, IntervalMode::Daily));
   for (IntervalMode m : {IntervalMode::Hourly, IntervalMode::Daily, IntervalMode::TenMinute, IntervalMode::Monthly})
     EXPECT_EQ(modeOfListInterval(listIntervalOf(m)), m);
+}
+
+TEST(DataListRows, MissingSlotsShowAsMissingAndAreNeverSummedAsZero) {
+  // 2024-06-01 0:00, 24 samples of 0.5 mm; samples 7 and 8, in the second
+  // hour, stand for slots no recording covers, as an archive recording
+  // carries them.
+  auto rec = makeSteady(jst(2024, 6, 1, 0, 0), 24);
+  rec->missingSampleCount = 2;
+  rec->missingMarks[7] = rec->missingMarks[8] = 1;
+  DataListRows rows;
+  ASSERT_TRUE(rows.build(*rec, false, 0));
+  const TenMinuteSeries& ten = rows.tenMinute();
+  int missingRow = -1;
+  for (int i = 0; i < ten.valueCount; ++i) {
+    if (!ten.isMissing(i)) continue;
+    if (missingRow < 0) missingRow = i;
+    // Same label, "-" right-aligned where the number stood.
+    const std::string text = rows.rowText(listinterval::TenMinute, i);
+    EXPECT_EQ(text.substr(text.size() - 14), "  [      - mm]") << i;
+  }
+  ASSERT_GE(missingRow, 1);
+  const std::string known = rows.rowText(listinterval::TenMinute, missingRow - 1);
+  EXPECT_EQ(known.substr(known.size() - 14), "  [    0.5 mm]");
+  EXPECT_EQ(rows.rowText(listinterval::TenMinute, missingRow).size(), known.size());
+  // The hour holding them is missing as a whole; the hour before is not.
+  EXPECT_EQ(rows.rowText(listinterval::Hourly, 0), "2024/06/01 ～ 1:00  [    3.0 mm]");
+  EXPECT_EQ(rows.rowText(listinterval::Hourly, 1), "2024/06/01 ～ 2:00  [      - mm]");
+  EXPECT_EQ(rows.rowText(listinterval::Daily, 0), "2024/06/01 ～24:00  [      - mm]");
+
+  // Integration over the gap: the known values only, with the count of
+  // what was left out; a span clear of it has nothing to say.
+  const IntegrationResult across = integrate(ten, {2024, 6, 1, 0, 0, 0}, {2024, 6, 1, 3, 0, 0});
+  ASSERT_EQ(across.check, IntegrationCheck::Ok);
+  EXPECT_EQ(across.missingSlots, 2);
+  EXPECT_DOUBLE_EQ(across.sum, 0.5 * 16);
+  EXPECT_NE(integrationMissingText(across.missingSlots).find("2"), std::string::npos);
+  const IntegrationResult before = integrate(ten, {2024, 6, 1, 0, 0, 0}, {2024, 6, 1, 0, 30, 0});
+  EXPECT_EQ(before.missingSlots, 0);
+  EXPECT_EQ(integrationMissingText(before.missingSlots), "");
+
+  // The same recording without the marks: every row a number again.
+  rec->missingSampleCount = 0;
+  rec->missingMarks[7] = rec->missingMarks[8] = 0;
+  ASSERT_TRUE(rows.build(*rec, false, 0));
+  EXPECT_EQ(rows.rowText(listinterval::Hourly, 1), "2024/06/01 ～ 2:00  [    3.0 mm]");
+  EXPECT_EQ(integrate(rows.tenMinute(), {2024, 6, 1, 0, 0, 0}, {2024, 6, 1, 3, 0, 0}).missingSlots, 0);
 }

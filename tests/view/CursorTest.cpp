@@ -154,6 +154,40 @@ TEST_F(CursorTest, StatisticsBetweenTheCursors) {
   EXPECT_EQ(cell(row, 7), "-----");
 }
 
+TEST_F(CursorTest, StatisticsOverMissingBarsTakeTheKnownOnesAndMarkThem) {
+  // 0.5, 1.0, ... per hour; bars 9 and 10 (1-based) have missing slots and
+  // hold 0 as an archive recording leaves them.
+  fill(IntervalMode::Hourly, jst(2025, 9, 1, 0, 0), 48);
+  DisplaySeries& s = doc.series();
+  s.values[8] = s.values[9] = 0.0;
+  s.missingSlots[8] = 6;
+  s.missingSlots[9] = 1;
+  CursorState::place(Cursor::A, 8, doc);
+  CursorState::place(Cursor::B, 12, doc);
+  CursorStatistics::Row row = stats();
+  EXPECT_EQ(cell(row, 1), "  4.0");
+  EXPECT_EQ(cell(row, 2), "  6.0");
+  // 4.0 + 5.5 + 6.0 over the three known bars, marked.
+  EXPECT_EQ(cell(row, 3), "  6.0*");
+  EXPECT_EQ(cell(row, 4), "  5.2*");
+  EXPECT_EQ(cell(row, 5), " 15.5*");
+  // A cursor on a missing bar shows "-" in the number's place.
+  CursorState::place(Cursor::A, 9, doc);
+  CursorState::place(Cursor::B, 10, doc);
+  row = stats();
+  EXPECT_EQ(cell(row, 1), "    -");
+  EXPECT_EQ(cell(row, 2), "    -");
+  for (int c : {3, 4, 5}) EXPECT_EQ(cell(row, c), "    -") << c;
+  EXPECT_EQ(cell(row, 6), "2025/09/01 08-09");
+  // Missing bars outside A～B change nothing there.
+  CursorState::place(Cursor::A, 11, doc);
+  CursorState::place(Cursor::B, 12, doc);
+  row = stats();
+  EXPECT_EQ(cell(row, 3), "  6.0");
+  EXPECT_EQ(cell(row, 4), "  5.8");
+  EXPECT_EQ(cell(row, 5), " 11.5");
+}
+
 TEST_F(CursorTest, DateFormsOfEachMode) {
   fill(IntervalMode::Hourly, jst(2025, 9, 1, 0, 0), 48);
   CursorState::place(Cursor::A, 1, doc);
