@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     for (int shown : {N, N / 2, 1000}) {
       s.visibleCount = shown;
       s.firstShownIndex = (N - shown) / 2;
-      view.chartWindow().setBand(shown, 0.0);  // the zoom the commands halve and double
+      view.chartNavigation().setBand(shown, 0.0);  // the zoom the commands halve and double
       s.cursorA = s.firstShownIndex + shown / 3;
       s.cursorB = s.firstShownIndex + shown / 2;
       view.repaint();

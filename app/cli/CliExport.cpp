@@ -95,7 +95,7 @@ int runExport(const QStringList& arguments) {
     ExportRequest request;
     if (!from && !to) {
       const DisplaySeries& s = file.doc().series();
-      request = wholeExportRequest(GraphWindow{*mode, 0, s.valueCount, s.valueCount, s.seriesStart}, *separator);
+      request = wholeExportRequest(ShownSeriesSpan{*mode, 0, s.valueCount, s.valueCount, s.seriesStart}, *separator);
     } else {
       const GivenRange given = givenRange(rec, *mode, from, to, *separator);
       if (given.check != RangeCheck::Ok) return cliFail(kExitBadInput, files[k] + ": " + rangeCheckMessage(given.check));

@@ -91,7 +91,7 @@ bool CHyetoscopeDoc::onOpenDocument(const std::string& path) {
   m_state.firstShownIndexMirror = 0;
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   // Like the open command: a new recording starts without zoom history.
-  undoAvailable = 0;
+  undoAvailable = false;
   if (m_views) m_views->resetWindowAndHistory();
   loadedFlag = true;
   openedByDocument = true;
@@ -164,7 +164,7 @@ void CHyetoscopeDoc::reinitialiseDisplay() {
   rebuild();
   m_series->firstShownIndex = 0;
   m_state.firstShownIndexMirror = 0;
-  undoAvailable = 0;
+  undoAvailable = false;
   if (m_views) m_views->resetWindowAndHistory();
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   if (m_views) m_views->showData();
@@ -245,7 +245,7 @@ bool CHyetoscopeDoc::reloadAfterDownload(bool noData) {
   m_series->firstShownIndex = 0;
   m_state.firstShownIndexMirror = 0;
   m_series->visibleCount = m_series->valueCount;
-  undoAvailable = 0;
+  undoAvailable = false;
   if (m_views) m_views->resetWindowAndHistory();
   m_series->verticalMax = verticalMax(IntervalMode::Hourly);
   loadedFlag = true;

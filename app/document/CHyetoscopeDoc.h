@@ -101,8 +101,8 @@ class CHyetoscopeDoc {
   UserMessages& messages() { return m_messages; }
 
   bool loadedFlag = false;
-  int undoAvailable = 0;
-  int redoAvailable = 0;
+  bool undoAvailable = false;
+  bool redoAvailable = false;
   IntervalMode intervalMode = IntervalMode::Hourly;
   double valueUnderA = 0;
   double valueUnderB = 0;

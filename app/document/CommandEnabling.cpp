@@ -12,9 +12,9 @@ std::optional<bool> documentEnables(int id, const EnablingInputs& in) {
       // A new recording would pull the data list's values away under it.
       return !in.dataListOpen;
     case cmd::Undo:
-      return in.undoAvailable != 0 && loaded;
+      return in.undoAvailable && loaded;
     case cmd::Redo:
-      return in.redoAvailable != 0 && loaded;
+      return in.redoAvailable && loaded;
     case cmd::HorizontalScale:
       // Calendar months have no fixed width to scale by.
       return loaded && in.mode != IntervalMode::Monthly;

@@ -9,8 +9,8 @@
 
 struct EnablingInputs {
   bool loaded = false;     // LoadedFlag
-  int undoAvailable = 0;
-  int redoAvailable = 0;
+  bool undoAvailable = false;
+  bool redoAvailable = false;
   IntervalMode mode = IntervalMode::Hourly;
   int dataModified = 0;    // pending record-condition changes
   bool dataListOpen = false;

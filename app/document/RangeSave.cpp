@@ -20,7 +20,7 @@ int64_t recordEnd(const RecordingBuffer& recording) {
   return static_cast<int64_t>(recording.startTime) + 600LL * recording.sampleCount();
 }
 
-TimeSpan rangeSaveGraphSpan(const RecordingBuffer& recording, const GraphWindow& graph) {
+TimeSpan rangeSaveGraphSpan(const RecordingBuffer& recording, const ShownSeriesSpan& graph) {
   TimeSpan span = shownSpan(recording, graph, recording.startTime);
   span.end = std::min(span.end, recordEnd(recording));
   return span;

@@ -22,7 +22,7 @@ int64_t recordEnd(const RecordingBuffer& recording);
 
 // The graph's window as a range to save, its end limited to the record end.
 // Ten-minute windows count from the record start itself.
-TimeSpan rangeSaveGraphSpan(const RecordingBuffer& recording, const GraphWindow& graph);
+TimeSpan rangeSaveGraphSpan(const RecordingBuffer& recording, const ShownSeriesSpan& graph);
 // A graph window that starts at or past the record end holds no sample:
 // EndInvalid. Ok otherwise.
 RangeCheck checkGraphSaveSpan(const RecordingBuffer& recording, const TimeSpan& span);

@@ -3,7 +3,7 @@
 #include "Calendar.h"
 #include "MonthlySeries.h"
 
-TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& g, int64_t tenMinuteOrigin) {
+TimeSpan shownSpan(const RecordingBuffer& recording, const ShownSeriesSpan& g, int64_t tenMinuteOrigin) {
   TimeSpan span;
   const int64_t f = g.firstShownIndex;
   const int64_t v = g.visibleCount;

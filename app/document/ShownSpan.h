@@ -9,7 +9,7 @@
 #include <cstdint>
 
 // The graph's window on the DisplaySeries when the command starts.
-struct GraphWindow {
+struct ShownSeriesSpan {
   IntervalMode mode = IntervalMode::Hourly;
   int firstShownIndex = 0;
   int visibleCount = 0;
@@ -26,4 +26,4 @@ struct TimeSpan {
 // from the series start, ten-minute from tenMinuteOrigin, monthly from the
 // 1st of the monthly series' first month advanced by the first shown index,
 // over the visible count of calendar months. Not limited to the recording.
-TimeSpan shownSpan(const RecordingBuffer& recording, const GraphWindow& graph, int64_t tenMinuteOrigin);
+TimeSpan shownSpan(const RecordingBuffer& recording, const ShownSeriesSpan& graph, int64_t tenMinuteOrigin);

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g) {
+TimeSpan exportGraphSpan(const RecordingBuffer& recording, const ShownSeriesSpan& g) {
   TimeSpan span = shownSpan(recording, g, floorToTenMinutes(recording.startTime));
   if (g.mode == IntervalMode::Monthly) {
     const int64_t lastSample = static_cast<int64_t>(recording.startTime) +
@@ -18,7 +18,7 @@ TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& g)
   return span;
 }
 
-ExportRequest graphExportRequest(const GraphWindow& g, int64_t graphStart, char separator) {
+ExportRequest graphExportRequest(const ShownSeriesSpan& g, int64_t graphStart, char separator) {
   ExportRequest r;
   r.interval = g.mode;
   r.startTime = graphStart;
@@ -28,7 +28,7 @@ ExportRequest graphExportRequest(const GraphWindow& g, int64_t graphStart, char 
   return r;
 }
 
-ExportRequest wholeExportRequest(const GraphWindow& g, char separator) {
+ExportRequest wholeExportRequest(const ShownSeriesSpan& g, char separator) {
   ExportRequest r;
   r.interval = g.mode;
   r.startTime = g.seriesStart;

@@ -3,7 +3,7 @@
 // range, the whole recording, or a range typed into the ten date fields with
 // its checks. Plain code shared by the settings dialog and the command-line
 // tool; the dialog only shows the message a check returns. The range
-// vocabulary it works in (GraphWindow, TimeSpan, DateTexts, RangeCheck) is
+// vocabulary it works in (ShownSeriesSpan, TimeSpan, DateTexts, RangeCheck) is
 // the document's.
 
 #include "DateTexts.h"
@@ -19,13 +19,13 @@
 // The displayed start and end times the export works with: ten-minute from
 // the record start rounded down to 600 s; a monthly end never past the
 // recording's last sample.
-TimeSpan exportGraphSpan(const RecordingBuffer& recording, const GraphWindow& graph);
+TimeSpan exportGraphSpan(const RecordingBuffer& recording, const ShownSeriesSpan& graph);
 
 // The displayed range: the shown values from the first shown index, never
 // more than the series holds.
-ExportRequest graphExportRequest(const GraphWindow& graph, int64_t graphStart, char separator);
+ExportRequest graphExportRequest(const ShownSeriesSpan& graph, int64_t graphStart, char separator);
 // The whole series of the graph's interval.
-ExportRequest wholeExportRequest(const GraphWindow& graph, char separator);
+ExportRequest wholeExportRequest(const ShownSeriesSpan& graph, char separator);
 
 struct GivenRange {
   RangeCheck check = RangeCheck::Ok;

@@ -154,9 +154,9 @@ std::string cellDisplayText(const std::string& column, const TableCell& cell) {
   return cell.text;
 }
 
-std::optional<ShownWindow> eventZoomWindow(const StormEvent& event, int64_t seriesStart, int valueCount) {
+std::optional<BarSpan> eventZoomWindow(const StormEvent& event, int64_t seriesStart, int valueCount) {
   const int64_t first = (event.start - seriesStart) / kSlotSeconds;
   const int64_t count = (event.end - event.start) / kSlotSeconds;
   if (first < 0 || count < 1 || first + count > valueCount) return std::nullopt;
-  return ShownWindow{static_cast<int>(count), static_cast<int>(first)};
+  return BarSpan{static_cast<int>(count), static_cast<int>(first)};
 }

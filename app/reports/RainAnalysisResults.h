@@ -14,7 +14,7 @@
 // not know any widget, does not read or write the settings file.
 
 #include "AnalysisTable.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "RainAnalysisSettings.h"
 #include "RecordedSlots.h"
 #include "StormEvents.h"
@@ -68,4 +68,4 @@ std::string cellDisplayText(const std::string& column, const TableCell& cell);
 // The ten-minute chart window that shows an event's slots and nothing else:
 // first index and count in a ten-minute series starting at seriesStart with
 // valueCount values; nothing when the event lies outside it.
-std::optional<ShownWindow> eventZoomWindow(const StormEvent& event, int64_t seriesStart, int valueCount);
+std::optional<BarSpan> eventZoomWindow(const StormEvent& event, int64_t seriesStart, int valueCount);

@@ -12,9 +12,9 @@
 //
 // Plain code: the print command (CPrintCommands) shows the dialogs.
 
-#include "ChartWindow.h"
+#include "ChartNavigation.h"
 #include "IntervalMode.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "PageSetup.h"
 #include "TablePrintSettings.h"
 #include "TableSnapshot.h"
@@ -28,15 +28,15 @@ struct SavedChartState {
   int visibleCount = 0;
   int firstShownIndex = 0;
   int firstShownMirror = 0;
-  IntervalWindows windows;
+  RememberedSpans windows;
   std::optional<ChartZoomState> zoom;  // when there is a chart window
 };
 
-// chartWindow may be null (no view): then only the document's side is kept.
+// chartNavigation may be null (no view): then only the document's side is kept.
 SavedChartState saveChartState(const CHyetoscopeDoc& doc, const RecordingState& state,
-                               const IntervalWindows& windows, const ChartWindow* chartWindow);
-void restoreChartState(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
-                       ChartWindow* chartWindow, const SavedChartState& saved);
+                               const RememberedSpans& windows, const ChartNavigation* chartNavigation);
+void restoreChartState(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows,
+                       ChartNavigation* chartNavigation, const SavedChartState& saved);
 
 // The document's print flags as a PrintMode, and the graph commands' and
 // table commands' settings of them (the table kind stays for the graph).
@@ -46,6 +46,6 @@ void setGraphPrintMode(CHyetoscopeDoc& doc, int printKind);
 // The table command's work on the document: afterwards snapshot holds the
 // table's series and the document prints that table (print kind -1 to print,
 // 0 to preview), with the chart restored.
-void prepareTableJob(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
-                     ChartWindow* chartWindow, const TableRequest& request, int printKind,
+void prepareTableJob(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows,
+                     ChartNavigation* chartNavigation, const TableRequest& request, int printKind,
                      TableSnapshot& snapshot);

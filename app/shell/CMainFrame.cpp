@@ -242,7 +242,7 @@ void CMainFrame::runPortDialog() {
 
 void CMainFrame::applyStoredPlacement() {
   QSettings s;
-  s.beginGroup(QStringLiteral("GraphWindow"));
+  s.beginGroup(QStringLiteral("ShownSeriesSpan"));
   const Placement p = placementFromStored(storedInt(s, "frameX"), storedInt(s, "frameY"),
                                           storedInt(s, "Width"), storedInt(s, "Height"));
   move(p.frameX, p.frameY);
@@ -257,7 +257,7 @@ void CMainFrame::storePlacement() {
                                        {d.left(), d.top(), d.left() + d.width(), d.top() + d.height()},
                                        isMaximized() || isMinimized());
   QSettings s;
-  s.beginGroup(QStringLiteral("GraphWindow"));
+  s.beginGroup(QStringLiteral("ShownSeriesSpan"));
   s.setValue(QStringLiteral("frameX"), p.frameX);
   s.setValue(QStringLiteral("frameY"), p.frameY);
   s.setValue(QStringLiteral("Width"), p.width);

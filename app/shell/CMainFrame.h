@@ -1,7 +1,7 @@
 #pragma once
 // CMainFrame: the main window - menus, accelerators and toolbar built from
 // the command table, the status bar, the window placement kept in the
-// "GraphWindow" settings, and the close that offers pending changes for
+// "ShownSeriesSpan" settings, and the close that offers pending changes for
 // saving. Every command goes through executeCommand, which runs it only
 // while the command table enables it, and routes it to the view first.
 //
@@ -51,7 +51,7 @@ class CMainFrame : public QMainWindow {
   QAction* action(int commandId) const;
   const std::map<int, QShortcut*>& shortcutsByCommand() const { return m_shortcuts; }
 
-  // Moves and sizes the window from the "GraphWindow" settings.
+  // Moves and sizes the window from the "ShownSeriesSpan" settings.
   void applyStoredPlacement();
   // Stores the placement by the off-desktop rule.
   void storePlacement();

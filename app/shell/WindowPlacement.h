@@ -1,7 +1,7 @@
 #pragma once
 // Where the main window opens and what is stored when it closes, as plain
 // rules over rectangles (right and bottom exclusive). The frame reads and
-// writes the "GraphWindow" values; these functions decide them.
+// writes the "ShownSeriesSpan" values; these functions decide them.
 
 #include <optional>
 

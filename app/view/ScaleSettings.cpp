@@ -1,7 +1,7 @@
 #include "ScaleSettings.h"
 
 #include "Calendar.h"
-#include "ChartWindow.h"
+#include "ChartNavigation.h"
 #include "RecordingBuffer.h"
 
 namespace scaletext {

@@ -25,7 +25,7 @@ std::string intervalText(IntervalMode mode);
 
 struct StatsColumn {
   const char* header;
-  const char* profileName;  // value in the "GraphWindow" section
+  const char* profileName;  // value in the "ShownSeriesSpan" section
 };
 const std::array<StatsColumn, kStatsColumns>& statsColumns();
 // Width of a column before the user ever resized it, from the view's width;

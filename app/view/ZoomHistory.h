@@ -1,6 +1,6 @@
 #pragma once
 // ZoomHistory: the twelve windows behind Undo and Redo, the position of the
-// one shown and how many Redo steps are left. Plain value; ChartWindow
+// one shown and how many Redo steps are left. Plain value; ChartNavigation
 // drives it and carries the windows it returns over to the DisplaySeries.
 //
 // Slot 0 holds the whole series after every load and mode switch; each band
@@ -13,14 +13,14 @@
 // commands are enabled by them); each step here writes them through
 // HistoryFlags.
 
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 
 #include <array>
 #include <optional>
 
 struct HistoryFlags {
-  int& undoAvailable;
-  int& redoAvailable;
+  bool& undoAvailable;
+  bool& redoAvailable;
 };
 
 class ZoomHistory {
@@ -35,20 +35,20 @@ class ZoomHistory {
   void reset(HistoryFlags flags);
 
   // A band zoom showed window w.
-  void push(ShownWindow w, HistoryFlags flags);
+  void push(BarSpan w, HistoryFlags flags);
   // The window to show after one Undo or Redo step, or nothing when there
   // is no step to take.
-  std::optional<ShownWindow> undo(HistoryFlags flags);
-  std::optional<ShownWindow> redo(HistoryFlags flags);
+  std::optional<BarSpan> undo(HistoryFlags flags);
+  std::optional<BarSpan> redo(HistoryFlags flags);
 
   int position() const { return m_position; }
   int redoCount() const { return m_redo; }
-  ShownWindow slot(int i) const { return m_slots[static_cast<size_t>(i)]; }
+  BarSpan slot(int i) const { return m_slots[static_cast<size_t>(i)]; }
 
   bool operator==(const ZoomHistory&) const = default;
 
  private:
-  std::array<ShownWindow, kSlots> m_slots{};
+  std::array<BarSpan, kSlots> m_slots{};
   int m_position = 0;
   int m_redo = 0;
 };

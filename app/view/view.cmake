@@ -2,11 +2,11 @@
 # window arithmetic, cursors, statistics and scale checks as plain code (the
 # form widget around the chart control is in app/widgets).
 add_library(hy_viewlogic STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.cpp ${CMAKE_CURRENT_LIST_DIR}/IntervalWindows.h
+  ${CMAKE_CURRENT_LIST_DIR}/RememberedSpans.cpp ${CMAKE_CURRENT_LIST_DIR}/RememberedSpans.h
   ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.h
   ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.h
   ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.cpp ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.h
-  ${CMAKE_CURRENT_LIST_DIR}/ChartWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/ChartWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/ChartNavigation.cpp ${CMAKE_CURRENT_LIST_DIR}/ChartNavigation.h
   ${CMAKE_CURRENT_LIST_DIR}/CursorState.cpp ${CMAKE_CURRENT_LIST_DIR}/CursorState.h
   ${CMAKE_CURRENT_LIST_DIR}/CursorStatistics.cpp ${CMAKE_CURRENT_LIST_DIR}/CursorStatistics.h
   ${CMAKE_CURRENT_LIST_DIR}/ScaleSettings.cpp ${CMAKE_CURRENT_LIST_DIR}/ScaleSettings.h)

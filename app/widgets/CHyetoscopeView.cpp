@@ -69,7 +69,7 @@ IntervalMode modeOfCommand(int id) {
 }  // namespace
 
 CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_state(state), m_chartWindow(doc, state, m_windows) {
+    : QWidget(parent), m_doc(doc), m_state(state), m_chartNavigation(doc, state, m_windows) {
   setObjectName(QStringLiteral("hyetoscopeView"));
   setAutoFillBackground(true);
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
@@ -100,7 +100,7 @@ CHyetoscopeView::~CHyetoscopeView() {
 
 void CHyetoscopeView::setUserMessages(UserMessages& messages) {
   m_printing = std::make_unique<CPrintCommands>(m_doc, m_state, m_windows, messages, this);
-  m_printing->setChartWindow(&m_chartWindow);
+  m_printing->setChartNavigation(&m_chartNavigation);
   m_printing->setOverlaySource([this] { return m_overlay.curves(m_doc); });
 }
 
@@ -111,12 +111,12 @@ void CHyetoscopeView::onInitialUpdate() {
   m_chart->show();
   m_chart->setBarPitchSource([this] { return m_barPitch; });
   connect(m_chart, &GraphPlotCtrl::bandFinished, this,
-          [this] { m_chartWindow.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
+          [this] { m_chartNavigation.setBand(m_chart->bandWidthBars(), m_chart->bandOffsetBars()); });
   layoutStep();
   displayReset();
   if (m_doc.openedByDocument) {
     headerRefresh();
-    m_chartWindow.startHistory();
+    m_chartNavigation.startHistory();
     m_chart->setBandEnabled(true);
   }
   if (m_stateChanged) m_stateChanged();
@@ -155,19 +155,19 @@ bool CHyetoscopeView::onCommand(int id) {
   }
 }
 
-GraphWindow CHyetoscopeView::graphWindow() const {
+ShownSeriesSpan CHyetoscopeView::shownSeriesSpan() const {
   const DisplaySeries& s = m_doc.series();
   return {m_doc.intervalMode, s.firstShownIndex, s.visibleCount, s.valueCount, s.seriesStart};
 }
 
 void CHyetoscopeView::rangeSaveCommand() {
-  CRangeSaveDlg dialog(m_doc.recording(), graphWindow(), m_doc.messages(), this);
+  CRangeSaveDlg dialog(m_doc.recording(), shownSeriesSpan(), m_doc.messages(), this);
   if (dialog.exec() == QDialog::Accepted) saveRange(dialog.recording(), dialog.span(), m_doc.messages());
   updateAllViews();
 }
 
 void CHyetoscopeView::textExportCommand() {
-  const GraphWindow graph = graphWindow();
+  const ShownSeriesSpan graph = shownSeriesSpan();
   CTextSaveDlg dialog(m_doc.recording(), graph, m_doc.messages(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   runTextExport(m_doc.recording(), dialog.request(), m_doc.messages(), m_textFileChooser, this);
@@ -190,15 +190,15 @@ void CHyetoscopeView::dataListCommand() {
 
 bool CHyetoscopeView::zoomCommand(int id) {
   switch (id) {
-    case cmd::EnlargeHorizontal: m_chartWindow.enlargeHorizontally(); break;
-    case cmd::ShrinkHorizontal: m_chartWindow.shrinkHorizontally(); break;
-    case cmd::EnlargeVertical: m_chartWindow.enlargeVertically(); break;
-    case cmd::ShrinkVertical: m_chartWindow.shrinkVertically(); break;
-    case cmd::InitialSize: m_chartWindow.initialSize(); break;
-    case cmd::Undo: m_chartWindow.undo(); break;
-    case cmd::Redo: m_chartWindow.redo(); break;
-    case cmd::MoveLeft: afterWindowMoved(m_chartWindow.moveLeft(), true); return true;
-    case cmd::MoveRight: afterWindowMoved(m_chartWindow.moveRight(), true); return true;
+    case cmd::EnlargeHorizontal: m_chartNavigation.enlargeHorizontally(); break;
+    case cmd::ShrinkHorizontal: m_chartNavigation.shrinkHorizontally(); break;
+    case cmd::EnlargeVertical: m_chartNavigation.enlargeVertically(); break;
+    case cmd::ShrinkVertical: m_chartNavigation.shrinkVertically(); break;
+    case cmd::InitialSize: m_chartNavigation.initialSize(); break;
+    case cmd::Undo: m_chartNavigation.undo(); break;
+    case cmd::Redo: m_chartNavigation.redo(); break;
+    case cmd::MoveLeft: afterWindowMoved(m_chartNavigation.moveLeft(), true); return true;
+    case cmd::MoveRight: afterWindowMoved(m_chartNavigation.moveRight(), true); return true;
     case cmd::VerticalScale: verticalScaleCommand(); return true;
     case cmd::HorizontalScale: horizontalScaleCommand(); return true;
     default: return false;
@@ -224,19 +224,19 @@ void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
 void CHyetoscopeView::scrollAction(int action) {
   if (!m_doc.loadedFlag || m_doc.series().visibleCount == 0) return;
   const ScrollCode code = scrollCodeOf(action);
-  const bool shift = m_chartWindow.scroll(code, m_scrollBar->sliderPosition(), m_scrollBar->value(),
+  const bool shift = m_chartNavigation.scroll(code, m_scrollBar->sliderPosition(), m_scrollBar->value(),
                                           m_scrollBar->pageStep(), m_layout.plot.width());
   // The bar is about to take over the position its action computed; it
   // takes the one of the window instead, also where the window did not move.
   {
     const QSignalBlocker quiet(m_scrollBar);
-    m_scrollBar->setSliderPosition(m_chartWindow.scrollBar(m_scrollBar->width()).position);
+    m_scrollBar->setSliderPosition(m_chartNavigation.scrollBar(m_scrollBar->width()).position);
   }
   afterWindowMoved(shift, code != ScrollCode::ThumbTrack);
 }
 
 void CHyetoscopeView::updateScrollBar() {
-  const ScrollBarState bar = m_chartWindow.scrollBar(m_scrollBar->width());
+  const ScrollBarState bar = m_chartNavigation.scrollBar(m_scrollBar->width());
   // Qt's range leaves the page out; the original bar's range holds it.
   const QSignalBlocker quiet(m_scrollBar);
   m_scrollBar->setRange(0, std::max(bar.maximum - bar.page, 0));
@@ -270,7 +270,7 @@ void CHyetoscopeView::verticalScaleCommand() {
     m_doc.messages().show(scaletext::kValueWrong, MessageIcon::Exclamation, MessageButtons::Ok);
     return;
   }
-  m_chartWindow.setVerticalMax(*v);
+  m_chartNavigation.setVerticalMax(*v);
   updateAllViews();
 }
 
@@ -280,7 +280,7 @@ void CHyetoscopeView::horizontalScaleCommand() {
   if (m_doc.series().seriesStart != 0) bounds = horizontalBounds(m_doc.recording());
   CHorizontalScaleDlg dialog(bounds, m_doc.messages(), window());
   if (dialog.exec() != QDialog::Accepted) return;
-  m_chartWindow.showRange(dialog.start(), dialog.end());
+  m_chartNavigation.showRange(dialog.start(), dialog.end());
   updateAllViews();
 }
 
@@ -289,7 +289,7 @@ void CHyetoscopeView::intervalCommand(IntervalMode mode) {
   if (m_dataList) m_dataList->postIntervalButton(mode);
   if (m_windows.switchTo(m_doc, m_state, mode)) {
     headerRefresh();
-    m_chartWindow.startHistory();
+    m_chartNavigation.startHistory();
   }
   updateAllViews();
 }
@@ -313,7 +313,7 @@ void CHyetoscopeView::layoutStep() {
 
 void CHyetoscopeView::setUpColumns() {
   QSettings settings;
-  settings.beginGroup(QStringLiteral("GraphWindow"));
+  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
   QStringList headers;
   for (const StatsColumn& c : statsColumns()) headers << QString::fromUtf8(c.header);
   m_statsList->setHeaderLabels(headers);
@@ -346,7 +346,7 @@ int CHyetoscopeView::statsDateWidth(QTreeWidgetItem* row) {
 void CHyetoscopeView::storeColumnWidths() {
   if (m_listInitialised == 0) return;
   QSettings settings;
-  settings.beginGroup(QStringLiteral("GraphWindow"));
+  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
   for (int i = kStatsColumns - 1; i >= 0; --i)
     settings.setValue(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
                       m_statsList->columnWidth(i));
@@ -393,7 +393,7 @@ void CHyetoscopeView::resetWindowAndHistory() {
   s.firstShownIndex = 0;
   s.visibleCount = s.valueCount;
   m_state.firstShownIndexMirror = 0;
-  m_chartWindow.startHistory();
+  m_chartNavigation.startHistory();
 }
 
 void CHyetoscopeView::showData() {
@@ -467,7 +467,7 @@ void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
 void CHyetoscopeView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const bool loaded = m_doc.loadedFlag;
-  if (loaded && m_chartWindow.applyPendingBand() && m_stateChanged) m_stateChanged();
+  if (loaded && m_chartNavigation.applyPendingBand() && m_stateChanged) m_stateChanged();
   m_cursors.recompute(m_layout, m_doc.series());
   if (m_chart) {
     m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));

@@ -9,18 +9,18 @@
 // band, the scroll bar and the mouse in the cursor strip and draws the
 // state that results. It does not decide what the chart shows (GraphPlotCtrl
 // and its geometry do), which commands are enabled (the command table does),
-// what a switch of interval does to the document (IntervalWindows does), how
-// the window moves (ChartWindow does) or where the cursors go and what the
+// what a switch of interval does to the document (RememberedSpans does), how
+// the window moves (ChartNavigation does) or where the cursors go and what the
 // statistics read (CursorState, CursorStatistics).
 
 #include "CDataListDlg.h"
 #include "ChartOverlaySwitch.h"
-#include "ChartWindow.h"
+#include "ChartNavigation.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
 #include "ExportRange.h"
 #include "IntervalMode.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "ViewLayout.h"
 
 #include <QPointer>
@@ -84,7 +84,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   const ViewLayout& layoutRects() const { return m_layout; }
   GraphPlotCtrl* chart() const { return m_chart; }
   // The window, zoom and history; printing saves and restores its state.
-  ChartWindow& chartWindow() { return m_chartWindow; }
+  ChartNavigation& chartNavigation() { return m_chartNavigation; }
   const CursorState& cursors() const { return m_cursors; }
   // The continuous and effective rainfall over the bars: on or off.
   ChartOverlaySwitch& overlay() { return m_overlay; }
@@ -124,7 +124,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
-  GraphWindow graphWindow() const;
+  ShownSeriesSpan shownSeriesSpan() const;
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
@@ -136,8 +136,8 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   QLineEdit* m_sampleField = nullptr;
   QLineEdit* m_unitField = nullptr;
   ViewLayout m_layout;
-  IntervalWindows m_windows;
-  ChartWindow m_chartWindow;
+  RememberedSpans m_windows;
+  ChartNavigation m_chartNavigation;
   CursorState m_cursors;
   ChartOverlaySwitch m_overlay;
   // From the last screen drawing that showed bars: the bar pitch and the x

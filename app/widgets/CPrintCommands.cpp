@@ -12,7 +12,7 @@
 
 #include <ctime>
 
-CPrintCommands::CPrintCommands(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows,
+CPrintCommands::CPrintCommands(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows,
                                UserMessages& messages, QWidget* parent)
     : m_doc(doc), m_state(state), m_windows(windows), m_messages(messages), m_parent(parent) {
   m_dialogs = defaultDialogs();
@@ -102,7 +102,7 @@ void CPrintCommands::printGraph(int printKind) {
 void CPrintCommands::tableCommand(int printKind) {
   const std::optional<TableRequest> request = m_dialogs.askTable();
   if (!request) return;
-  prepareTableJob(m_doc, m_state, m_windows, m_chartWindow, *request, printKind, m_snapshot);
+  prepareTableJob(m_doc, m_state, m_windows, m_chartNavigation, *request, printKind, m_snapshot);
   if (printKind == 0)
     previewCurrent();
   else

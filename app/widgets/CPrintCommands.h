@@ -21,8 +21,8 @@
 #include <optional>
 
 class CHyetoscopeDoc;
-class ChartWindow;
-class IntervalWindows;
+class ChartNavigation;
+class RememberedSpans;
 class QWidget;
 class UserMessages;
 struct ChartOverlayData;
@@ -39,12 +39,12 @@ class CPrintCommands {
     std::function<void(QPrinter&)> pageSetup;
   };
 
-  CPrintCommands(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows, UserMessages& messages,
+  CPrintCommands(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows, UserMessages& messages,
                  QWidget* parent);
   ~CPrintCommands();
 
   // The view's zoom state, kept whole across a table command.
-  void setChartWindow(ChartWindow* chartWindow) { m_chartWindow = chartWindow; }
+  void setChartNavigation(ChartNavigation* chartNavigation) { m_chartNavigation = chartNavigation; }
   void setDialogs(Dialogs dialogs) { m_dialogs = std::move(dialogs); }
   // The print time of the chart page; the wall clock unless replaced.
   void setClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
@@ -71,10 +71,10 @@ class CPrintCommands {
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
-  IntervalWindows& m_windows;
+  RememberedSpans& m_windows;
   UserMessages& m_messages;
   QWidget* m_parent;
-  ChartWindow* m_chartWindow = nullptr;
+  ChartNavigation* m_chartNavigation = nullptr;
   std::unique_ptr<QPrinter> m_printer;
   TableSnapshot m_snapshot;
   Dialogs m_dialogs;

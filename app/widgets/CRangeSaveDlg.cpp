@@ -17,7 +17,7 @@
 #include <cstring>
 
 
-CRangeSaveDlg::CRangeSaveDlg(const RecordingBuffer& recording, const GraphWindow& graph, UserMessages& messages,
+CRangeSaveDlg::CRangeSaveDlg(const RecordingBuffer& recording, const ShownSeriesSpan& graph, UserMessages& messages,
                              QWidget* parent)
     : QDialog(parent), m_copy(std::make_unique<RecordingBuffer>()), m_messages(messages) {
   std::memcpy(m_copy.get(), &recording, sizeof(RecordingBuffer));

@@ -24,7 +24,7 @@ class CRangeSaveDlg : public QDialog {
  public:
   enum class Range { Given, Graph, Whole };
 
-  CRangeSaveDlg(const RecordingBuffer& recording, const GraphWindow& graph, UserMessages& messages,
+  CRangeSaveDlg(const RecordingBuffer& recording, const ShownSeriesSpan& graph, UserMessages& messages,
                 QWidget* parent = nullptr);
   ~CRangeSaveDlg() override;
 

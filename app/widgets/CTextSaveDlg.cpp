@@ -27,7 +27,7 @@ QRadioButton* radio(const char* text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& graph, UserMessages& messages,
+CTextSaveDlg::CTextSaveDlg(const RecordingBuffer& recording, const ShownSeriesSpan& graph, UserMessages& messages,
                            QWidget* parent)
     : QDialog(parent), m_copy(std::make_unique<RecordingBuffer>()), m_graph(graph), m_messages(messages) {
   std::memcpy(m_copy.get(), &recording, sizeof(RecordingBuffer));

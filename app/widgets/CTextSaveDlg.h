@@ -29,7 +29,7 @@ class CTextSaveDlg : public QDialog {
  public:
   enum class Range { Given, Graph, Whole };
 
-  CTextSaveDlg(const RecordingBuffer& recording, const GraphWindow& graph, UserMessages& messages,
+  CTextSaveDlg(const RecordingBuffer& recording, const ShownSeriesSpan& graph, UserMessages& messages,
                QWidget* parent = nullptr);
   ~CTextSaveDlg() override;
 
@@ -52,7 +52,7 @@ class CTextSaveDlg : public QDialog {
   char selectedSeparator() const;
 
   std::unique_ptr<RecordingBuffer> m_copy;
-  GraphWindow m_graph;
+  ShownSeriesSpan m_graph;
   TimeSpan m_graphSpan;
   UserMessages& m_messages;
   ExportRequest m_request;

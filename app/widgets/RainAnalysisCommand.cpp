@@ -76,8 +76,8 @@ void RainAnalysisCommand::zoomToEvent(const StormEvent& event) {
   // their ends where they are.
   if (m_doc.intervalMode != IntervalMode::TenMinute) m_view.intervalCommand(IntervalMode::TenMinute);
   const DisplaySeries& s = m_doc.series();
-  const std::optional<ShownWindow> w = eventZoomWindow(event, s.seriesStart, s.valueCount);
+  const std::optional<BarSpan> w = eventZoomWindow(event, s.seriesStart, s.valueCount);
   if (!w) return;
-  m_view.chartWindow().zoomTo(*w);
+  m_view.chartNavigation().zoomTo(*w);
   m_view.updateAllViews();
 }

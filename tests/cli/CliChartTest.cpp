@@ -32,8 +32,8 @@ TEST(CliChart, PngIsTheWindowsChartPixelForPixel) {
   QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
   QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
   QSettings().clear();
-  QSettings().setValue(QStringLiteral("GraphWindow/Width"), 1100);
-  QSettings().setValue(QStringLiteral("GraphWindow/Height"), 640);
+  QSettings().setValue(QStringLiteral("ShownSeriesSpan/Width"), 1100);
+  QSettings().setValue(QStringLiteral("ShownSeriesSpan/Height"), 640);
   RecordingState state;
   ScriptedMessages messages;
   CHyetoscopeApp app(state, messages);

@@ -25,7 +25,7 @@ const std::string kShort = kSamples + "/short-2026-06-0.5mm.hyy";
 std::string dialogWhole(const RecordingBuffer& rec, IntervalMode mode, char sep) {
   auto series = makeSeriesFor(mode);
   series->build(rec);
-  GraphWindow graph{mode, 0, series->valueCount, series->valueCount, series->startTime};
+  ShownSeriesSpan graph{mode, 0, series->valueCount, series->valueCount, series->startTime};
   std::string out;
   exportSeriesText(rec, wholeExportRequest(graph, sep), out);
   return out;

@@ -52,7 +52,7 @@ void setRow(CTextSaveDlg& d, bool start, const QStringList& texts) {
 TEST(TextSaveDialog, DefaultsRefuseEmptyFieldsAndFollowTheInterval) {
   auto rec = twoDays();
   ScriptedMessages messages;
-  const GraphWindow graph{IntervalMode::Daily, 0, 2, 2, jst(2024, 6, 2, 0, 0)};
+  const ShownSeriesSpan graph{IntervalMode::Daily, 0, 2, 2, jst(2024, 6, 2, 0, 0)};
   CTextSaveDlg dialog(*rec, graph, messages);
   EXPECT_TRUE(dialog.rangeButton(CTextSaveDlg::Range::Given)->isChecked());
   EXPECT_TRUE(dialog.intervalButton(IntervalMode::Hourly)->isChecked());

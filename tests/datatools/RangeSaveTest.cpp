@@ -99,7 +99,7 @@ TEST(RangeSave, WholeRecordingRoundTripsAndARangeStartsAtItsFirstSample) {
   EXPECT_EQ(planRangeSave(*offMark, span).count, 98);
 }
 
-TEST(RangeSave, GraphWindowsByIntervalAndPastTheEnd) {
+TEST(RangeSave, ShownSeriesSpansByIntervalAndPastTheEnd) {
   auto rec = makeSteady(jst(2024, 1, 31, 10, 5), 3 * 144);
   // Monthly, first bucket of a recording that starts on 31 January.
   const TimeSpan monthly = rangeSaveGraphSpan(*rec, {IntervalMode::Monthly, 0, 1, 1, jst(2024, 2, 1, 0, 0)});

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   if (!rec) return 1;
   HourlySeries hourly;
   hourly.build(*rec);
-  const GraphWindow graph{IntervalMode::Hourly, 100, 300, hourly.valueCount, hourly.startTime};
+  const ShownSeriesSpan graph{IntervalMode::Hourly, 100, 300, hourly.valueCount, hourly.startTime};
   SilentMessages messages;
 
   {

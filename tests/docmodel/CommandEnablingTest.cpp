@@ -17,8 +17,8 @@ const int kNeedsRecording[] = {cmd::SaveText, cmd::SaveAsText, cmd::DataList, cm
 template <class F>
 void forEveryState(F f) {
   for (bool loaded : {false, true})
-    for (int undo : {0, 1})
-      for (int redo : {0, 1})
+    for (bool undo : {false, true})
+      for (bool redo : {false, true})
         for (int modified : {0, 1})
           for (bool list : {false, true})
             for (int m = 0; m < 4; ++m) f(EnablingInputs{loaded, undo, redo, static_cast<IntervalMode>(m), modified, list});
@@ -39,8 +39,8 @@ TEST(CommandEnabling, OpenDependsOnlyOnTheDataListWindow) {
 
 TEST(CommandEnabling, UndoAndRedoNeedTheirFlagAndARecording) {
   forEveryState([](const EnablingInputs& in) {
-    EXPECT_EQ(documentEnables(cmd::Undo, in), in.undoAvailable == 1 && in.loaded == 1);
-    EXPECT_EQ(documentEnables(cmd::Redo, in), in.redoAvailable == 1 && in.loaded == 1);
+    EXPECT_EQ(documentEnables(cmd::Undo, in), in.undoAvailable && in.loaded);
+    EXPECT_EQ(documentEnables(cmd::Redo, in), in.redoAvailable && in.loaded);
   });
 }
 

@@ -4,7 +4,7 @@
 
 #include "CHyetoscopeDoc.h"
 #include "CLogstore1App.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 #include "TempDir.h"
@@ -59,7 +59,7 @@ class DocFixture : public ::testing::Test {
   ScriptedMessages messages;
   RecordingViews views;
   CHyetoscopeDoc doc;
-  IntervalWindows windows;
+  RememberedSpans windows;
   TempDir dir;
   std::string chooserAnswer;
   int chooserCalls = 0;

@@ -67,7 +67,7 @@ TEST_F(DocFixture, OpenCommandAsksTheViewInOrder) {
   const std::vector<std::string> expected{"clearRemembered", "postInterval", "resetWindow", "showData",
                                           "update"};
   EXPECT_EQ(views.calls, expected);
-  EXPECT_EQ(doc.undoAvailable, 0);
+  EXPECT_FALSE(doc.undoAvailable);
   EXPECT_EQ(doc.openedByDocument, 0);
 }
 
@@ -147,10 +147,10 @@ TEST_F(DocFixture, FailingOpenPathKeepsTheCurrentFileCurrent) {
 
 TEST_F(DocFixture, OpenPathStartsWithoutZoomHistoryAndSaysTheProgramEndsWhenRefused) {
   openByMenu(sample("short-2026-06-0.5mm.hyy"));
-  doc.undoAvailable = 1;
+  doc.undoAvailable = true;
   views.calls.clear();
   ASSERT_TRUE(doc.onOpenDocument(sample("long-2024-0.5mm.hyy")));
-  EXPECT_EQ(doc.undoAvailable, 0);
+  EXPECT_FALSE(doc.undoAvailable);
   EXPECT_EQ(countOf(views.calls, "resetWindow"), 1);
 
   // At start-up nothing is shown yet and the program ends after the

@@ -102,12 +102,12 @@ TEST(ExportRange, CountsByInterval) {
 TEST(ExportRange, GraphAndWholeRangesStayInsideTheSeries) {
   auto rec = makeSteady(jst(2024, 1, 31, 10, 0), 24 * 6 * 40);
   // Monthly graph from the first bucket of a recording starting 31 January.
-  GraphWindow g{IntervalMode::Monthly, 0, 2, 2, jst(2024, 2, 1, 0, 0)};
+  ShownSeriesSpan g{IntervalMode::Monthly, 0, 2, 2, jst(2024, 2, 1, 0, 0)};
   const TimeSpan monthly = exportGraphSpan(*rec, g);
   EXPECT_EQ(monthly.start, jst(2024, 2, 1, 0, 0));
   EXPECT_EQ(monthly.end, jst(2024, 1, 31, 10, 0) + (24 * 6 * 40 - 1) * 600);
 
-  GraphWindow tenMinute{IntervalMode::TenMinute, 5, 100, 60, jst(2024, 1, 31, 10, 0)};
+  ShownSeriesSpan tenMinute{IntervalMode::TenMinute, 5, 100, 60, jst(2024, 1, 31, 10, 0)};
   const TimeSpan span = exportGraphSpan(*rec, tenMinute);
   EXPECT_EQ(span.start, jst(2024, 1, 31, 10, 50));
   const ExportRequest r = graphExportRequest(tenMinute, span.start, '\t');

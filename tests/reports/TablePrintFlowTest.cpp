@@ -78,7 +78,7 @@ class TableFlow : public DocFixture {
     EXPECT_EQ(zoom.saveState(), before) << "zoom, history, Undo and Redo as they were";
   }
 
-  ChartWindow zoom{doc, state, windows};
+  ChartNavigation zoom{doc, state, windows};
   ChartZoomState before;
   int first = 0;
   int shown = 0;

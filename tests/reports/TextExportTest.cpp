@@ -114,11 +114,11 @@ TEST(TextExport, FailedWriteLeavesTheOldFileAndNoPartialFile) {
             ExportStatus::WriteFailed);
 }
 
-TEST(TextExport, GraphWindowPastJanuary2038KeepsItsDates) {
+TEST(TextExport, ShownSeriesSpanPastJanuary2038KeepsItsDates) {
   // Three days from 2038-01-18 00:00; the shown window is the third day,
   // which starts past the last second a signed 32-bit time holds.
   auto rec = makeSteady(jst(2038, 1, 18, 0, 0), 3 * 144, 1);
-  GraphWindow g;
+  ShownSeriesSpan g;
   g.mode = IntervalMode::Daily;
   g.firstShownIndex = 2;
   g.visibleCount = 1;

@@ -90,8 +90,8 @@ TEST(CommandTable, EveryProgramCommandHasItsPromptAndToolbarButtonsATooltip) {
 TEST(CommandTable, OnlyBuiltCommandsRunAndTheDocumentRulesTheRest) {
   EnablingInputs loaded{};
   loaded.loaded = 1;
-  loaded.undoAvailable = 1;
-  loaded.redoAvailable = 1;
+  loaded.undoAvailable = true;
+  loaded.redoAvailable = true;
   loaded.dataModified = 1;
   const std::set<int> built{32771, 32772, 32790, 32794, 32849, 32799, 32800, 32828, 32796, 57664, 57665, 59392, 59393,
                             32777, 32798,

@@ -118,21 +118,21 @@ TEST_F(MainWindow, FirstStartIsTopLeft640By480AndClosingStoresThePlacement) {
   const QRect outer = frame().frameGeometry();
   ASSERT_TRUE(frame().close());
   QSettings s;
-  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/frameX")).toInt(), 30);
-  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/frameY")).toInt(), 40);
-  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/Width")).toInt(), outer.width());
-  EXPECT_EQ(s.value(QStringLiteral("GraphWindow/Height")).toInt(), outer.height());
+  EXPECT_EQ(s.value(QStringLiteral("ShownSeriesSpan/frameX")).toInt(), 30);
+  EXPECT_EQ(s.value(QStringLiteral("ShownSeriesSpan/frameY")).toInt(), 40);
+  EXPECT_EQ(s.value(QStringLiteral("ShownSeriesSpan/Width")).toInt(), outer.width());
+  EXPECT_EQ(s.value(QStringLiteral("ShownSeriesSpan/Height")).toInt(), outer.height());
   EXPECT_GE(outer.width(), 700);
-  EXPECT_TRUE(s.contains(QStringLiteral("GraphWindow/ClmL8")));
+  EXPECT_TRUE(s.contains(QStringLiteral("ShownSeriesSpan/ClmL8")));
 }
 
 TEST_F(MainWindow, StoredPlacementAndColumnWidthsAreUsed) {
   QSettings s;
-  s.setValue(QStringLiteral("GraphWindow/frameX"), 20);
-  s.setValue(QStringLiteral("GraphWindow/frameY"), 10);
-  s.setValue(QStringLiteral("GraphWindow/Width"), 800);
-  s.setValue(QStringLiteral("GraphWindow/Height"), 600);
-  s.setValue(QStringLiteral("GraphWindow/ClmL3"), 123);
+  s.setValue(QStringLiteral("ShownSeriesSpan/frameX"), 20);
+  s.setValue(QStringLiteral("ShownSeriesSpan/frameY"), 10);
+  s.setValue(QStringLiteral("ShownSeriesSpan/Width"), 800);
+  s.setValue(QStringLiteral("ShownSeriesSpan/Height"), 600);
+  s.setValue(QStringLiteral("ShownSeriesSpan/ClmL3"), 123);
   s.sync();
   ASSERT_TRUE(start());
   EXPECT_EQ(frame().frameGeometry(), QRect(20, 10, 800, 600));
@@ -144,7 +144,7 @@ TEST_F(MainWindow, StoredPlacementAndColumnWidthsAreUsed) {
 }
 
 TEST_F(MainWindow, DateColumnsFitATenMinutePeriodAndADoubleClickFitsAColumn) {
-  QSettings().setValue(QStringLiteral("GraphWindow/ClmL8"), 90);
+  QSettings().setValue(QStringLiteral("ShownSeriesSpan/ClmL8"), 90);
   ASSERT_TRUE(start(QString::fromStdString(sample("long-2024-0.5mm.hyy"))));
   auto* list = view().findChild<QTreeWidget*>(QStringLiteral("statsList1048"));
   // What the list's own delegate needs to show a cell's text whole.
@@ -267,7 +267,7 @@ TEST_F(ExitPrompt, CancelKeepsTheProgramAndTheChanges) {
   EXPECT_EQ(state.dataModified, 1);
   EXPECT_EQ(app.document().loadedFlag, 1);
   EXPECT_EQ(storedName(file), "BEFORE");
-  EXPECT_FALSE(QSettings().contains(QStringLiteral("GraphWindow/Width"))) << "nothing stored yet";
+  EXPECT_FALSE(QSettings().contains(QStringLiteral("ShownSeriesSpan/Width"))) << "nothing stored yet";
 }
 
 TEST_F(ExitPrompt, NoExitWhileAPrintJobHoldsThePendingChanges) {

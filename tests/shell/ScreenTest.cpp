@@ -44,8 +44,8 @@ TEST(Screen, EveryModeShowsBarsInThePlotAndTheStripBelowIt) {
   QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
   QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
   QSettings().clear();
-  QSettings().setValue(QStringLiteral("GraphWindow/Width"), 1000);
-  QSettings().setValue(QStringLiteral("GraphWindow/Height"), 600);
+  QSettings().setValue(QStringLiteral("ShownSeriesSpan/Width"), 1000);
+  QSettings().setValue(QStringLiteral("ShownSeriesSpan/Height"), 600);
   RecordingState state;
   ScriptedMessages messages;
   CHyetoscopeApp app(state, messages);

@@ -1,6 +1,6 @@
 // The checks and results of the two scale dialogs, without the dialogs.
 #include "CHyetoscopeDoc.h"
-#include "ChartWindow.h"
+#include "ChartNavigation.h"
 #include "RecordingState.h"
 #include "ScaleSettings.h"
 #include "ScriptedMessages.h"
@@ -36,8 +36,8 @@ class HorizontalScale : public ::testing::Test {
   RecordingState state;
   ScriptedMessages messages;
   CHyetoscopeDoc doc{state, messages};
-  IntervalWindows windows;
-  ChartWindow window{doc, state, windows};
+  RememberedSpans windows;
+  ChartNavigation window{doc, state, windows};
   HorizontalBounds bounds;
 };
 

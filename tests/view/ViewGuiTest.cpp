@@ -124,11 +124,11 @@ TEST_F(ExploreChart, BandKeysUndoAndRedo) {
   EXPECT_EQ(series().firstShownIndex, f + n);
   EXPECT_GT(bar->value(), position);
   // The bar shows the window, also after an action that moves nothing.
-  EXPECT_EQ(bar->value(), view().chartWindow().scrollBar(bar->width()).position);
+  EXPECT_EQ(bar->value(), view().chartNavigation().scrollBar(bar->width()).position);
   bar->triggerAction(QAbstractSlider::SliderToMaximum);
   view().repaint();
   EXPECT_EQ(series().firstShownIndex, f + n);
-  EXPECT_EQ(bar->value(), view().chartWindow().scrollBar(bar->width()).position);
+  EXPECT_EQ(bar->value(), view().chartNavigation().scrollBar(bar->width()).position);
   bar->triggerAction(QAbstractSlider::SliderPageStepSub);
   view().repaint();
 
@@ -231,16 +231,16 @@ TEST_F(ExploreChart, ModeSwitchStartsTheHistoryAnew) {
     view().repaint();
   };
   band();
-  const ShownWindow hourly{series().visibleCount, series().firstShownIndex};
+  const BarSpan hourly{series().visibleCount, series().firstShownIndex};
   ASSERT_TRUE(frame().action(cmd::Undo)->isEnabled());
   key(Qt::Key_D, Qt::ShiftModifier);
   ASSERT_EQ(app.document().intervalMode, IntervalMode::Daily);
   EXPECT_FALSE(frame().action(cmd::Undo)->isEnabled());
-  EXPECT_EQ(view().chartWindow().history().position(), 0);
+  EXPECT_EQ(view().chartNavigation().history().position(), 0);
   band();
   key(Qt::Key_U, Qt::AltModifier);
   EXPECT_EQ(series().visibleCount, series().valueCount);
   EXPECT_EQ(series().firstShownIndex, 0);
   key(Qt::Key_H, Qt::ShiftModifier);
-  EXPECT_EQ((ShownWindow{series().visibleCount, series().firstShownIndex}), hourly);
+  EXPECT_EQ((BarSpan{series().visibleCount, series().firstShownIndex}), hourly);
 }

@@ -1,4 +1,4 @@
-#include "ChartWindow.h"
+#include "ChartNavigation.h"
 
 #include "CHyetoscopeDoc.h"
 #include "RecordingState.h"
@@ -15,33 +15,33 @@ int defaultVerticalMax(IntervalMode mode) {
   return 100;
 }
 
-ChartWindow::ChartWindow(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows)
+ChartNavigation::ChartNavigation(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows)
     : m_doc(doc), m_state(state), m_windows(windows) {}
 
-HistoryFlags ChartWindow::flags() { return HistoryFlags{m_doc.undoAvailable, m_doc.redoAvailable}; }
+HistoryFlags ChartNavigation::flags() { return HistoryFlags{m_doc.undoAvailable, m_doc.redoAvailable}; }
 
-void ChartWindow::setFirstShown(int64_t f) {
+void ChartNavigation::setFirstShown(int64_t f) {
   const int last = std::max(m_doc.series().valueCount - 1, 0);
   m_doc.series().firstShownIndex = static_cast<int>(std::clamp<int64_t>(f, 0, last));
   m_state.firstShownIndexMirror = m_doc.series().firstShownIndex;
 }
 
-void ChartWindow::show(ShownWindow w) {
+void ChartNavigation::show(BarSpan w) {
   m_doc.series().visibleCount = w.visibleCount;
   setFirstShown(w.firstShownIndex);
 }
 
-void ChartWindow::startHistory() {
+void ChartNavigation::startHistory() {
   m_history.setBase(m_doc.series().valueCount);
   m_history.reset(flags());
 }
 
-void ChartWindow::setBand(double widthBars, double offsetBars) {
+void ChartNavigation::setBand(double widthBars, double offsetBars) {
   m_zoomBars = widthBars;
   m_bandOffset = offsetBars;
 }
 
-bool ChartWindow::applyPendingBand() {
+bool ChartNavigation::applyPendingBand() {
   if (m_zoomBars == 0.0 || m_bandOffset == 0.0) return false;
   DisplaySeries& s = m_doc.series();
   // A band is at least one bar wide, so at least one bar stays.
@@ -52,7 +52,7 @@ bool ChartWindow::applyPendingBand() {
   return true;
 }
 
-void ChartWindow::zoomTo(ShownWindow w) {
+void ChartNavigation::zoomTo(BarSpan w) {
   m_zoomBars = std::max(w.visibleCount, 1);
   m_bandOffset = 0.0;
   m_doc.series().visibleCount = static_cast<int>(m_zoomBars);
@@ -60,15 +60,15 @@ void ChartWindow::zoomTo(ShownWindow w) {
   recordBandWindow();
 }
 
-void ChartWindow::recordBandWindow() {
+void ChartNavigation::recordBandWindow() {
   const DisplaySeries& s = m_doc.series();
-  const ShownWindow w{s.visibleCount, s.firstShownIndex};
-  m_saved = SavedWindow{m_doc.intervalMode, w};
+  const BarSpan w{s.visibleCount, s.firstShownIndex};
+  m_saved = BandZoomRecord{m_doc.intervalMode, w};
   m_history.push(w, flags());
   m_windows.remember(m_doc.intervalMode, w);
 }
 
-void ChartWindow::enlargeHorizontally() {
+void ChartNavigation::enlargeHorizontally() {
   DisplaySeries& s = m_doc.series();
   if (s.visibleCount < 2) return;
   if (m_zoomBars != 0.0) {
@@ -83,7 +83,7 @@ void ChartWindow::enlargeHorizontally() {
   s.visibleCount = std::max(s.visibleCount, 1);
 }
 
-void ChartWindow::shrinkHorizontally() {
+void ChartNavigation::shrinkHorizontally() {
   if (m_zoomBars == 0.0) return;
   const DisplaySeries& s = m_doc.series();
   if (2 * m_zoomBars < s.valueCount - s.firstShownIndex) {
@@ -92,21 +92,21 @@ void ChartWindow::shrinkHorizontally() {
   }
 }
 
-void ChartWindow::enlargeVertically() {
+void ChartNavigation::enlargeVertically() {
   DisplaySeries& s = m_doc.series();
   if (s.verticalMax <= 50) return;
   s.verticalMax -= 50;
   m_doc.verticalMax(m_doc.intervalMode) = s.verticalMax;
 }
 
-void ChartWindow::shrinkVertically() {
+void ChartNavigation::shrinkVertically() {
   DisplaySeries& s = m_doc.series();
   if (s.verticalMax >= 950) return;
   s.verticalMax += 50;
   m_doc.verticalMax(m_doc.intervalMode) = s.verticalMax;
 }
 
-void ChartWindow::initialSize() {
+void ChartNavigation::initialSize() {
   DisplaySeries& s = m_doc.series();
   m_history.reset(flags());
   s.visibleCount = s.valueCount;
@@ -117,34 +117,34 @@ void ChartWindow::initialSize() {
   m_windows.clear(m_doc.intervalMode);
 }
 
-void ChartWindow::setVerticalMax(int v) {
+void ChartNavigation::setVerticalMax(int v) {
   m_doc.verticalMax(m_doc.intervalMode) = v;
   m_doc.rebuild();
 }
 
-void ChartWindow::undo() {
-  if (std::optional<ShownWindow> w = m_history.undo(flags())) show(*w);
+void ChartNavigation::undo() {
+  if (std::optional<BarSpan> w = m_history.undo(flags())) show(*w);
 }
 
-void ChartWindow::redo() {
-  if (std::optional<ShownWindow> w = m_history.redo(flags())) show(*w);
+void ChartNavigation::redo() {
+  if (std::optional<BarSpan> w = m_history.redo(flags())) show(*w);
 }
 
-bool ChartWindow::moveLeft() {
+bool ChartNavigation::moveLeft() {
   const DisplaySeries& s = m_doc.series();
   if (s.firstShownIndex <= 0) return false;
   setFirstShown(s.firstShownIndex - 1);
   return true;
 }
 
-bool ChartWindow::moveRight() {
+bool ChartNavigation::moveRight() {
   const DisplaySeries& s = m_doc.series();
   if (s.firstShownIndex + s.visibleCount >= s.valueCount) return false;
   setFirstShown(s.firstShownIndex + 1);
   return true;
 }
 
-bool ChartWindow::scroll(ScrollCode code, int position, int currentPosition, int page, int plotWidth) {
+bool ChartNavigation::scroll(ScrollCode code, int position, int currentPosition, int page, int plotWidth) {
   const DisplaySeries& s = m_doc.series();
   const int64_t n = s.visibleCount;
   const int64_t f = s.firstShownIndex;
@@ -195,7 +195,7 @@ bool ChartWindow::scroll(ScrollCode code, int position, int currentPosition, int
   return false;
 }
 
-ScrollBarState ChartWindow::scrollBar(int w) const {
+ScrollBarState ChartNavigation::scrollBar(int w) const {
   const DisplaySeries& s = m_doc.series();
   const int n = s.visibleCount;
   const int count = s.valueCount;
@@ -207,7 +207,7 @@ ScrollBarState ChartWindow::scrollBar(int w) const {
   return ScrollBarState{w, w, 0, false};
 }
 
-void ChartWindow::showRange(int64_t start, int64_t end) {
+void ChartNavigation::showRange(int64_t start, int64_t end) {
   const int64_t bar = barSeconds(m_doc.intervalMode);
   if (bar == 0) return;
   DisplaySeries& s = m_doc.series();
@@ -217,13 +217,13 @@ void ChartWindow::showRange(int64_t start, int64_t end) {
   setFirstShown(f == -1 ? 0 : f);
 }
 
-ChartZoomState ChartWindow::saveState() const {
+ChartZoomState ChartNavigation::saveState() const {
   const DisplaySeries& s = m_doc.series();
   return ChartZoomState{{s.visibleCount, s.firstShownIndex}, m_zoomBars, m_bandOffset, m_history,
                         m_doc.undoAvailable, m_doc.redoAvailable};
 }
 
-void ChartWindow::restoreState(const ChartZoomState& saved) {
+void ChartNavigation::restoreState(const ChartZoomState& saved) {
   m_doc.series().visibleCount = saved.window.visibleCount;
   setFirstShown(saved.window.firstShownIndex);
   m_zoomBars = saved.zoomBars;

@@ -1,5 +1,5 @@
 #pragma once
-// IntervalWindows: the view's memory of the window (visible count and first
+// RememberedSpans: the view's memory of the window (visible count and first
 // shown index) last shown in each interval mode, and the interval command
 // that switches the document between modes with it. Plain logic; the view
 // widget refreshes its fields and menus after a switch.
@@ -12,18 +12,18 @@
 class CHyetoscopeDoc;
 struct RecordingState;
 
-struct ShownWindow {
+struct BarSpan {
   int visibleCount = 0;  // 0: nothing remembered
   int firstShownIndex = 0;
-  bool operator==(const ShownWindow&) const = default;
+  bool operator==(const BarSpan&) const = default;
 };
 
-class IntervalWindows {
+class RememberedSpans {
  public:
   void clearAll();
   void clear(IntervalMode mode) { m_windows[index(mode)] = {}; }
-  void remember(IntervalMode mode, ShownWindow window) { m_windows[index(mode)] = window; }
-  ShownWindow remembered(IntervalMode mode) const { return m_windows[index(mode)]; }
+  void remember(IntervalMode mode, BarSpan window) { m_windows[index(mode)] = window; }
+  BarSpan remembered(IntervalMode mode) const { return m_windows[index(mode)]; }
 
   // The interval command for mode. Cursors are cleared in any case; returns
   // true when the mode changed (the document is then rebuilt for it and
@@ -32,5 +32,5 @@ class IntervalWindows {
 
  private:
   static int index(IntervalMode mode) { return static_cast<int>(mode); }
-  ShownWindow m_windows[4];
+  BarSpan m_windows[4];
 };

@@ -1,13 +1,13 @@
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 
 #include "CHyetoscopeDoc.h"
 #include "RecordingState.h"
 
-void IntervalWindows::clearAll() {
-  for (ShownWindow& w : m_windows) w = {};
+void RememberedSpans::clearAll() {
+  for (BarSpan& w : m_windows) w = {};
 }
 
-bool IntervalWindows::switchTo(CHyetoscopeDoc& doc, RecordingState& state, IntervalMode mode) const {
+bool RememberedSpans::switchTo(CHyetoscopeDoc& doc, RecordingState& state, IntervalMode mode) const {
   DisplaySeries& series = doc.series();
   // Cursor indices mean bars of one mode only.
   series.cursorA = 0;
@@ -17,8 +17,8 @@ bool IntervalWindows::switchTo(CHyetoscopeDoc& doc, RecordingState& state, Inter
   if (doc.intervalMode == mode) return false;
   doc.intervalMode = mode;
   doc.rebuild();
-  doc.undoAvailable = 0;
-  const ShownWindow w = remembered(mode);
+  doc.undoAvailable = false;
+  const BarSpan w = remembered(mode);
   if (w.visibleCount != 0) {
     series.visibleCount = w.visibleCount;
     series.firstShownIndex = w.firstShownIndex;

@@ -1,6 +1,6 @@
 // Switching between interval modes and the window each mode remembers.
 #include "CHyetoscopeDoc.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "RecordingState.h"
 #include "ScriptedMessages.h"
 
@@ -18,13 +18,13 @@ class IntervalSwitch : public ::testing::Test {
   RecordingState state;
   ScriptedMessages messages;
   CHyetoscopeDoc doc{state, messages};
-  IntervalWindows windows;
+  RememberedSpans windows;
 };
 
 TEST_F(IntervalSwitch, SameModeOnlyClearsTheCursors) {
   doc.series().visibleCount = 17;
   doc.series().firstShownIndex = 5;
-  doc.undoAvailable = 1;
+  doc.undoAvailable = true;
   EXPECT_FALSE(windows.switchTo(doc, state, IntervalMode::Hourly));
   EXPECT_EQ(doc.series().cursorA, 0);
   EXPECT_EQ(doc.series().cursorB, 0);
@@ -36,7 +36,7 @@ TEST_F(IntervalSwitch, SameModeOnlyClearsTheCursors) {
 }
 
 TEST_F(IntervalSwitch, NewModeShowsTheWholeSeriesWithoutARememberedWindow) {
-  doc.undoAvailable = 1;
+  doc.undoAvailable = true;
   state.firstShownIndexMirror = 42;
   ASSERT_TRUE(windows.switchTo(doc, state, IntervalMode::Daily));
   EXPECT_EQ(doc.intervalMode, IntervalMode::Daily);

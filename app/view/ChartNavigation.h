@@ -1,5 +1,5 @@
 #pragma once
-// ChartWindow: every way the chart's window on the DisplaySeries (visible
+// ChartNavigation: every way the chart's window on the DisplaySeries (visible
 // count n from first shown index f) and its vertical maximum change: the
 // band zoom, the four zoom commands, the initial size, Undo and Redo, the
 // move commands, the scroll bar and the horizontal scale. Plain logic over
@@ -10,7 +10,7 @@
 // of the last zoom command), the band waiting to be applied at the next
 // paint, the ZoomHistory and the saved-window record. Does not own the
 // document, the program-wide mirror of f, or the remembered window of each
-// interval mode (IntervalWindows, which the band zoom and the initial size
+// interval mode (RememberedSpans, which the band zoom and the initial size
 // write).
 //
 // The first shown index never leaves the series: wherever a step would put
@@ -20,7 +20,7 @@
 // count may still reach past the end; those slots stay empty.
 
 #include "IntervalMode.h"
-#include "IntervalWindows.h"
+#include "RememberedSpans.h"
 #include "ZoomHistory.h"
 
 #include <cstdint>
@@ -33,20 +33,20 @@ struct RecordingState;
 // back the window, the current horizontal zoom, the history with its
 // position and redo count, and the document's Undo/Redo flags.
 struct ChartZoomState {
-  ShownWindow window;            // n and f of the DisplaySeries
+  BarSpan window;            // n and f of the DisplaySeries
   double zoomBars = 0.0;         // current horizontal zoom; 0 before any
   double pendingBandOffset = 0.0;  // a band not yet applied; 0 for none
   ZoomHistory history;
-  int undoAvailable = 0;
-  int redoAvailable = 0;
+  bool undoAvailable = false;
+  bool redoAvailable = false;
   bool operator==(const ChartZoomState&) const = default;
 };
 
 // The window last set by a band zoom, with the mode it was set in. Table
 // printing restores the document from it after it printed.
-struct SavedWindow {
+struct BandZoomRecord {
   IntervalMode mode = IntervalMode::Hourly;
-  ShownWindow window;
+  BarSpan window;
 };
 
 // The scroll bar's actions, as the bar reports them.
@@ -66,9 +66,9 @@ struct ScrollBarState {
 // Default vertical maximum of a mode, in millimetres.
 int defaultVerticalMax(IntervalMode mode);
 
-class ChartWindow {
+class ChartNavigation {
  public:
-  ChartWindow(CHyetoscopeDoc& doc, RecordingState& state, IntervalWindows& windows);
+  ChartNavigation(CHyetoscopeDoc& doc, RecordingState& state, RememberedSpans& windows);
 
   // After a load, a reload and a mode switch: slot 0 := the whole series,
   // position 0, Undo and Redo disabled.
@@ -83,7 +83,7 @@ class ChartWindow {
   // A band zoom onto window w chosen elsewhere (an event of the analysis
   // window): shown, remembered and written to the history exactly as a
   // dragged band of w.visibleCount bars would be, so one Undo goes back.
-  void zoomTo(ShownWindow w);
+  void zoomTo(BarSpan w);
 
   void enlargeHorizontally();
   void shrinkHorizontally();
@@ -117,21 +117,21 @@ class ChartWindow {
   double zoomBars() const { return m_zoomBars; }
   double pendingBandOffset() const { return m_bandOffset; }
   const ZoomHistory& history() const { return m_history; }
-  const SavedWindow& savedWindow() const { return m_saved; }
+  const BandZoomRecord& bandZoomRecord() const { return m_saved; }
 
  private:
   HistoryFlags flags();
   void setFirstShown(int64_t f);
-  void show(ShownWindow w);
+  void show(BarSpan w);
   // The window now shown becomes the saved window, the next history slot
   // and the mode's remembered window.
   void recordBandWindow();
 
   CHyetoscopeDoc& m_doc;
   RecordingState& m_state;
-  IntervalWindows& m_windows;
+  RememberedSpans& m_windows;
   double m_zoomBars = 0.0;
   double m_bandOffset = 0.0;
   ZoomHistory m_history;
-  SavedWindow m_saved;
+  BandZoomRecord m_saved;
 };
