@@ -5,12 +5,12 @@
 #include "CliExit.h"
 #include "CliProcess.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
   if (argc < 2) return cliFail(kExitUsage, "the drawing program runs what hyetoscope-cli hands it");
   prepareCliProcess();
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   keepNumericLocale();
   return runDrawingSubcommand(argv[1], cliArguments(argc, argv, 2));
 }
