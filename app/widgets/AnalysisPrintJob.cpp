@@ -5,7 +5,6 @@
 #include "ReportPrintJob.h"
 #include "ReportRenderer.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -42,22 +41,5 @@ int printRainAnalysis(QPrinter& printer, const RainAnalysisPrint& print) {
 }
 
 int printRainAnalysisToPdf(const std::string& path, const RainAnalysisPrint& print, PaperOrientation orientation) {
-  const QString target = QString::fromStdString(path);
-  const QString part = target + QStringLiteral(".part");
-  int pages = 0;
-  {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape
-                                                                          : QPageLayout::Portrait);
-    setUpPrinter(printer);
-    pages = printRainAnalysis(printer, print);
-  }
-  if (pages == 0 || (QFile::exists(target) && !QFile::remove(target)) || !QFile::rename(part, target)) {
-    QFile::remove(part);
-    return 0;
-  }
-  return pages;
+  return printPdfFile(path, orientation, [&print](QPrinter& printer) { return printRainAnalysis(printer, print); });
 }

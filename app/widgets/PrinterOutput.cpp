@@ -9,6 +9,15 @@ namespace {
 constexpr int kPrintResolution = 600;
 
 int printToPdf(const std::string& path, const PrintSource& source, PaperOrientation orientation) {
+  return printPdfFile(path, orientation, [&source](QPrinter& printer) {
+    ReportPrintJob job(nullptr);
+    return runOnPrinter(job, printer, source);
+  });
+}
+
+}  // namespace
+
+int printPdfFile(const std::string& path, PaperOrientation orientation, const std::function<int(QPrinter&)>& print) {
   const QString target = QString::fromStdString(path);
   const QString part = target + QStringLiteral(".part");
   int pages = 0;
@@ -20,8 +29,7 @@ int printToPdf(const std::string& path, const PrintSource& source, PaperOrientat
     printer.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
     setUpPrinter(printer);
-    ReportPrintJob job(nullptr);
-    pages = runOnPrinter(job, printer, source);
+    pages = print(printer);
   }
   if (pages == 0 || (QFile::exists(target) && !QFile::remove(target)) || !QFile::rename(part, target)) {
     QFile::remove(part);
@@ -29,8 +37,6 @@ int printToPdf(const std::string& path, const PrintSource& source, PaperOrientat
   }
   return pages;
 }
-
-}  // namespace
 
 PaperOrientation printerOrientation(const QPrinter& printer) {
   return printer.pageLayout().orientation() == QPageLayout::Landscape ? PaperOrientation::Landscape

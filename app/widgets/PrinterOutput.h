@@ -17,6 +17,7 @@
 
 #include "ReportPrintJob.h"
 
+#include <functional>
 #include <string>
 
 class QPrinter;
@@ -32,6 +33,9 @@ int runOnPrinter(ReportPrintJob& job, QPrinter& printer, const PrintSource& sour
 // A whole job into a PDF file at path, A4 in the given orientation, 600 dpi,
 // written under a temporary name and renamed only when complete. Returns the
 // pages written, 0 when nothing was (no file is left then).
+// Any job into a PDF file at path the same way: print draws on the set-up
+// printer and returns the pages it drew.
+int printPdfFile(const std::string& path, PaperOrientation orientation, const std::function<int(QPrinter&)>& print);
 int printGraphToPdf(const std::string& path, const GraphPrintData& data, PaperOrientation orientation);
 int printTableToPdf(const std::string& path, const TableSnapshot& table, TableKind kind,
                     PaperOrientation orientation);
