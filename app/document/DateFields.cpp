@@ -56,6 +56,11 @@ DateTexts dateTextsAt(int64_t t) {
                    formatLocal(t, "%M")};
 }
 
+CalendarFields calendarFieldsAt(int64_t t) {
+  const struct tm f = toLocal(t);
+  return {f.tm_year + 1900, f.tm_mon + 1, f.tm_mday, f.tm_hour, f.tm_min, f.tm_sec};
+}
+
 CalendarFields calendarFieldsOf(const DateTexts& t) {
   return CalendarFields{readDecimalField(t.year), readDecimalField(t.month), readDecimalField(t.day),
                         readDecimalField(t.hour), readDecimalField(t.minute), 0};

@@ -47,3 +47,5 @@ CalendarFields calendarFieldsOf(const DateTexts& texts);
 // The local date and time of t (UTC+9) as a dialog pre-fills its fields:
 // "%Y", "%m", "%d", "%H", "%M" ("2026", "07", "05", "09", "00").
 DateTexts dateTextsAt(int64_t t);
+// The local-time (UTC+9) fields of time t, seconds included.
+CalendarFields calendarFieldsAt(int64_t t);

@@ -28,10 +28,6 @@ QPushButton* button(const char* text, const char* name, QWidget* parent) {
   return b;
 }
 
-CalendarFields localFields(int64_t t) {
-  const struct tm f = toLocal(t);
-  return {f.tm_year + 1900, f.tm_mon + 1, f.tm_mday, f.tm_hour, f.tm_min, f.tm_sec};
-}
 }  // namespace
 
 CDataListDlg::CDataListDlg(UserMessages& messages, Hooks hooks, QWidget* parent)
@@ -115,7 +111,7 @@ bool CDataListDlg::initialise(const RecordingBuffer& recording, bool dataModifie
     return false;
   }
   const TenMinuteSeries& ten = m_rows.tenMinute();
-  showFields(localFields(ten.startTime), localFields(static_cast<int64_t>(ten.startTime) + 600LL * ten.valueCount));
+  showFields(calendarFieldsAt(ten.startTime), calendarFieldsAt(static_cast<int64_t>(ten.startTime) + 600LL * ten.valueCount));
   m_result->setText(QStringLiteral("0"));
   m_link->setEnabled(false);
   m_model->showInterval(listinterval::None);
