@@ -8,7 +8,7 @@
 #include "CliExit.h"
 #include "CliParser.h"
 #include "CliSeriesOptions.h"
-#include "PrinterOutput.h"
+#include "PdfFileOutput.h"
 #include "TableSnapshot.h"
 
 #include <QString>

@@ -8,7 +8,7 @@
 #include "CliRecording.h"
 #include "CliSeriesOptions.h"
 #include "GraphPages.h"
-#include "PrinterOutput.h"
+#include "PdfFileOutput.h"
 
 #include <climits>
 #include <cstdlib>

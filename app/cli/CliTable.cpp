@@ -8,7 +8,7 @@
 #include "CliRecording.h"
 #include "CliSeriesOptions.h"
 #include "LocalTime.h"
-#include "PrinterOutput.h"
+#include "PdfFileOutput.h"
 #include "TableSnapshot.h"
 
 #include <QString>

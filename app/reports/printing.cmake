@@ -1,12 +1,13 @@
 # hy_reports: page set-up, the chart pages, the two rainfall tables, the
-# print-job hold and the renderer that draws a page on any DrawingSurface, as
-# plain code. The print job that drives a printer or PDF with the chart
-# control, and the print dialogs, are in app/widgets.
+# print-job hold, the renderer that draws a page on any DrawingSurface, the
+# print job and whole jobs into PDF files. The printer's set-up and the print
+# dialogs are in app/widgets.
 add_library(hy_reports STATIC
   DailyYearTable.cpp DailyYearTable.h
   GraphPages.cpp GraphPages.h
   HourlyMonthTable.cpp HourlyMonthTable.h
   PageSetup.cpp PageSetup.h
+  PdfFileOutput.cpp PdfFileOutput.h
   PrintJobHold.cpp PrintJobHold.h
   ReportPage.cpp ReportPage.h
   ReportPrintJob.cpp ReportPrintJob.h

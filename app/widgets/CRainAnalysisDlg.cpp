@@ -269,7 +269,8 @@ int CRainAnalysisDlg::print() {
     m_printer->setPageOrientation(QPageLayout::Landscape);
   }
   if (!m_hooks.askPrint(*m_printer)) return 0;
-  return printRainAnalysis(*m_printer, printData());
+  return printRainAnalysis(*m_printer, printerOrientation(*m_printer), printData(), m_printer->fromPage(),
+                           m_printer->toPage());
 }
 
 void CRainAnalysisDlg::zoomToRow(int viewRow) {

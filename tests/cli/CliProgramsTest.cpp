@@ -40,6 +40,8 @@ TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) 
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{"libQt6Core"});
   const std::set<std::string> drawing = qtLibrariesLoaded(kBin + "/hyetoscope-cli-draw");
   EXPECT_TRUE(drawing.count("libQt6Gui")) << "the drawing program draws with Qt Gui";
+  EXPECT_FALSE(drawing.count("libQt6Widgets") || drawing.count("libQt6PrintSupport"))
+      << "charts, pages and sheets need no widget and no printer";
 
   // A tool without its drawing program beside it (nor installed where it
   // looks): drawing fails with the reason and writes nothing; text works.
@@ -47,6 +49,8 @@ TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) 
   const std::string lone = dir.file("hyetoscope-cli");
   fs::copy_file(kBin + "/hyetoscope-cli", lone);
   fs::permissions(lone, fs::perms::owner_exec, fs::perm_options::add);
+  for (const char* library : {"libTKCom1.so.1", "libLogstore1.so.1"})
+    fs::copy_file(kBin + "/" + library, dir.file(library));
   const CliResult chart = runProgram(lone, {"chart", "-o", dir.file("x.png"), kShort});
   EXPECT_EQ(chart.exitCode, 127) << chart.err;
   EXPECT_NE(chart.err.find("hyetoscope-cli: cannot start the drawing program"), std::string::npos) << chart.err;
