@@ -12,7 +12,7 @@ PACKAGES=(
   fonts-ipaexfont-gothic qt6-translations-l10n
   xvfb xauth x11-apps imagemagick poppler-utils
   dpkg-dev
-  libsqlite3-dev
+  libsqlite3-dev zlib1g-dev
 )
 
 PACKAGES+=("$@")

@@ -1,6 +1,7 @@
 #include "ChartImage.h"
 
 #include "ChartPainter.h"
+#include "PalettePng.h"
 #include "ViewLayout.h"
 
 #include <QPageSize>
@@ -54,15 +55,15 @@ bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, 
                        const ChartOverlayData* overlay) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  // A chart has a few dozen colours: as a palette image it is a quarter of
-  // the bytes to filter and compress, with every pixel kept exactly.
-  // The overlay's coloured lines under antialiased labels bring more than
-  // a palette's 256 colours, which a palette would merge: kept as they are.
-  QImage picture = image(series, width, height, overlay);
-  if (overlay == nullptr) picture = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-  if (!picture.save(&file, "PNG", kPngQuality)) {
-    file.cancelWriting();
-    return false;
+  // A chart has a few dozen colours and is stored as a palette image. The
+  // overlay's coloured lines under antialiased labels can bring more than a
+  // palette's 256 colours: such a picture is stored as it is.
+  const QImage picture = image(series, width, height, overlay);
+  if (!PalettePng::write(picture, file)) {
+    if (!picture.save(&file, "PNG", kPngQuality)) {
+      file.cancelWriting();
+      return false;
+    }
   }
   return file.commit();
 }

@@ -86,8 +86,6 @@ std::optional<SlotRun> archiveSlotsForCli(const StationArchive& archive, const S
 
 std::string slotLabel(int64_t t) { return formatLocal(t, "%Y/%m/%d %H:%M"); }
 
-bool archiveActionDraws(const char* action) { return action != nullptr && std::strcmp(action, "table") == 0; }
-
 int runArchive(const QStringList& arguments) {
   if (arguments.isEmpty()) return archiveOverview(false);
   const std::string action = arguments.front().toStdString();

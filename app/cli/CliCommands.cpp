@@ -6,21 +6,18 @@
 namespace {
 
 constexpr CliSubcommand kSubcommands[] = {
-    {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo, false, nullptr},
-    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport, false, nullptr},
-    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", nullptr, true, nullptr},
-    {"print", "Print the chart page and the value list of data files into PDF files.", nullptr, true, nullptr},
-    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", nullptr, true, nullptr},
-    {"events", "Write the storm events of data files with totals, peaks, flags and alarm times.", runEvents, false, nullptr},
-    {"maxima", "Write the maximum rainfall from 10 minutes to 72 hours per recording, year or month.", runMaxima, false,
-     nullptr},
-    {"indices", "Write continuous and effective rainfall and the soil water index per ten minutes.", runIndices, false,
-     nullptr},
-    {"download", "Download the logger's recording into a new HYY file.", runDownload, false, nullptr},
-    {"probe", "Ask whether a logger answers on a COM port.", runProbe, false, nullptr},
-    {"ports", "Find the COM port a logger answers on (automatic detection).", runPorts, false, nullptr},
-    {"archive", "Keep every recording of a station in one archive; export and print across them.", runArchive,
-     false, archiveActionDraws},
+    {"info", "Print what data files hold: header fields and series lengths and totals.", runInfo},
+    {"export", "Write the rainfall of data files as delimited text, as the export dialog does.", runExport},
+    {"chart", "Draw the rainfall bar chart of data files as PNG or PDF.", nullptr},
+    {"print", "Print the chart page and the value list of data files into PDF files.", nullptr},
+    {"table", "Print the monthly or yearly rainfall sheet of data files into PDF files.", nullptr},
+    {"events", "Write the storm events of data files with totals, peaks, flags and alarm times.", runEvents},
+    {"maxima", "Write the maximum rainfall from 10 minutes to 72 hours per recording, year or month.", runMaxima},
+    {"indices", "Write continuous and effective rainfall and the soil water index per ten minutes.", runIndices},
+    {"download", "Download the logger's recording into a new HYY file.", runDownload},
+    {"probe", "Ask whether a logger answers on a COM port.", runProbe},
+    {"ports", "Find the COM port a logger answers on (automatic detection).", runPorts},
+    {"archive", "Keep every recording of a station in one archive; export and print across them.", runArchive},
 };
 
 }  // namespace
@@ -45,8 +42,4 @@ int printOverview(bool toStdout) {
       "the recording, output not writable), 3 no logger or a failed transfer, 130 stopped by Ctrl+C.\n",
       out);
   return toStdout ? 0 : 1;
-}
-
-bool subcommandDraws(const CliSubcommand& subcommand, const char* firstArgument) {
-  return subcommand.draws || (subcommand.actionDraws != nullptr && subcommand.actionDraws(firstArgument));
 }

@@ -1,8 +1,8 @@
-// The tool's two programs: hyetoscope-cli, which runs the text work, must
-// not load Qt Gui, Qt Widgets or Qt PrintSupport, directly or through any
-// library it loads; the drawing program it hands drawing to must have them;
-// and a tool that cannot find its drawing program says so instead of
-// drawing nothing, while its text work goes on.
+// The tool's front and its two parts: the front loads no Qt at all; the
+// text part loads Qt Core only, directly or through any library it loads;
+// the drawing program draws with Qt Gui and needs no widget or printer; and
+// a tool that cannot find its drawing program says so instead of drawing
+// nothing, while its text work goes on.
 #include "CliRun.h"
 #include "TempDir.h"
 
@@ -19,7 +19,7 @@ namespace {
 const std::string kBin = HY_BIN_DIR;
 const std::string kShort = std::string(HY_SAMPLES_DIR) + "/short-2026-06-0.5mm.hyy";
 
-// The Qt libraries a program loads: ldd's whole closure, not only the
+// The Qt libraries a program or library loads: ldd's whole closure, not only the
 // program's own NEEDED entries.
 std::set<std::string> qtLibrariesLoaded(const std::string& program) {
   TempDir dir;
@@ -37,7 +37,8 @@ std::set<std::string> qtLibrariesLoaded(const std::string& program) {
 }  // namespace
 
 TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) {
-  EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{"libQt6Core"});
+  EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{});
+  EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-text.so"), std::set<std::string>{"libQt6Core"});
   const std::set<std::string> drawing = qtLibrariesLoaded(kBin + "/hyetoscope-cli-draw");
   EXPECT_TRUE(drawing.count("libQt6Gui")) << "the drawing program draws with Qt Gui";
   EXPECT_FALSE(drawing.count("libQt6Widgets") || drawing.count("libQt6PrintSupport"))
@@ -49,7 +50,7 @@ TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) 
   const std::string lone = dir.file("hyetoscope-cli");
   fs::copy_file(kBin + "/hyetoscope-cli", lone);
   fs::permissions(lone, fs::perms::owner_exec, fs::perm_options::add);
-  for (const char* library : {"libTKCom1.so.1", "libLogstore1.so.1"})
+  for (const char* library : {"libhyetoscope-cli-text.so", "libTKCom1.so.1", "libLogstore1.so.1"})
     fs::copy_file(kBin + "/" + library, dir.file(library));
   const CliResult chart = runProgram(lone, {"chart", "-o", dir.file("x.png"), kShort});
   EXPECT_EQ(chart.exitCode, 127) << chart.err;
@@ -59,4 +60,11 @@ TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) 
   const CliResult info = runProgram(lone, {"info", kShort});
   EXPECT_EQ(info.exitCode, 0) << info.err;
   EXPECT_EQ(info.out, runCli({"info", kShort}).out);
+
+  // Without its text part the front says what it missed.
+  fs::remove(dir.file("libhyetoscope-cli-text.so"));
+  const CliResult noText = runProgram(lone, {"info", kShort});
+  EXPECT_EQ(noText.exitCode, 127);
+  EXPECT_NE(noText.err.find("hyetoscope-cli: cannot load the tool's text part"), std::string::npos) << noText.err;
+  EXPECT_EQ(noText.out, "");
 }

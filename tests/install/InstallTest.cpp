@@ -25,7 +25,9 @@ int shell(const std::string& command) { return std::system(command.c_str()); }
 // What an installed tree must hold, and how it must behave, under root.
 void checkInstalledTree(const fs::path& root, const std::string& libDir) {
   const std::string drawing = HY_INSTALL_LIBEXECDIR "/hyetoscope/hyetoscope-cli-draw";
+  const std::string text = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-text.so";
   EXPECT_TRUE(fs::is_regular_file(root / drawing)) << drawing;
+  EXPECT_TRUE(fs::is_regular_file(root / text)) << text;
   for (const char* file : {"bin/hyetoscope", "bin/hyetoscope-cli", "share/hyetoscope/help/Hyetoscope.html",
                            "share/applications/hyetoscope.desktop", "share/icons/hicolor/scalable/apps/hyetoscope.svg",
                            "share/mime/packages/hyetoscope.xml", "share/man/man1/hyetoscope-cli.1"})
@@ -35,7 +37,7 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
 
   // No program or library may look for anything in the build folder.
   TempDir dir;
-  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), "lib/libTKCom1.so.1",
+  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), text.c_str(), "lib/libTKCom1.so.1",
                           "lib/libLogstore1.so.1"}) {
     const fs::path file = root / (std::string(elf).rfind("lib/", 0) == 0 ? libDir + std::string(elf).substr(3) : elf);
     ASSERT_EQ(shell("readelf -d '" + file.string() + "' > '" + dir.file("dyn") + "'"), 0) << file;

@@ -1,0 +1,22 @@
+#pragma once
+// CliProgramParts: hyetoscope-cli is a small front that hands its command
+// line to one of two parts, so that a command loads only the libraries it
+// needs:
+//   - the text part, a library the front loads (libhyetoscope-cli-text.so,
+//     Qt Core only): help, info, export, the analysis, the device, most of
+//     the archive;
+//   - the drawing program (hyetoscope-cli-draw, Qt Gui), which replaces the
+//     front's process (exec): the same process id, standard streams,
+//     signals and exit code, so the user sees one command.
+// Both are looked for beside the front's real file (the build folder), then
+// in the installed place relative to its folder (fixed at build time).
+// Plain C and the C library only: the front loads nothing else.
+
+// Runs the drawing program on this command line (argv[1] is the
+// subcommand). Returns only when it cannot be started, after saying why;
+// the result is then the exit code.
+int execDrawingProgram(char** argv);
+
+// Loads the text part and runs the command line in it; its exit code, or
+// the reason on standard error and 127 when the part cannot be loaded.
+int runTextPart(int argc, char** argv);
