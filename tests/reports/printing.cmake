@@ -16,7 +16,3 @@ hy_add_test(reports_gui_tests LABEL gui
 hy_add_test(reports_flow_tests LABEL unit
   SOURCES TablePrintFlowTest.cpp
   LIBS hy_reports hy_docmodel_testing hy_test_support)
-
-hy_add_test(reports_commands_gui_tests LABEL gui
-  SOURCES PrintCommandsGuiTest.cpp
-  LIBS hy_widgets hy_docmodel_testing hy_test_support Qt6::Test)
