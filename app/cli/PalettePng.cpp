@@ -70,16 +70,21 @@ void putChunk(std::string& png, const char* type, const std::string& data) {
 // The rows, each led by filter type 0, deflated with run-length matches.
 bool compressRows(const std::vector<uint8_t>& rows, std::string& out) {
   z_stream z{};
-  if (deflateInit2(&z, 1, Z_DEFLATED, 15, 9, Z_RLE) != Z_OK) return false;
-  out.resize(deflateBound(&z, static_cast<uLong>(rows.size())));
+  // Run-length matches need no hash chains: the smallest memory level.
+  if (deflateInit2(&z, 1, Z_DEFLATED, 15, 1, Z_RLE) != Z_OK) return false;
   z.next_in = const_cast<Bytef*>(rows.data());
   z.avail_in = static_cast<uInt>(rows.size());
-  z.next_out = reinterpret_cast<Bytef*>(out.data());
-  z.avail_out = static_cast<uInt>(out.size());
-  const bool done = deflate(&z, Z_FINISH) == Z_STREAM_END;
-  out.resize(z.total_out);
+  out.clear();
+  int status = Z_OK;
+  char chunk[1 << 16];
+  while (status == Z_OK) {
+    z.next_out = reinterpret_cast<Bytef*>(chunk);
+    z.avail_out = sizeof chunk;
+    status = deflate(&z, Z_FINISH);
+    out.append(chunk, sizeof chunk - z.avail_out);
+  }
   deflateEnd(&z);
-  return done;
+  return status == Z_STREAM_END;
 }
 
 }  // namespace
