@@ -72,6 +72,8 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
     : QWidget(parent), m_doc(doc), m_state(state), m_chartNavigation(doc, state, m_windows) {
   setObjectName(QStringLiteral("hyetoscopeView"));
   setAutoFillBackground(true);
+  // Every paint copies the background with the chart from the picture.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
   m_scrollBar->setObjectName(QStringLiteral("scrollBar1001"));
   m_scrollBar->setRange(0, 0);
@@ -212,13 +214,67 @@ void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
   refillStatistics();
   layoutStep();
   // Thumb tracking comes in bursts: one paint after the last of them shows
-  // the same picture as one per event, without falling behind the pointer.
+  // the same picture as one per event, without falling behind the pointer
+  // (and without drawing the chart for every event).
+  updateScrollBar();
   if (repaintNow) {
-    repaint();
+    repaintChanged(true);
   } else {
-    update();
+    update(ownArea());
   }
   if (m_stateChanged) m_stateChanged();
+}
+
+void CHyetoscopeView::stepCursors(int d) {
+  if (!m_doc.loadedFlag) return;
+  CursorState::shift(d, m_doc);
+  refillStatistics();
+  repaintChanged(true);
+  if (m_stateChanged) m_stateChanged();
+}
+
+QRegion CHyetoscopeView::ownArea() const {
+  QRegion area(rect());
+  for (const QWidget* child : {static_cast<const QWidget*>(m_scrollBar), static_cast<const QWidget*>(m_statsList),
+                               static_cast<const QWidget*>(m_intervalField), static_cast<const QWidget*>(m_sampleField),
+                               static_cast<const QWidget*>(m_unitField)})
+    area -= child->geometry();
+  return area;
+}
+
+QRegion CHyetoscopeView::stripArea() const {
+  return QRegion(toQRect(m_layout.cursorStrip)) + toQRect(m_layout.leftArrow) + toQRect(m_layout.rightArrow);
+}
+
+QRegion CHyetoscopeView::refreshPicture() {
+  const bool loaded = m_doc.loadedFlag;
+  m_cursors.recompute(m_layout, m_doc.series());
+  const QRect plot = toQRect(m_layout.chartWidget);
+  ChartInput in;
+  if (m_chart) {
+    m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
+    in = m_chart->screenInput(plot, loaded, m_doc.series(), m_overlay.curves(m_doc));
+  }
+  const QRegion changed =
+      m_picture.update(size(), devicePixelRatioF(), palette().color(backgroundRole()), m_chart != nullptr, plot,
+                       m_chart ? m_chart->labelFont() : font(), in, m_overlay.revision());
+  // What the band zoom and the cursor snapping work with until the next
+  // drawing that shows bars.
+  const ChartScene& scene = m_picture.scene();
+  if (scene.hasLastTick) {
+    m_barPitch = scene.barPitch;
+    m_lastTick = scene.lastTick;
+  }
+  return changed & ownArea();
+}
+
+void CHyetoscopeView::repaintChanged(bool now) {
+  const QRegion changed = refreshPicture() + stripArea();
+  if (now) {
+    repaint(changed);
+  } else {
+    update(changed);
+  }
 }
 
 void CHyetoscopeView::scrollAction(int action) {
@@ -377,7 +433,10 @@ void CHyetoscopeView::headerRefresh() {
 void CHyetoscopeView::updateAllViews() {
   if (m_chart) {
     layoutStep();
-    update();
+    updateScrollBar();
+    // The children show their own changes; the view's own pixels are the
+    // chart's and the strip's.
+    update(ownArea());
   }
   if (m_stateChanged) m_stateChanged();
 }
@@ -428,7 +487,7 @@ void CHyetoscopeView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_cursors.press(at.x(), at.y(), m_layout);
     m_cursors.arrowPress(at.x(), at.y(), m_layout, m_doc.series());
-    update();
+    repaintChanged(false);
   }
   QWidget::mousePressEvent(event);
 }
@@ -438,7 +497,7 @@ void CHyetoscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_cursors.move(at.x(), m_layout);
     m_cursors.arrowMove(at.x(), at.y(), m_layout, m_doc.series());
-    update();
+    repaintChanged(false);
   }
   QWidget::mouseMoveEvent(event);
 }
@@ -453,7 +512,7 @@ void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (mode == CursorState::kLeftHeld || mode == CursorState::kRightHeld) {
       if (m_cursors.arrowRelease(at.x(), at.y(), m_layout, m_doc)) refillStatistics();
     }
-    repaint();
+    repaintChanged(true);
     if (m_stateChanged) m_stateChanged();
   }
   QWidget::mouseReleaseEvent(event);
@@ -464,28 +523,38 @@ void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
   if (m_chart) layoutStep();
 }
 
-void CHyetoscopeView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+void CHyetoscopeView::paintEvent(QPaintEvent* event) {
   const bool loaded = m_doc.loadedFlag;
   if (loaded && m_chartNavigation.applyPendingBand() && m_stateChanged) m_stateChanged();
-  m_cursors.recompute(m_layout, m_doc.series());
-  if (m_chart) {
-    m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    const ChartScene scene =
-        m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series(), m_overlay.curves(m_doc));
-    // What the band zoom and the cursor snapping work with until the next
-    // drawing that shows bars.
-    if (scene.hasLastTick) {
-      m_barPitch = scene.barPitch;
-      m_lastTick = scene.lastTick;
-    }
+  // Before anything is painted: a change of the bar's state then shows in
+  // this same paint where the region holds the bar.
+  updateScrollBar();
+  const QRegion changed = refreshPicture();
+  QPainter p(this);
+  const QImage& picture = m_picture.image();
+  const qreal dpr = picture.devicePixelRatio();
+  for (const QRect& r : event->region())
+    p.drawImage(QPointF(r.topLeft()), picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  if (m_chart && m_chart->bandDragging()) {
+    // The band goes over everything, the cursor lines included.
+    const QRect plot = toQRect(m_layout.chartWidget);
+    ChartInput in = m_chart->screenInput(plot, loaded, m_doc.series());
+    in.cursors = false;
+    p.save();
+    p.translate(plot.topLeft());
+    DrawingSurfaceQt surface(p, m_chart->labelFont());
+    ChartRenderer::drawXor(ChartGeometry::xorParts(in), surface);
+    p.restore();
   }
   {
     DrawingSurfaceQt surface(p, ChartPainter::labelFont());
     ChartRenderer::draw(m_cursors.strip(m_layout, m_chart != nullptr), surface);
   }
   p.end();
-  updateScrollBar();
+  // A change this paint does not cover (the picture changed by itself,
+  // e.g. a band applied now) is painted next.
+  const QRegion missed = changed - event->region();
+  if (!missed.isEmpty()) update(missed);
   if (!m_firstPaintDone && m_chart) {
     m_firstPaintDone = true;
     if (m_firstPaint) m_firstPaint();

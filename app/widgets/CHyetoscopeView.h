@@ -12,10 +12,17 @@
 // what a switch of interval does to the document (RememberedSpans does), how
 // the window moves (ChartNavigation does) or where the cursors go and what the
 // statistics read (CursorState, CursorStatistics).
+//
+// It paints from a ChartPicture (background, chart, cursor lines) and draws
+// the band and the cursor strip over it. An action repaints only what it
+// changed: a cursor step the two line columns, the strip and the statistics
+// row; a scroll step or a zoom the chart's area, never the scroll bar, the
+// fields or the list unless their contents changed.
 
 #include "CDataListDlg.h"
 #include "ChartOverlaySwitch.h"
 #include "ChartNavigation.h"
+#include "ChartPicture.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
 #include "ExportRange.h"
@@ -59,6 +66,10 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // Both cursors d bars on (d = -1 or +1), as the arrow buttons step them:
+  // the statistics follow and what changed is painted at once.
+  void stepCursors(int d);
 
   // The data list command: opens the modeless list unless it is open.
   void dataListCommand();
@@ -124,6 +135,14 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
+  // Brings the picture up to date; returns the view pixels that changed.
+  QRegion refreshPicture();
+  // What the view paints itself: everything but its children's rectangles.
+  QRegion ownArea() const;
+  // The cursor strip with its arrow buttons.
+  QRegion stripArea() const;
+  // Paints now (or later) what the cursors or the chart changed.
+  void repaintChanged(bool now);
   ShownSeriesSpan shownSeriesSpan() const;
 
   CHyetoscopeDoc& m_doc;
@@ -140,6 +159,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   ChartNavigation m_chartNavigation;
   CursorState m_cursors;
   ChartOverlaySwitch m_overlay;
+  ChartPicture m_picture;
   // From the last screen drawing that showed bars: the bar pitch and the x
   // of the tick right of the last shown bar (plot coordinates).
   double m_barPitch = 0.0;

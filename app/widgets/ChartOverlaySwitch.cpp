@@ -33,6 +33,7 @@ const ChartOverlayData* ChartOverlaySwitch::curves(const CHyetoscopeDoc& doc) {
   if (!m_curves || settings != m_settings) {
     m_settings = settings;
     m_curves = overlayCurves(doc.recording(), m_settings);
+    ++m_revision;
   }
   return &*m_curves;
 }

@@ -1,0 +1,136 @@
+#include "ChartPicture.h"
+
+#include "ChartPainter.h"
+#include "ChartRenderer.h"
+#include "DrawingSurfaceQt.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The view pixels a cursor line covers.
+QRect lineRect(const ChartLineI& l, const QPoint& origin) {
+  return QRect(QPoint(std::min(l.x1, l.x2), std::min(l.y1, l.y2)), QPoint(std::max(l.x1, l.x2), std::max(l.y1, l.y2)))
+      .translated(origin);
+}
+
+// The shown window of the series: the values the bars and curves are made of.
+std::pair<int, int> shownWindow(const ChartInput& in) {
+  if (!in.loaded || in.series == nullptr) return {0, 0};
+  const DisplaySeries& s = *in.series;
+  const int from = std::clamp(s.firstShownIndex, 0, s.valueCount);
+  const int to = std::clamp(s.firstShownIndex + s.visibleCount, from, s.valueCount);
+  return {from, to};
+}
+
+}  // namespace
+
+void ChartPicture::xorColumn(QImage& image, int x, int y1, int y2, QColor color) {
+  if (x < 0 || x >= image.width() || y1 == y2) return;
+  // Qt's one-pixel line leaves its end point out, in either direction.
+  const int from = std::max(y1 < y2 ? y1 : y2 + 1, 0);
+  const int to = std::min(y1 < y2 ? y2 : y1 + 1, image.height());
+  // Qt's XOR keeps the picture opaque: only the colour bits change.
+  const uint32_t mask = color.rgb() & 0x00ffffffu;
+  for (int y = from; y < to; ++y) reinterpret_cast<uint32_t*>(image.scanLine(y))[x] ^= mask;
+}
+
+bool ChartPicture::sameValues(const ChartInput& in) const {
+  const auto [from, to] = shownWindow(in);
+  const size_t n = static_cast<size_t>(to - from);
+  // Bitwise, so that a value that stays NaN counts as unchanged.
+  return n == m_values.size() && (n == 0 || std::memcmp(m_values.data(), in.series->values + from, n * sizeof(double)) == 0);
+}
+
+void ChartPicture::keepValues(const ChartInput& in) {
+  const auto [from, to] = shownWindow(in);
+  if (to > from) {
+    m_values.assign(in.series->values + from, in.series->values + to);
+  } else {
+    m_values.clear();
+  }
+}
+
+void ChartPicture::redraw(const Key& key, const QColor& background, const QFont& font, const ChartInput& input) {
+  const QSize pixels = (QSizeF(key.size) * key.dpr).toSize();
+  if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
+  m_image.setDevicePixelRatio(key.dpr);
+  m_image.fill(background);
+  m_scene = ChartScene{};
+  if (!key.withChart) return;
+  QPainter painter(&m_image);
+  painter.translate(key.chart.topLeft());
+  ChartInput in = input;
+  in.cursors = false;
+  in.band = false;
+  m_scene = ChartPainter::paint(painter, font, std::move(in));
+}
+
+void ChartPicture::xorCursorLines(const std::vector<ChartLineI>& lines) {
+  if (lines.empty()) return;
+  const QPoint origin = m_key.chart.topLeft();
+  if (m_image.devicePixelRatio() == 1.0) {
+    bool vertical = true;
+    for (const ChartLineI& l : lines) vertical = vertical && l.x1 == l.x2;
+    if (vertical) {
+      for (const ChartLineI& l : lines)
+        xorColumn(m_image, l.x1 + origin.x(), l.y1 + origin.y(), l.y2 + origin.y(), QColor(ChartRenderer::kCursor.r, ChartRenderer::kCursor.g, ChartRenderer::kCursor.b));
+      return;
+    }
+  }
+  // Scaled pictures take Qt's own XOR lines, as the screen did.
+  QPainter painter(&m_image);
+  painter.translate(origin);
+  DrawingSurfaceQt surface(painter, QFont());
+  ChartScene only;
+  only.cursorLines = lines;
+  ChartRenderer::drawXor(only, surface);
+}
+
+QRegion ChartPicture::update(const QSize& viewSize, qreal dpr, const QColor& background, bool withChart,
+                             const QRect& chart, const QFont& font, const ChartInput& input, uint64_t overlayRevision) {
+  Key key;
+  key.size = viewSize;
+  key.dpr = dpr;
+  key.background = background.rgba();
+  key.withChart = withChart;
+  key.chart = withChart ? chart : QRect();
+  key.loaded = input.loaded && input.series != nullptr;
+  if (key.loaded) {
+    const DisplaySeries& s = *input.series;
+    key.firstShownIndex = s.firstShownIndex;
+    key.visibleCount = s.visibleCount;
+    key.valueCount = s.valueCount;
+    key.intervalMode = static_cast<int>(s.intervalMode);
+    key.verticalMax = s.verticalMax;
+    key.seriesStart = s.seriesStart;
+    key.overlay = input.overlay;
+    key.overlayRevision = input.overlay != nullptr ? overlayRevision : 0;
+  }
+  ChartInput lineInput = input;
+  lineInput.band = false;
+  std::vector<ChartLineI> lines = withChart ? ChartGeometry::xorParts(lineInput).cursorLines : std::vector<ChartLineI>{};
+
+  if (!m_valid || !(key == m_key) || !sameValues(input)) {
+    m_key = key;
+    redraw(key, background, font, input);
+    keepValues(input);
+    m_valid = true;
+    xorCursorLines(lines);
+    m_scene.cursorLines = std::move(lines);
+    return QRegion(QRect(QPoint(0, 0), viewSize));
+  }
+  if (lines == m_scene.cursorLines) return {};
+  QRegion changed;
+  const QPoint origin = m_key.chart.topLeft();
+  for (const ChartLineI& l : m_scene.cursorLines) changed += lineRect(l, origin);
+  for (const ChartLineI& l : lines) changed += lineRect(l, origin);
+  // Out with the old lines, in with the new: XOR undoes itself.
+  xorCursorLines(m_scene.cursorLines);
+  xorCursorLines(lines);
+  m_scene.cursorLines = std::move(lines);
+  return changed;
+}
