@@ -58,10 +58,19 @@ void ChartPicture::redraw(const Key& key, const QColor& background, const QFont&
   const QSize pixels = (QSizeF(key.size) * key.dpr).toSize();
   if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
   m_image.setDevicePixelRatio(key.dpr);
-  m_image.fill(background);
   m_scene = ChartScene{};
-  if (!key.withChart) return;
+  if (!key.withChart) {
+    m_image.fill(background);
+    return;
+  }
   QPainter painter(&m_image);
+  // The chart's frame covers its whole rectangle, outline and white inside:
+  // the background goes around it only.
+  QRegion around(QRect(QPoint(0, 0), key.size));
+  if (key.chart.width() >= 2 && key.chart.height() >= 2) around -= key.chart;
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& r : around) painter.fillRect(r, background);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter.translate(key.chart.topLeft());
   ChartInput in = input;
   in.cursors = false;

@@ -533,8 +533,14 @@ void CHyetoscopeView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QImage& picture = m_picture.image();
   const qreal dpr = picture.devicePixelRatio();
-  for (const QRect& r : event->region())
+  // One rectangle at a time: under a clip of one rectangle Qt copies the
+  // picture's rows as they are; under the region's clip it would blend it
+  // span by span.
+  for (const QRect& r : event->region()) {
+    p.setClipRect(r);
     p.drawImage(QPointF(r.topLeft()), picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  }
+  p.setClipping(false);
   if (m_chart && m_chart->bandDragging()) {
     // The band goes over everything, the cursor lines included.
     const QRect plot = toQRect(m_layout.chartWidget);
