@@ -64,14 +64,31 @@ void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
   m_painter.setPen(pen);
 }
 
+namespace {
+// b lies strictly between a and c on one row or one column.
+bool onStraightRun(const QPoint& a, const ChartPointI& b, const ChartPointI& c) {
+  if (a.y() == b.y && b.y == c.y) return (a.x() < b.x && b.x < c.x) || (a.x() > b.x && b.x > c.x);
+  if (a.x() == b.x && b.x == c.x) return (a.y() < b.y && b.y < c.y) || (a.y() > b.y && b.y > c.y);
+  return false;
+}
+}  // namespace
+
 void DrawingSurfaceQt::polyline(const ChartPointI* points, size_t count) {
   if (count < 2) return;
+  // A point in the middle of a straight row or column run is left out: Qt
+  // strokes the run through it and past it with the same pixels and the same
+  // dash pattern, and a curve over thousands of columns has long flat runs
+  // that would each cost a segment.
+  m_points.clear();
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0 && i + 1 < count && onStraightRun(m_points.back(), points[i], points[i + 1])) continue;
+    m_points.emplace_back(points[i].x, points[i].y);
+  }
   // Strand k is the line moved k pixels right and down, so lines in every
   // direction but one diagonal come out m_strands pixels thick.
   for (int k = 0; k < m_strands; ++k) {
-    m_points.clear();
-    for (size_t i = 0; i < count; ++i) m_points.emplace_back(points[i].x + k, points[i].y + k);
     m_painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+    for (QPoint& q : m_points) q += QPoint(1, 1);
   }
 }
 
