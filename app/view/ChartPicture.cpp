@@ -54,28 +54,63 @@ void ChartPicture::keepValues(const ChartInput& in) {
   }
 }
 
-void ChartPicture::redraw(const Key& key, const QColor& background, const QFont& font, const ChartInput& input) {
-  const QSize pixels = (QSizeF(key.size) * key.dpr).toSize();
-  if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
-  m_image.setDevicePixelRatio(key.dpr);
-  m_scene = ChartScene{};
-  if (!key.withChart) {
-    m_image.fill(background);
-    return;
-  }
-  QPainter painter(&m_image);
+void ChartPicture::fillAround(QPainter& painter, const QRegion& region, const QColor& background) const {
   // The chart's frame covers its whole rectangle, outline and white inside:
   // the background goes around it only.
-  QRegion around(QRect(QPoint(0, 0), key.size));
-  if (key.chart.width() >= 2 && key.chart.height() >= 2) around -= key.chart;
+  QRegion around = region;
+  if (m_key.withChart && m_key.chart.width() >= 2 && m_key.chart.height() >= 2) around -= m_key.chart;
+  painter.save();
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   for (const QRect& r : around) painter.fillRect(r, background);
-  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter.translate(key.chart.topLeft());
+  painter.restore();
+}
+
+void ChartPicture::draw(const QColor& background, const QFont& font, const ChartInput& input) {
+  if (m_drawn) return;
+  const QSize pixels = (QSizeF(m_key.size) * m_key.dpr).toSize();
+  if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
+  m_image.setDevicePixelRatio(m_key.dpr);
+  m_scene = ChartScene{};
+  {
+    QPainter painter(&m_image);
+    fillAround(painter, QRegion(QRect(QPoint(0, 0), m_key.size)), background);
+    if (m_key.withChart) {
+      painter.translate(m_key.chart.topLeft());
+      ChartInput in = input;
+      in.cursors = false;
+      in.band = false;
+      m_scene = ChartPainter::paint(painter, font, std::move(in));
+    }
+  }
+  m_drawn = true;
+  xorCursorLines(m_lines);
+  m_scene.cursorLines = m_lines;
+}
+
+void ChartPicture::paintDirect(QPainter& painter, const QRegion& region, const QColor& background, const QFont& font,
+                               const ChartInput& input) {
+  fillAround(painter, region, background);
+  if (!m_key.withChart) {
+    m_scene = ChartScene{};
+    return;
+  }
+  painter.save();
+  painter.translate(m_key.chart.topLeft());
+  m_scene = ChartPainter::paint(painter, font, input);
+  painter.restore();
+}
+
+void ChartPicture::drawXorBand(QPainter& painter, const QFont& font, const ChartInput& input) const {
+  if (!m_key.withChart) return;
   ChartInput in = input;
   in.cursors = false;
-  in.band = false;
-  m_scene = ChartPainter::paint(painter, font, std::move(in));
+  const ChartScene band = ChartGeometry::xorParts(in);
+  if (!band.hasBand) return;
+  painter.save();
+  painter.translate(m_key.chart.topLeft());
+  DrawingSurfaceQt surface(painter, font);
+  ChartRenderer::drawXor(band, surface);
+  painter.restore();
 }
 
 void ChartPicture::xorCursorLines(const std::vector<ChartLineI>& lines) {
@@ -85,12 +120,12 @@ void ChartPicture::xorCursorLines(const std::vector<ChartLineI>& lines) {
     bool vertical = true;
     for (const ChartLineI& l : lines) vertical = vertical && l.x1 == l.x2;
     if (vertical) {
-      for (const ChartLineI& l : lines)
-        xorColumn(m_image, l.x1 + origin.x(), l.y1 + origin.y(), l.y2 + origin.y(), QColor(ChartRenderer::kCursor.r, ChartRenderer::kCursor.g, ChartRenderer::kCursor.b));
+      const QColor cursor(ChartRenderer::kCursor.r, ChartRenderer::kCursor.g, ChartRenderer::kCursor.b);
+      for (const ChartLineI& l : lines) xorColumn(m_image, l.x1 + origin.x(), l.y1 + origin.y(), l.y2 + origin.y(), cursor);
       return;
     }
   }
-  // Scaled pictures take Qt's own XOR lines, as the screen did.
+  // Scaled pictures take Qt's own XOR lines, as the screen does.
   QPainter painter(&m_image);
   painter.translate(origin);
   DrawingSurfaceQt surface(painter, QFont());
@@ -100,7 +135,7 @@ void ChartPicture::xorCursorLines(const std::vector<ChartLineI>& lines) {
 }
 
 QRegion ChartPicture::update(const QSize& viewSize, qreal dpr, const QColor& background, bool withChart,
-                             const QRect& chart, const QFont& font, const ChartInput& input, uint64_t overlayRevision) {
+                             const QRect& chart, const ChartInput& input, uint64_t overlayRevision) {
   Key key;
   key.size = viewSize;
   key.dpr = dpr;
@@ -123,23 +158,25 @@ QRegion ChartPicture::update(const QSize& viewSize, qreal dpr, const QColor& bac
   lineInput.band = false;
   std::vector<ChartLineI> lines = withChart ? ChartGeometry::xorParts(lineInput).cursorLines : std::vector<ChartLineI>{};
 
-  if (!m_valid || !(key == m_key) || !sameValues(input)) {
+  if (!m_known || !(key == m_key) || !sameValues(input)) {
     m_key = key;
-    redraw(key, background, font, input);
     keepValues(input);
-    m_valid = true;
-    xorCursorLines(lines);
-    m_scene.cursorLines = std::move(lines);
+    m_known = true;
+    m_drawn = false;
+    m_lines = std::move(lines);
     return QRegion(QRect(QPoint(0, 0), viewSize));
   }
-  if (lines == m_scene.cursorLines) return {};
+  if (lines == m_lines) return {};
   QRegion changed;
   const QPoint origin = m_key.chart.topLeft();
-  for (const ChartLineI& l : m_scene.cursorLines) changed += lineRect(l, origin);
+  for (const ChartLineI& l : m_lines) changed += lineRect(l, origin);
   for (const ChartLineI& l : lines) changed += lineRect(l, origin);
-  // Out with the old lines, in with the new: XOR undoes itself.
-  xorCursorLines(m_scene.cursorLines);
-  xorCursorLines(lines);
-  m_scene.cursorLines = std::move(lines);
+  if (m_drawn) {
+    // Out with the old lines, in with the new: XOR undoes itself.
+    xorCursorLines(m_lines);
+    xorCursorLines(lines);
+    m_scene.cursorLines = lines;
+  }
+  m_lines = std::move(lines);
   return changed;
 }

@@ -5,13 +5,17 @@
 // it what a paint asks for and XORs the zoom band (only while it is dragged)
 // over the copy.
 //
-// Owns the picture, the scene last drawn into it and what that drawing was
-// made from (the chart's rectangle and the series' window and values, the
-// overlay and its revision, size and background). update() draws the chart
-// again only when one of those changed; when only the cursors moved it XORs
-// the old lines out and the new ones in, so a cursor step costs two columns.
-// Every XOR is its own inverse, so the picture is always exactly what
-// drawing the whole chart, cursor lines included, would give.
+// Owns the picture, the scene last drawn and what the chart is made of now
+// (the chart's rectangle and the series' window and values, the overlay and
+// its revision, size and background). update() notes what changed: when
+// the chart itself changed, the next paint draws it straight onto the
+// screen (paintDirect, a whole new chart has to be drawn anyway) and the
+// picture is drawn only once it is needed, when just the cursors or the band
+// move or a part of the view is painted again. When only the cursors moved
+// the old lines are XOR-ed out of the picture and the new ones in, so a
+// cursor step costs two columns. Every XOR is its own inverse, so the
+// picture is always exactly what drawing the whole chart, cursor lines
+// included, would give.
 //
 // Does not decide what the chart shows (ChartGeometry does) or where the
 // cursors are (CursorState does), and paints no widget.
@@ -22,6 +26,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
@@ -31,19 +36,32 @@
 
 class ChartPicture {
  public:
-  // Brings the picture up to date. chart: the chart's rectangle in view
-  // coordinates (the drawing rectangle is (0, 0, width, height) of it,
+  // What the view shows of the chart now. chart: the chart's rectangle in
+  // view coordinates (the drawing rectangle is (0, 0, width, height) of it,
   // labels fall left of and below it); input: the chart as
-  // ChartPainter::paint takes it, rectangle and font fields aside; its band
-  // is ignored (see band()). withChart false: the background only.
-  // overlayRevision changes whenever the curves behind input.overlay do.
-  // Returns the view pixels that changed: the whole picture when the chart
-  // was drawn again, else the columns of the moved cursor lines.
+  // ChartPainter::paint takes it, its band aside (see drawXorBand).
+  // withChart false: the background only. overlayRevision changes whenever
+  // the curves behind input.overlay do. Returns the view pixels that
+  // change: all of them when the chart changed, else the columns of the
+  // moved cursor lines. Draws nothing.
   QRegion update(const QSize& viewSize, qreal dpr, const QColor& background, bool withChart, const QRect& chart,
-                 const QFont& font, const ChartInput& input, uint64_t overlayRevision);
+                 const ChartInput& input, uint64_t overlayRevision);
+
+  // True when the picture shows what update() was last told.
+  bool drawn() const { return m_drawn; }
+  // Draws the picture unless drawn(); input as given to update().
+  void draw(const QColor& background, const QFont& font, const ChartInput& input);
+  // Draws the chart straight onto painter (the view's), cursor lines and
+  // band included, and the background around it in region: what the
+  // picture would show, without drawing the picture.
+  void paintDirect(QPainter& painter, const QRegion& region, const QColor& background, const QFont& font,
+                   const ChartInput& input);
+  // The zoom band of input XOR-ed over painter (the view's, after the
+  // picture was copied).
+  void drawXorBand(QPainter& painter, const QFont& font, const ChartInput& input) const;
 
   const QImage& image() const { return m_image; }
-  // The scene drawn (cursor lines included), in chart coordinates.
+  // The scene last drawn (cursor lines included), in chart coordinates.
   const ChartScene& scene() const { return m_scene; }
 
   // XORs the vertical line (x, y1)..(x, y2), end point left out, into image
@@ -70,14 +88,16 @@ class ChartPicture {
     bool operator==(const Key&) const = default;
   };
 
-  void redraw(const Key& key, const QColor& background, const QFont& font, const ChartInput& input);
   void xorCursorLines(const std::vector<ChartLineI>& lines);
   bool sameValues(const ChartInput& input) const;
   void keepValues(const ChartInput& input);
+  void fillAround(QPainter& painter, const QRegion& region, const QColor& background) const;
 
   QImage m_image;
   ChartScene m_scene;
-  bool m_valid = false;
+  bool m_known = false;  // m_key, m_values and m_lines hold what to show
+  bool m_drawn = false;  // the picture shows it
   Key m_key;
-  std::vector<double> m_values;  // the shown window's values drawn
+  std::vector<double> m_values;  // the shown window's values
+  std::vector<ChartLineI> m_lines;  // the cursor lines, chart coordinates
 };

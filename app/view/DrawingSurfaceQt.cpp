@@ -149,7 +149,21 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
   QPen kept = m_painter.pen();
   setPen(color);
   m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  m_painter.drawLine(q);
+  if (x1 == x2) {
+    // Qt hands a raster operation over about a hundred rows to its thread
+    // pool in pieces; a cursor line costs more in that hand-over than in
+    // pixels. Pieces of kXorRows rows, each ending where the next starts,
+    // cover the same pixels and stay on this thread.
+    const int step = y2 > y1 ? kXorRows : -kXorRows;
+    int y = y1;
+    while (std::abs(y2 - y) > kXorRows) {
+      m_painter.drawLine(x1, y, x1, y + step);
+      y += step;
+    }
+    m_painter.drawLine(x1, y, x1, y2);
+  } else {
+    m_painter.drawLine(q);
+  }
   m_painter.setCompositionMode(previous);
   m_painter.setPen(kept);
 }

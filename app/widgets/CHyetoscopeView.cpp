@@ -246,25 +246,17 @@ QRegion CHyetoscopeView::stripArea() const {
   return QRegion(toQRect(m_layout.cursorStrip)) + toQRect(m_layout.leftArrow) + toQRect(m_layout.rightArrow);
 }
 
-QRegion CHyetoscopeView::refreshPicture() {
-  const bool loaded = m_doc.loadedFlag;
+ChartInput CHyetoscopeView::chartInput() {
   m_cursors.recompute(m_layout, m_doc.series());
-  const QRect plot = toQRect(m_layout.chartWidget);
-  ChartInput in;
-  if (m_chart) {
-    m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    in = m_chart->screenInput(plot, loaded, m_doc.series(), m_overlay.curves(m_doc));
-  }
-  const QRegion changed =
-      m_picture.update(size(), devicePixelRatioF(), palette().color(backgroundRole()), m_chart != nullptr, plot,
-                       m_chart ? m_chart->labelFont() : font(), in, m_overlay.revision());
-  // What the band zoom and the cursor snapping work with until the next
-  // drawing that shows bars.
-  const ChartScene& scene = m_picture.scene();
-  if (scene.hasLastTick) {
-    m_barPitch = scene.barPitch;
-    m_lastTick = scene.lastTick;
-  }
+  if (!m_chart) return {};
+  m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
+  return m_chart->screenInput(toQRect(m_layout.chartWidget), m_doc.loadedFlag, m_doc.series(), m_overlay.curves(m_doc));
+}
+
+QRegion CHyetoscopeView::refreshPicture() {
+  const QRegion changed = m_picture.update(size(), devicePixelRatioF(), palette().color(backgroundRole()),
+                                           m_chart != nullptr, toQRect(m_layout.chartWidget), chartInput(),
+                                           m_overlay.revision());
   return changed & ownArea();
 }
 
@@ -529,36 +521,44 @@ void CHyetoscopeView::paintEvent(QPaintEvent* event) {
   // Before anything is painted: a change of the bar's state then shows in
   // this same paint where the region holds the bar.
   updateScrollBar();
-  const QRegion changed = refreshPicture();
+  const ChartInput in = chartInput();
+  const QColor background = palette().color(backgroundRole());
+  const QFont chartFont = m_chart ? m_chart->labelFont() : font();
+  const QRegion changed = m_picture.update(size(), devicePixelRatioF(), background, m_chart != nullptr,
+                                           toQRect(m_layout.chartWidget), in, m_overlay.revision()) &
+                          ownArea();
   QPainter p(this);
-  const QImage& picture = m_picture.image();
-  const qreal dpr = picture.devicePixelRatio();
-  // One rectangle at a time: under a clip of one rectangle Qt copies the
-  // picture's rows as they are; under the region's clip it would blend it
-  // span by span.
-  for (const QRect& r : event->region()) {
-    p.setClipRect(r);
-    p.drawImage(QPointF(r.topLeft()), picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  if (!m_picture.drawn() && (ownArea() - event->region()).isEmpty()) {
+    // A new chart over the whole view: drawn once, straight onto the screen.
+    m_picture.paintDirect(p, event->region(), background, chartFont, in);
+  } else {
+    m_picture.draw(background, chartFont, in);
+    const QImage& picture = m_picture.image();
+    const qreal dpr = picture.devicePixelRatio();
+    // One rectangle at a time: under a clip of one rectangle Qt copies the
+    // picture's rows as they are; under the region's clip it would blend it
+    // span by span.
+    for (const QRect& r : event->region()) {
+      p.setClipRect(r);
+      p.drawImage(QPointF(r.topLeft()), picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    }
+    p.setClipping(false);
+    m_picture.drawXorBand(p, chartFont, in);
   }
-  p.setClipping(false);
-  if (m_chart && m_chart->bandDragging()) {
-    // The band goes over everything, the cursor lines included.
-    const QRect plot = toQRect(m_layout.chartWidget);
-    ChartInput in = m_chart->screenInput(plot, loaded, m_doc.series());
-    in.cursors = false;
-    p.save();
-    p.translate(plot.topLeft());
-    DrawingSurfaceQt surface(p, m_chart->labelFont());
-    ChartRenderer::drawXor(ChartGeometry::xorParts(in), surface);
-    p.restore();
+  // What the band zoom and the cursor snapping work with until the next
+  // drawing that shows bars.
+  const ChartScene& scene = m_picture.scene();
+  if (scene.hasLastTick) {
+    m_barPitch = scene.barPitch;
+    m_lastTick = scene.lastTick;
   }
   {
     DrawingSurfaceQt surface(p, ChartPainter::labelFont());
     ChartRenderer::draw(m_cursors.strip(m_layout, m_chart != nullptr), surface);
   }
   p.end();
-  // A change this paint does not cover (the picture changed by itself,
-  // e.g. a band applied now) is painted next.
+  // A change this paint does not cover (the chart changed by itself, e.g.
+  // a band applied now) is painted next.
   const QRegion missed = changed - event->region();
   if (!missed.isEmpty()) update(missed);
   if (!m_firstPaintDone && m_chart) {

@@ -135,8 +135,11 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void headerRefresh();
   void setStatsCell(int column, const QString& text);
   void closeDataList();
-  // Brings the picture up to date; returns the view pixels that changed.
+  // Tells the picture what the chart shows now; returns the view pixels
+  // that change.
   QRegion refreshPicture();
+  // The chart as the screen shows it now (null without the chart control).
+  ChartInput chartInput();
   // What the view paints itself: everything but its children's rectangles.
   QRegion ownArea() const;
   // The cursor strip with its arrow buttons.
