@@ -211,7 +211,21 @@ bool CHyetoscopeView::zoomCommand(int id) {
 
 void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
   if (shiftCursors) CursorState::shift(0, m_doc);
-  refillStatistics();
+  if (repaintNow) {
+    refillStatistics();
+  } else if (!m_statisticsPending) {
+    // The statistics sum from A to B, over the whole series at worst: a
+    // burst of thumb-track events fills them once, after its last event
+    // and before the paint that shows it.
+    m_statisticsPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          m_statisticsPending = false;
+          refillStatistics();
+        },
+        Qt::QueuedConnection);
+  }
   layoutStep();
   // Thumb tracking comes in bursts: one paint after the last of them shows
   // the same picture as one per event, without falling behind the pointer

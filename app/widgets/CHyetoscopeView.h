@@ -169,6 +169,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   double m_lastTick = 0.0;
   int m_listInitialised = 0;
   bool m_firstPaintDone = false;
+  bool m_statisticsPending = false;  // a refill is queued after a burst of thumb tracking
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
   std::function<std::string(QWidget*)> m_textFileChooser;
