@@ -47,4 +47,6 @@ class ChartOverlaySwitch {
   OverlaySettings m_settings;
   std::optional<ChartOverlayData> m_curves;
   uint64_t m_revision = 0;
+  bool m_settingsRead = false;
+  uint64_t m_settingsRevision = 0;  // CRainAnalysisDlg's when m_settings was read
 };
