@@ -11,9 +11,11 @@
 
 namespace {
 
-// The view pixels a cursor line covers.
+// The view pixels a cursor line covers (at most: its lower end is left out
+// of a vertical one).
 QRect lineRect(const ChartLineI& l, const QPoint& origin) {
-  return QRect(QPoint(std::min(l.x1, l.x2), std::min(l.y1, l.y2)), QPoint(std::max(l.x1, l.x2), std::max(l.y1, l.y2)))
+  const int bottom = l.x1 == l.x2 ? std::max(l.y1, l.y2) - 1 : std::max(l.y1, l.y2);
+  return QRect(QPoint(std::min(l.x1, l.x2), std::min(l.y1, l.y2)), QPoint(std::max(l.x1, l.x2), bottom))
       .translated(origin);
 }
 
@@ -30,9 +32,10 @@ std::pair<int, int> shownWindow(const ChartInput& in) {
 
 void ChartPicture::xorColumn(QImage& image, int x, int y1, int y2, QColor color) {
   if (x < 0 || x >= image.width() || y1 == y2) return;
-  // Qt's one-pixel line leaves its end point out, in either direction.
-  const int from = std::max(y1 < y2 ? y1 : y2 + 1, 0);
-  const int to = std::min(y1 < y2 ? y2 : y1 + 1, image.height());
+  // Qt's one-pixel vertical line covers its upper end and leaves the lower
+  // one out, whichever way it is drawn.
+  const int from = std::max(std::min(y1, y2), 0);
+  const int to = std::min(std::max(y1, y2), image.height());
   // Qt's XOR keeps the picture opaque: only the colour bits change.
   const uint32_t mask = color.rgb() & 0x00ffffffu;
   for (int y = from; y < to; ++y) reinterpret_cast<uint32_t*>(image.scanLine(y))[x] ^= mask;

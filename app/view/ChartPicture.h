@@ -64,9 +64,9 @@ class ChartPicture {
   // The scene last drawn (cursor lines included), in chart coordinates.
   const ChartScene& scene() const { return m_scene; }
 
-  // XORs the vertical line (x, y1)..(x, y2), end point left out, into image
-  // as Qt's one-pixel XOR line in color would (rows outside image are
-  // skipped). Public for the tests that hold it to Qt's own line.
+  // XORs the vertical line (x, y1)..(x, y2) into image as Qt's one-pixel
+  // XOR line in color would: the upper end in, the lower one out, rows
+  // outside image skipped. Public for the tests that hold it to Qt's own line.
   static void xorColumn(QImage& image, int x, int y1, int y2, QColor color);
 
  private:
