@@ -93,6 +93,7 @@ void ChartPicture::draw(const QColor& background, const QFont& font, const Chart
 void ChartPicture::paintDirect(QPainter& painter, const QRegion& region, const QColor& background, const QFont& font,
                                const ChartInput& input) {
   fillAround(painter, region, background);
+  m_shownDirect = true;
   if (!m_key.withChart) {
     m_scene = ChartScene{};
     return;
@@ -166,6 +167,7 @@ QRegion ChartPicture::update(const QSize& viewSize, qreal dpr, const QColor& bac
     keepValues(input);
     m_known = true;
     m_drawn = false;
+    m_shownDirect = false;
     m_lines = std::move(lines);
     return QRegion(QRect(QPoint(0, 0), viewSize));
   }

@@ -11,7 +11,7 @@
 // the chart itself changed, the next paint draws it straight onto the
 // screen (paintDirect, a whole new chart has to be drawn anyway) and the
 // picture is drawn only once it is needed, when just the cursors or the band
-// move or a part of the view is painted again. When only the cursors moved
+// move or the view is painted again, in part or whole. When only the cursors moved
 // the old lines are XOR-ed out of the picture and the new ones in, so a
 // cursor step costs two columns. Every XOR is its own inverse, so the
 // picture is always exactly what drawing the whole chart, cursor lines
@@ -49,6 +49,10 @@ class ChartPicture {
 
   // True when the picture shows what update() was last told.
   bool drawn() const { return m_drawn; }
+  // True while what update() was last told has not been painted at all:
+  // the one paint for which drawing straight onto the screen saves work.
+  // A chart painted again unchanged comes from the picture.
+  bool unseen() const { return !m_drawn && !m_shownDirect; }
   // Draws the picture unless drawn(); input as given to update().
   void draw(const QColor& background, const QFont& font, const ChartInput& input);
   // Draws the chart straight onto painter (the view's), cursor lines and
@@ -97,6 +101,7 @@ class ChartPicture {
   ChartScene m_scene;
   bool m_known = false;  // m_key, m_values and m_lines hold what to show
   bool m_drawn = false;  // the picture shows it
+  bool m_shownDirect = false;  // paintDirect has shown it
   Key m_key;
   std::vector<double> m_values;  // the shown window's values
   std::vector<ChartLineI> m_lines;  // the cursor lines, chart coordinates

@@ -547,7 +547,7 @@ void CHyetoscopeView::paintEvent(QPaintEvent* event) {
     // Only under a child that is not opaque (the scroll bar): the chart
     // never reaches there, the background is all there is.
     for (const QRect& r : event->region()) p.fillRect(r, background);
-  } else if (!m_picture.drawn() && (own - event->region()).isEmpty()) {
+  } else if (m_picture.unseen() && (own - event->region()).isEmpty()) {
     // A new chart over the whole view: drawn once, straight onto the screen.
     m_picture.paintDirect(p, event->region(), background, chartFont, in);
   } else {
