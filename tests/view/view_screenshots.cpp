@@ -38,6 +38,17 @@ bool save(QWidget& w, const std::string& path) {
   return ok;
 }
 
+// The program started on a bundled sample, as a user starts it with a file.
+struct Program {
+  RecordingState state;
+  ScriptedMessages messages;
+  CHyetoscopeApp app{state, messages};
+  bool open(const char* sample) {
+    const QString file = QStringLiteral(HY_SAMPLES_DIR "/%1.hyy").arg(QString::fromLatin1(sample));
+    return app.initInstance({QStringLiteral("hyetoscope"), file});
+  }
+};
+
 // What the window shows now, once pending paints are done: the screen's
 // grab of it (on the offscreen platform, a copy of its backing store).
 bool saveScreen(QWidget& w, const std::string& path) {
@@ -79,11 +90,9 @@ int main(int argc, char** argv) {
   int failures = 0;
 
   {
-    RecordingState state;
-    ScriptedMessages messages;
-    CHyetoscopeApp app(state, messages);
-    if (!app.initInstance({QStringLiteral("hyetoscope"), QStringLiteral(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy")}))
-      return 1;
+    Program program;
+    if (!program.open("long-2024-0.5mm")) return 1;
+    CHyetoscopeApp& app = program.app;
     CMainFrame& frame = *app.mainFrame();
     CHyetoscopeView& view = *frame.view();
     frame.resize(1100, 650);
@@ -143,11 +152,9 @@ int main(int argc, char** argv) {
 
   // The screen after each action, overlay off and on.
   for (const bool overlay : {false, true}) {
-    RecordingState state;
-    ScriptedMessages messages;
-    CHyetoscopeApp app(state, messages);
-    if (!app.initInstance({QStringLiteral("hyetoscope"), QStringLiteral(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy")}))
-      return 1;
+    Program program;
+    if (!program.open("long-2024-0.5mm")) return 1;
+    CHyetoscopeApp& app = program.app;
     CMainFrame& frame = *app.mainFrame();
     CHyetoscopeView& view = *frame.view();
     frame.resize(1000, 600);
@@ -204,11 +211,9 @@ int main(int argc, char** argv) {
                                                {cmd::IntervalTenMinute, "tenminute"},
                                                {cmd::IntervalMonthly, "monthly"}};
   for (const char* sample : {"tenth-2025-09-0.1mm", "long-2024-0.5mm"}) {
-    RecordingState state;
-    ScriptedMessages messages;
-    CHyetoscopeApp app(state, messages);
-    const QString file = QStringLiteral(HY_SAMPLES_DIR "/%1.hyy").arg(QString::fromLatin1(sample));
-    if (!app.initInstance({QStringLiteral("hyetoscope"), file})) return 1;
+    Program program;
+    if (!program.open(sample)) return 1;
+    CHyetoscopeApp& app = program.app;
     CMainFrame& frame = *app.mainFrame();
     for (QSize size : {QSize(640, 480), QSize(1000, 600)}) {
       frame.resize(size);
