@@ -2,6 +2,8 @@
 
 #include "ChartBitmaps.h"
 
+#include <QPaintEngine>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -118,7 +120,14 @@ void DrawingSurfaceQt::line(int x1, int y1, int x2, int y2) {
 void DrawingSurfaceQt::lines(const ChartLineI* first, size_t count) {
   // Vertical lines (bars, ticks) are one-pixel-wide rectangles: filled as
   // rectangles they cover exactly the same pixels, much faster than through
-  // the line stroker. Everything else goes through drawLines.
+  // the line stroker. So are horizontal ones (grid lines) on a screen or
+  // picture drawn pixel for pixel: Qt's line there covers its left end and
+  // leaves the right one out, whichever way it is drawn, and its stroker
+  // costs a few microseconds per line across the chart (a printed page
+  // keeps them as lines). Everything else goes through drawLines.
+  const bool rasterPixels = m_painter.paintEngine() != nullptr &&
+                            m_painter.paintEngine()->type() == QPaintEngine::Raster &&
+                            m_painter.deviceTransform().type() <= QTransform::TxTranslate;
   m_buffer.clear();
   m_columns.clear();
   QLine q;
@@ -126,6 +135,8 @@ void DrawingSurfaceQt::lines(const ChartLineI* first, size_t count) {
     const ChartLineI& l = first[i];
     if (l.x1 == l.x2) {
       if (l.y1 != l.y2) m_columns.emplace_back(l.x1, std::min(l.y1, l.y2) + (l.y2 < l.y1 ? 1 : 0), 1, std::abs(l.y2 - l.y1));
+    } else if (l.y1 == l.y2 && rasterPixels) {
+      m_columns.emplace_back(std::min(l.x1, l.x2), l.y1, std::abs(l.x2 - l.x1), 1);
     } else if (toQtLine(l, q)) {
       m_buffer.push_back(q);
     }

@@ -1,7 +1,7 @@
 // The screen's shortcuts held to Qt's own drawing, pixel for pixel: the
 // chart's picture after cursor steps and window changes, its own XOR
-// column, XOR lines drawn in pieces, and overlay lines without the points
-// of their straight runs.
+// column, XOR lines drawn in pieces, horizontal lines filled as rectangles,
+// and overlay lines without the points of their straight runs.
 #include "ChartPainter.h"
 #include "ChartPicture.h"
 #include "ChartRenderer.h"
@@ -176,5 +176,37 @@ TEST_F(Picture, OverlayLinesWithoutTheirStraightRunsPointsKeepEveryPixel) {
         EXPECT_TRUE(ours == qt);
       }
     }
+  }
+}
+
+TEST_F(Picture, HorizontalLinesFilledAsRectanglesCoverQtsOwnLines) {
+  std::mt19937 rng(4);
+  std::vector<ChartLineI> lines;
+  std::vector<QLine> qtLines;
+  for (int k = 0; k < 300; ++k) {
+    // Either way, partly or wholly outside, one pixel long.
+    const int x1 = int(rng() % 140) - 20, y = int(rng() % 60) - 5;
+    const int x2 = k % 10 == 0 ? x1 + 1 : int(rng() % 140) - 20;
+    if (x1 == x2) continue;
+    lines.push_back({x1, y, x2, y});
+    qtLines.emplace_back(x1, y, x2, y);
+  }
+  QImage ours(100, 50, QImage::Format_RGB32), qt(100, 50, QImage::Format_RGB32);
+  for (size_t k = 0; k < lines.size(); ++k) {
+    ours.fill(Qt::white);
+    qt.fill(Qt::white);
+    {
+      QPainter painter(&ours);
+      DrawingSurfaceQt surface(painter, ChartPainter::labelFont());
+      surface.setPen({0, 0, 0});
+      surface.lines(&lines[k], 1);
+    }
+    {
+      QPainter painter(&qt);
+      DrawingSurfaceQt surface(painter, ChartPainter::labelFont());
+      surface.setPen({0, 0, 0});
+      painter.drawLines(&qtLines[k], 1);
+    }
+    EXPECT_TRUE(ours == qt) << lines[k].x1 << " to " << lines[k].x2 << " at " << lines[k].y1;
   }
 }
