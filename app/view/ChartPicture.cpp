@@ -104,6 +104,31 @@ void ChartPicture::paintDirect(QPainter& painter, const QRegion& region, const Q
   painter.restore();
 }
 
+void ChartPicture::paint(QPainter& painter, const QRegion& region, const QRegion& chartArea, const QColor& background,
+                         const QFont& font, const ChartInput& input) {
+  if (!region.intersects(chartArea)) {
+    for (const QRect& r : region) painter.fillRect(r, background);
+    return;
+  }
+  if (unseen() && (chartArea - region).isEmpty()) {
+    // A new chart over the whole view: drawn once, straight onto the screen.
+    paintDirect(painter, region, background, font, input);
+    return;
+  }
+  draw(background, font, input);
+  const qreal dpr = m_image.devicePixelRatio();
+  // One rectangle at a time: under a clip of one rectangle Qt copies the
+  // picture's rows as they are; under the region's clip it would blend it
+  // span by span.
+  painter.save();
+  for (const QRect& r : region) {
+    painter.setClipRect(r);
+    painter.drawImage(QPointF(r.topLeft()), m_image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  }
+  painter.restore();
+  drawXorBand(painter, font, input);
+}
+
 void ChartPicture::drawXorBand(QPainter& painter, const QFont& font, const ChartInput& input) const {
   if (!m_key.withChart) return;
   ChartInput in = input;

@@ -47,6 +47,13 @@ class ChartPicture {
   QRegion update(const QSize& viewSize, qreal dpr, const QColor& background, bool withChart, const QRect& chart,
                  const ChartInput& input, uint64_t overlayRevision);
 
+  // Paints region of the view (painter is the view's): where it touches
+  // chartArea (the view's own pixels, its children's rectangles left out)
+  // the chart, straight or from the picture, with the band over it; under
+  // the children only the background, which is all the chart leaves there.
+  void paint(QPainter& painter, const QRegion& region, const QRegion& chartArea, const QColor& background,
+             const QFont& font, const ChartInput& input);
+
   // True when the picture shows what update() was last told.
   bool drawn() const { return m_drawn; }
   // True while what update() was last told has not been painted at all:

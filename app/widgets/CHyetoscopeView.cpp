@@ -17,17 +17,14 @@
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ShiftJis.h"
+#include "StatisticsList.h"
 #include "ViewTexts.h"
 
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalBlocker>
-#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -81,14 +78,7 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
   // Only the user's actions move the window; the bar is then set from it.
   connect(m_scrollBar, &QScrollBar::actionTriggered, this, &CHyetoscopeView::scrollAction);
   m_hiddenEdit = readOnlyField(this, "edit1003");
-  m_statsList = new QTreeWidget(this);
-  m_statsList->setObjectName(QStringLiteral("statsList1048"));
-  m_statsList->setRootIsDecorated(false);
-  m_statsList->setSortingEnabled(false);
-  m_statsList->header()->setSectionsClickable(false);
-  // Every column keeps the width it was given or stored; none takes the rest.
-  m_statsList->header()->setStretchLastSection(false);
-  m_statsList->setColumnCount(kStatsColumns);
+  m_statsList = new StatisticsList(this);
   m_intervalField = readOnlyField(this, "edit1075");
   m_sampleField = readOnlyField(this, "edit1076");
   m_unitField = readOnlyField(this, "edit1094");
@@ -267,15 +257,14 @@ ChartInput CHyetoscopeView::chartInput() {
   return m_chart->screenInput(toQRect(m_layout.chartWidget), m_doc.loadedFlag, m_doc.series(), m_overlay.curves(m_doc));
 }
 
-QRegion CHyetoscopeView::refreshPicture() {
+QRegion CHyetoscopeView::refreshPicture(const ChartInput& in) {
   const QRegion changed = m_picture.update(size(), devicePixelRatioF(), palette().color(backgroundRole()),
-                                           m_chart != nullptr, toQRect(m_layout.chartWidget), chartInput(),
-                                           m_overlay.revision());
+                                           m_chart != nullptr, toQRect(m_layout.chartWidget), in, m_overlay.revision());
   return changed & ownArea();
 }
 
 void CHyetoscopeView::repaintChanged(bool now) {
-  const QRegion changed = refreshPicture() + stripArea();
+  const QRegion changed = refreshPicture(chartInput()) + stripArea();
   if (now) {
     repaint(changed);
   } else {
@@ -313,12 +302,12 @@ void CHyetoscopeView::refillStatistics() {
   const DisplaySeries& series = m_doc.series();
   const HeaderTexts texts = headerTexts(m_doc.intervalMode, series.valueCount);
   m_unitField->setText(QString::fromStdString(texts.unit));
-  if (m_doc.recording().dataName[0] != '\0') setStatsCell(0, dataNameText(m_doc.recording().dataName));
+  if (m_doc.recording().dataName[0] != '\0') m_statsList->setCell(0, dataNameText(m_doc.recording().dataName));
   m_intervalField->setText(QString::fromStdString(texts.interval));
   if (series.valueCount != 0) m_sampleField->setText(QString::fromStdString(texts.sample));
   const CursorStatistics::Row row = CursorStatistics::compute(series);
   for (int i = 1; i < kStatsColumns; ++i) {
-    if (row[static_cast<size_t>(i)]) setStatsCell(i, QString::fromStdString(*row[static_cast<size_t>(i)]));
+    if (row[static_cast<size_t>(i)]) m_statsList->setCell(i, QString::fromStdString(*row[static_cast<size_t>(i)]));
   }
 }
 
@@ -365,75 +354,32 @@ void CHyetoscopeView::layoutStep() {
   m_intervalField->setGeometry(toQRect(m_layout.intervalField));
   m_sampleField->setGeometry(toQRect(m_layout.sampleField));
   m_unitField->setGeometry(toQRect(m_layout.unitField));
-  if (m_listInitialised == 0) {
-    setUpColumns();
-    setStatsCell(3, QString::fromUtf8(kPlaceholder));
-    setStatsCell(4, QString::fromUtf8(kPlaceholder));
+  if (!m_statsList->columnsSetUp()) {
+    m_statsList->setUpColumns(width());
+    m_statsList->setCell(3, QString::fromUtf8(kPlaceholder));
+    m_statsList->setCell(4, QString::fromUtf8(kPlaceholder));
     update();
   }
 }
 
-void CHyetoscopeView::setUpColumns() {
-  QSettings settings;
-  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
-  QStringList headers;
-  for (const StatsColumn& c : statsColumns()) headers << QString::fromUtf8(c.header);
-  m_statsList->setHeaderLabels(headers);
-  auto* row = new QTreeWidgetItem(m_statsList, QStringList(QStringLiteral(" ")));
-  const int dateWidth = statsDateWidth(row);
-  for (int i = 0; i < kStatsColumns; ++i) {
-    const int width = settings
-                          .value(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
-                                 defaultStatsColumnWidth(i, this->width(), dateWidth))
-                          .toInt();
-    m_statsList->setColumnWidth(i, width);
-    m_statsList->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
-  }
-  for (int i = 0; i < kStatsColumns; ++i) row->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
-  m_listInitialised = 1;
-}
-
-int CHyetoscopeView::statsDateWidth(QTreeWidgetItem* row) {
-  const QFontMetrics metrics(m_statsList->font());
-  char widest = '0';
-  for (char d = '1'; d <= '9'; ++d)
-    if (metrics.horizontalAdvance(QLatin1Char(d)) > metrics.horizontalAdvance(QLatin1Char(widest))) widest = d;
-  // Measured by the list itself, margins and all, on the still empty cell.
-  row->setText(6, QString::fromStdString(widestStatsDateText(widest)));
-  const int width = static_cast<QAbstractItemView*>(m_statsList)->sizeHintForColumn(6);
-  row->setText(6, QString());
-  return width;
-}
-
-void CHyetoscopeView::storeColumnWidths() {
-  if (m_listInitialised == 0) return;
-  QSettings settings;
-  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
-  for (int i = kStatsColumns - 1; i >= 0; --i)
-    settings.setValue(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
-                      m_statsList->columnWidth(i));
-}
-
-void CHyetoscopeView::setStatsCell(int column, const QString& text) {
-  if (QTreeWidgetItem* row = m_statsList->topLevelItem(0)) row->setText(column, text);
-}
+void CHyetoscopeView::storeColumnWidths() { m_statsList->storeColumnWidths(); }
 
 void CHyetoscopeView::displayReset() {
   m_intervalField->clear();
   m_sampleField->clear();
   m_unitField->clear();
-  for (int i = 0; i < kStatsColumns; ++i) setStatsCell(i, QString::fromUtf8(kPlaceholder));
+  for (int i = 0; i < kStatsColumns; ++i) m_statsList->setCell(i, QString::fromUtf8(kPlaceholder));
   repaint();
 }
 
 void CHyetoscopeView::headerRefresh() {
   updateAllViews();
   const HeaderTexts texts = headerTexts(m_doc.intervalMode, m_doc.series().valueCount);
-  if (m_doc.recording().dataName[0] != '\0') setStatsCell(0, dataNameText(m_doc.recording().dataName));
+  if (m_doc.recording().dataName[0] != '\0') m_statsList->setCell(0, dataNameText(m_doc.recording().dataName));
   m_unitField->setText(QString::fromStdString(texts.unit));
   m_intervalField->setText(QString::fromStdString(texts.interval));
   m_sampleField->setText(QString::fromStdString(texts.sample));
-  for (int i = 1; i < kStatsColumns; ++i) setStatsCell(i, QString::fromUtf8(kPlaceholder));
+  for (int i = 1; i < kStatsColumns; ++i) m_statsList->setCell(i, QString::fromUtf8(kPlaceholder));
 }
 
 void CHyetoscopeView::updateAllViews() {
@@ -538,32 +484,9 @@ void CHyetoscopeView::paintEvent(QPaintEvent* event) {
   const ChartInput in = chartInput();
   const QColor background = palette().color(backgroundRole());
   const QFont chartFont = m_chart ? m_chart->labelFont() : font();
-  const QRegion changed = m_picture.update(size(), devicePixelRatioF(), background, m_chart != nullptr,
-                                           toQRect(m_layout.chartWidget), in, m_overlay.revision()) &
-                          ownArea();
+  const QRegion changed = refreshPicture(in);
   QPainter p(this);
-  const QRegion own = ownArea();
-  if (!(event->region().intersects(own))) {
-    // Only under a child that is not opaque (the scroll bar): the chart
-    // never reaches there, the background is all there is.
-    for (const QRect& r : event->region()) p.fillRect(r, background);
-  } else if (m_picture.unseen() && (own - event->region()).isEmpty()) {
-    // A new chart over the whole view: drawn once, straight onto the screen.
-    m_picture.paintDirect(p, event->region(), background, chartFont, in);
-  } else {
-    m_picture.draw(background, chartFont, in);
-    const QImage& picture = m_picture.image();
-    const qreal dpr = picture.devicePixelRatio();
-    // One rectangle at a time: under a clip of one rectangle Qt copies the
-    // picture's rows as they are; under the region's clip it would blend it
-    // span by span.
-    for (const QRect& r : event->region()) {
-      p.setClipRect(r);
-      p.drawImage(QPointF(r.topLeft()), picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-    }
-    p.setClipping(false);
-    m_picture.drawXorBand(p, chartFont, in);
-  }
+  m_picture.paint(p, event->region(), ownArea(), background, chartFont, in);
   // What the band zoom and the cursor snapping work with until the next
   // drawing that shows bars.
   const ChartScene& scene = m_picture.scene();

@@ -44,8 +44,7 @@ class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class StatisticsList;
 struct RecordingState;
 
 class CHyetoscopeView : public QWidget, public DocumentViews {
@@ -129,15 +128,12 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void verticalScaleCommand();
   void horizontalScaleCommand();
   void layoutStep();
-  void setUpColumns();
-  int statsDateWidth(QTreeWidgetItem* row);  // a date column's longest text, measured in row
   void displayReset();
   void headerRefresh();
-  void setStatsCell(int column, const QString& text);
   void closeDataList();
-  // Tells the picture what the chart shows now; returns the view pixels
-  // that change.
-  QRegion refreshPicture();
+  // Tells the picture what the chart shows now (in); returns the view
+  // pixels that change.
+  QRegion refreshPicture(const ChartInput& in);
   // The chart as the screen shows it now (null without the chart control).
   ChartInput chartInput();
   // What the view paints itself: everything but its children's rectangles.
@@ -153,7 +149,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   GraphPlotCtrl* m_chart = nullptr;
   QScrollBar* m_scrollBar = nullptr;
   QLineEdit* m_hiddenEdit = nullptr;  // edit 1003: kept hidden at every layout
-  QTreeWidget* m_statsList = nullptr;
+  StatisticsList* m_statsList = nullptr;
   QLineEdit* m_intervalField = nullptr;
   QLineEdit* m_sampleField = nullptr;
   QLineEdit* m_unitField = nullptr;
@@ -167,7 +163,6 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // of the tick right of the last shown bar (plot coordinates).
   double m_barPitch = 0.0;
   double m_lastTick = 0.0;
-  int m_listInitialised = 0;
   bool m_firstPaintDone = false;
   bool m_statisticsPending = false;  // a refill is queued after a burst of thumb tracking
   std::function<void()> m_stateChanged;
