@@ -231,7 +231,9 @@ void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
 
 void CHyetoscopeView::stepCursors(int d) {
   if (!m_doc.loadedFlag) return;
-  CursorState::shift(d, m_doc);
+  // Only where the arrow button for that way would take the step.
+  if (d < 0 ? !m_cursors.leftActive(m_doc.series()) : !m_cursors.rightActive(m_doc.series())) return;
+  CursorState::shift(d < 0 ? -1 : 1, m_doc);
   refillStatistics();
   repaintChanged(true);
   if (m_stateChanged) m_stateChanged();

@@ -66,8 +66,9 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
 
-  // Both cursors d bars on (d = -1 or +1), as the arrow buttons step them:
-  // the statistics follow and what changed is painted at once.
+  // Both cursors one bar left (d < 0) or right, as the arrow buttons step
+  // them and only where they would: the statistics follow and what changed
+  // is painted at once.
   void stepCursors(int d);
 
   // The data list command: opens the modeless list unless it is open.
