@@ -39,9 +39,18 @@ ChartScene ChartGeometry::compute(const ChartInput& in) {
     valueAxis(in, scene);
     if (in.overlay != nullptr) scene.overlay = OverlayGeometry::compute(in, scene);
   }
-  // The view XORs the cursor lines at their old and new places around this
-  // drawing whenever a recording is loaded; the chart's own pair must be
-  // there too, or a stale line would stay.
+  ChartScene xor_ = xorParts(in);
+  scene.cursorLines = std::move(xor_.cursorLines);
+  scene.hasBand = xor_.hasBand;
+  scene.band = xor_.band;
+  return scene;
+}
+
+ChartScene ChartGeometry::xorParts(const ChartInput& in) {
+  ChartScene scene;
+  if (!in.loaded || in.series == nullptr) return scene;
+  // The cursor lines are drawn whenever a recording is loaded, also over an
+  // empty window, so that the lines always match the handles.
   if (in.cursors) cursorLines(in, scene);
   if (in.band && in.bandLeft < in.bandRight) {
     scene.hasBand = true;

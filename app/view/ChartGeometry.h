@@ -63,6 +63,10 @@ class ChartGeometry {
   static constexpr int kLabelGap = 3;
 
   static ChartScene compute(const ChartInput& input);
+  // Only what compute XORs over the drawing: the cursor lines and the zoom
+  // band (both empty when nothing is loaded). The screen keeps the rest as a
+  // picture and redraws just these when only they changed.
+  static ChartScene xorParts(const ChartInput& input);
 
   // Bar pitch for n bars on a drawing rectangle W pixels wide.
   static double pitch(int w, int n) { return (w - 4) / static_cast<double>(n); }

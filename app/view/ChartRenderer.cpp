@@ -52,7 +52,10 @@ void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   for (const ChartLabel& label : scene.labels) surface.text(label.x, label.y, label.text);
 
   if (!scene.overlay.empty()) drawOverlay(scene.overlay, surface);
+  drawXor(scene, surface);
+}
 
+void ChartRenderer::drawXor(const ChartScene& scene, DrawingSurface& surface) {
   for (const ChartLineI& c : scene.cursorLines) surface.xorLine(c.x1, c.y1, c.x2, c.y2, kCursor);
   if (scene.hasBand) {
     const ChartRectI& b = scene.band;

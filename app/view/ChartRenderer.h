@@ -33,6 +33,9 @@ class ChartRenderer {
   static const CurveStyle& curveStyle(int curve);
 
   static void draw(const ChartScene& scene, DrawingSurface& surface);
+  // The last step of draw: the cursor lines, then the band, XOR-ed over
+  // whatever is there.
+  static void drawXor(const ChartScene& scene, DrawingSurface& surface);
   // The cursor strip: a white box with a black outline, then its images.
   static void draw(const CursorStripScene& strip, DrawingSurface& surface);
 

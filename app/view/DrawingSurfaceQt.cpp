@@ -2,6 +2,8 @@
 
 #include "ChartBitmaps.h"
 
+#include <QPaintEngine>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -64,14 +66,31 @@ void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
   m_painter.setPen(pen);
 }
 
+namespace {
+// b lies strictly between a and c on one row or one column.
+bool onStraightRun(const QPoint& a, const ChartPointI& b, const ChartPointI& c) {
+  if (a.y() == b.y && b.y == c.y) return (a.x() < b.x && b.x < c.x) || (a.x() > b.x && b.x > c.x);
+  if (a.x() == b.x && b.x == c.x) return (a.y() < b.y && b.y < c.y) || (a.y() > b.y && b.y > c.y);
+  return false;
+}
+}  // namespace
+
 void DrawingSurfaceQt::polyline(const ChartPointI* points, size_t count) {
   if (count < 2) return;
+  // A point in the middle of a straight row or column run is left out: Qt
+  // strokes the run through it and past it with the same pixels and the same
+  // dash pattern, and a curve over thousands of columns has long flat runs
+  // that would each cost a segment.
+  m_points.clear();
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0 && i + 1 < count && onStraightRun(m_points.back(), points[i], points[i + 1])) continue;
+    m_points.emplace_back(points[i].x, points[i].y);
+  }
   // Strand k is the line moved k pixels right and down, so lines in every
   // direction but one diagonal come out m_strands pixels thick.
   for (int k = 0; k < m_strands; ++k) {
-    m_points.clear();
-    for (size_t i = 0; i < count; ++i) m_points.emplace_back(points[i].x + k, points[i].y + k);
     m_painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+    for (QPoint& q : m_points) q += QPoint(1, 1);
   }
 }
 
@@ -101,7 +120,14 @@ void DrawingSurfaceQt::line(int x1, int y1, int x2, int y2) {
 void DrawingSurfaceQt::lines(const ChartLineI* first, size_t count) {
   // Vertical lines (bars, ticks) are one-pixel-wide rectangles: filled as
   // rectangles they cover exactly the same pixels, much faster than through
-  // the line stroker. Everything else goes through drawLines.
+  // the line stroker. So are horizontal ones (grid lines) on a screen or
+  // picture drawn pixel for pixel: Qt's line there covers its left end and
+  // leaves the right one out, whichever way it is drawn, and its stroker
+  // costs a few microseconds per line across the chart (a printed page
+  // keeps them as lines). Everything else goes through drawLines.
+  const bool rasterPixels = m_painter.paintEngine() != nullptr &&
+                            m_painter.paintEngine()->type() == QPaintEngine::Raster &&
+                            m_painter.deviceTransform().type() <= QTransform::TxTranslate;
   m_buffer.clear();
   m_columns.clear();
   QLine q;
@@ -109,6 +135,8 @@ void DrawingSurfaceQt::lines(const ChartLineI* first, size_t count) {
     const ChartLineI& l = first[i];
     if (l.x1 == l.x2) {
       if (l.y1 != l.y2) m_columns.emplace_back(l.x1, std::min(l.y1, l.y2) + (l.y2 < l.y1 ? 1 : 0), 1, std::abs(l.y2 - l.y1));
+    } else if (l.y1 == l.y2 && rasterPixels) {
+      m_columns.emplace_back(std::min(l.x1, l.x2), l.y1, std::abs(l.x2 - l.x1), 1);
     } else if (toQtLine(l, q)) {
       m_buffer.push_back(q);
     }
@@ -132,7 +160,21 @@ void DrawingSurfaceQt::xorLine(int x1, int y1, int x2, int y2, ChartColor color)
   QPen kept = m_painter.pen();
   setPen(color);
   m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  m_painter.drawLine(q);
+  if (x1 == x2) {
+    // Qt hands a raster operation over about a hundred rows to its thread
+    // pool in pieces; a cursor line costs more in that hand-over than in
+    // pixels. Pieces of kXorRows rows, each ending where the next starts,
+    // cover the same pixels and stay on this thread.
+    const int step = y2 > y1 ? kXorRows : -kXorRows;
+    int y = y1;
+    while (std::abs(y2 - y) > kXorRows) {
+      m_painter.drawLine(x1, y, x1, y + step);
+      y += step;
+    }
+    m_painter.drawLine(x1, y, x1, y2);
+  } else {
+    m_painter.drawLine(q);
+  }
   m_painter.setCompositionMode(previous);
   m_painter.setPen(kept);
 }

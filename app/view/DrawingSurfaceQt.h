@@ -49,5 +49,6 @@ class DrawingSurfaceQt : public DrawingSurface {
   std::vector<QRect> m_columns;
   std::vector<QPoint> m_points;
   static constexpr int kMaxStrands = 3;
+  static constexpr int kXorRows = 64;  // rows of one piece of an XOR line
   int m_strands = 1;  // one-pixel lines drawn side by side for a line pen
 };

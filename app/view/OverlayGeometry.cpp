@@ -106,6 +106,9 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
   const int xMin = in.left + inset;
   const int xMax = std::max(xMin, in.right - 1 - inset);
+  // The pixel column of each shown bar, the same for every curve.
+  std::vector<int> columns(static_cast<size_t>(std::max(e - f, 0)));
+  for (int i = f; i < e; ++i) columns[static_cast<size_t>(i - f)] = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
   for (size_t c = 0; c < data.curves.size(); ++c) {
     const OverlayCurve& curve = data.curves[c];
     Curve& cv = curves[c];
@@ -129,7 +132,7 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
         endRun();
         continue;
       }
-      const int x = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
+      const int x = columns[static_cast<size_t>(i - f)];
       if (x != column) {
         flushColumn();
         column = x;

@@ -10,6 +10,7 @@ add_library(hy_chart STATIC
   ${_chart}/ChartOverlayData.h
   ${_chart}/OverlayGeometry.cpp ${_chart}/OverlayGeometry.h
   ${_chart}/ChartPainter.cpp ${_chart}/ChartPainter.h
+  ${_chart}/ChartPicture.cpp ${_chart}/ChartPicture.h
   ${_chart}/ChartRenderer.cpp ${_chart}/ChartRenderer.h
   ${_chart}/ChartScene.h
   ${_chart}/ChartTicks.cpp ${_chart}/ChartTicks.h

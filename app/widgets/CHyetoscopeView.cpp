@@ -17,17 +17,14 @@
 #include "GraphPlotCtrl.h"
 #include "RecordingState.h"
 #include "ShiftJis.h"
+#include "StatisticsList.h"
 #include "ViewTexts.h"
 
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalBlocker>
-#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -72,6 +69,8 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
     : QWidget(parent), m_doc(doc), m_state(state), m_chartNavigation(doc, state, m_windows) {
   setObjectName(QStringLiteral("hyetoscopeView"));
   setAutoFillBackground(true);
+  // Every paint copies the background with the chart from the picture.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
   m_scrollBar->setObjectName(QStringLiteral("scrollBar1001"));
   m_scrollBar->setRange(0, 0);
@@ -79,14 +78,7 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
   // Only the user's actions move the window; the bar is then set from it.
   connect(m_scrollBar, &QScrollBar::actionTriggered, this, &CHyetoscopeView::scrollAction);
   m_hiddenEdit = readOnlyField(this, "edit1003");
-  m_statsList = new QTreeWidget(this);
-  m_statsList->setObjectName(QStringLiteral("statsList1048"));
-  m_statsList->setRootIsDecorated(false);
-  m_statsList->setSortingEnabled(false);
-  m_statsList->header()->setSectionsClickable(false);
-  // Every column keeps the width it was given or stored; none takes the rest.
-  m_statsList->header()->setStretchLastSection(false);
-  m_statsList->setColumnCount(kStatsColumns);
+  m_statsList = new StatisticsList(this);
   m_intervalField = readOnlyField(this, "edit1075");
   m_sampleField = readOnlyField(this, "edit1076");
   m_unitField = readOnlyField(this, "edit1094");
@@ -209,16 +201,77 @@ bool CHyetoscopeView::zoomCommand(int id) {
 
 void CHyetoscopeView::afterWindowMoved(bool shiftCursors, bool repaintNow) {
   if (shiftCursors) CursorState::shift(0, m_doc);
-  refillStatistics();
+  if (repaintNow) {
+    refillStatistics();
+  } else if (!m_statisticsPending) {
+    // The statistics sum from A to B, over the whole series at worst: a
+    // burst of thumb-track events fills them once, after its last event
+    // and before the paint that shows it.
+    m_statisticsPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          m_statisticsPending = false;
+          refillStatistics();
+        },
+        Qt::QueuedConnection);
+  }
   layoutStep();
   // Thumb tracking comes in bursts: one paint after the last of them shows
-  // the same picture as one per event, without falling behind the pointer.
+  // the same picture as one per event, without falling behind the pointer
+  // (and without drawing the chart for every event).
+  updateScrollBar();
   if (repaintNow) {
-    repaint();
+    repaintChanged(true);
   } else {
-    update();
+    update(ownArea());
   }
   if (m_stateChanged) m_stateChanged();
+}
+
+void CHyetoscopeView::stepCursors(int d) {
+  if (!m_doc.loadedFlag) return;
+  // Only where the arrow button for that way would take the step.
+  if (d < 0 ? !m_cursors.leftActive(m_doc.series()) : !m_cursors.rightActive(m_doc.series())) return;
+  CursorState::shift(d < 0 ? -1 : 1, m_doc);
+  refillStatistics();
+  repaintChanged(true);
+  if (m_stateChanged) m_stateChanged();
+}
+
+QRegion CHyetoscopeView::ownArea() const {
+  QRegion area(rect());
+  for (const QWidget* child : {static_cast<const QWidget*>(m_scrollBar), static_cast<const QWidget*>(m_statsList),
+                               static_cast<const QWidget*>(m_intervalField), static_cast<const QWidget*>(m_sampleField),
+                               static_cast<const QWidget*>(m_unitField)})
+    area -= child->geometry();
+  return area;
+}
+
+QRegion CHyetoscopeView::stripArea() const {
+  return QRegion(toQRect(m_layout.cursorStrip)) + toQRect(m_layout.leftArrow) + toQRect(m_layout.rightArrow);
+}
+
+ChartInput CHyetoscopeView::chartInput() {
+  m_cursors.recompute(m_layout, m_doc.series());
+  if (!m_chart) return {};
+  m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
+  return m_chart->screenInput(toQRect(m_layout.chartWidget), m_doc.loadedFlag, m_doc.series(), m_overlay.curves(m_doc));
+}
+
+QRegion CHyetoscopeView::refreshPicture(const ChartInput& in) {
+  const QRegion changed = m_picture.update(size(), devicePixelRatioF(), palette().color(backgroundRole()),
+                                           m_chart != nullptr, toQRect(m_layout.chartWidget), in, m_overlay.revision());
+  return changed & ownArea();
+}
+
+void CHyetoscopeView::repaintChanged(bool now) {
+  const QRegion changed = refreshPicture(chartInput()) + stripArea();
+  if (now) {
+    repaint(changed);
+  } else {
+    update(changed);
+  }
 }
 
 void CHyetoscopeView::scrollAction(int action) {
@@ -251,12 +304,12 @@ void CHyetoscopeView::refillStatistics() {
   const DisplaySeries& series = m_doc.series();
   const HeaderTexts texts = headerTexts(m_doc.intervalMode, series.valueCount);
   m_unitField->setText(QString::fromStdString(texts.unit));
-  if (m_doc.recording().dataName[0] != '\0') setStatsCell(0, dataNameText(m_doc.recording().dataName));
+  if (m_doc.recording().dataName[0] != '\0') m_statsList->setCell(0, dataNameText(m_doc.recording().dataName));
   m_intervalField->setText(QString::fromStdString(texts.interval));
   if (series.valueCount != 0) m_sampleField->setText(QString::fromStdString(texts.sample));
   const CursorStatistics::Row row = CursorStatistics::compute(series);
   for (int i = 1; i < kStatsColumns; ++i) {
-    if (row[static_cast<size_t>(i)]) setStatsCell(i, QString::fromStdString(*row[static_cast<size_t>(i)]));
+    if (row[static_cast<size_t>(i)]) m_statsList->setCell(i, QString::fromStdString(*row[static_cast<size_t>(i)]));
   }
 }
 
@@ -303,81 +356,41 @@ void CHyetoscopeView::layoutStep() {
   m_intervalField->setGeometry(toQRect(m_layout.intervalField));
   m_sampleField->setGeometry(toQRect(m_layout.sampleField));
   m_unitField->setGeometry(toQRect(m_layout.unitField));
-  if (m_listInitialised == 0) {
-    setUpColumns();
-    setStatsCell(3, QString::fromUtf8(kPlaceholder));
-    setStatsCell(4, QString::fromUtf8(kPlaceholder));
+  if (!m_statsList->columnsSetUp()) {
+    m_statsList->setUpColumns(width());
+    m_statsList->setCell(3, QString::fromUtf8(kPlaceholder));
+    m_statsList->setCell(4, QString::fromUtf8(kPlaceholder));
     update();
   }
 }
 
-void CHyetoscopeView::setUpColumns() {
-  QSettings settings;
-  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
-  QStringList headers;
-  for (const StatsColumn& c : statsColumns()) headers << QString::fromUtf8(c.header);
-  m_statsList->setHeaderLabels(headers);
-  auto* row = new QTreeWidgetItem(m_statsList, QStringList(QStringLiteral(" ")));
-  const int dateWidth = statsDateWidth(row);
-  for (int i = 0; i < kStatsColumns; ++i) {
-    const int width = settings
-                          .value(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
-                                 defaultStatsColumnWidth(i, this->width(), dateWidth))
-                          .toInt();
-    m_statsList->setColumnWidth(i, width);
-    m_statsList->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
-  }
-  for (int i = 0; i < kStatsColumns; ++i) row->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
-  m_listInitialised = 1;
-}
-
-int CHyetoscopeView::statsDateWidth(QTreeWidgetItem* row) {
-  const QFontMetrics metrics(m_statsList->font());
-  char widest = '0';
-  for (char d = '1'; d <= '9'; ++d)
-    if (metrics.horizontalAdvance(QLatin1Char(d)) > metrics.horizontalAdvance(QLatin1Char(widest))) widest = d;
-  // Measured by the list itself, margins and all, on the still empty cell.
-  row->setText(6, QString::fromStdString(widestStatsDateText(widest)));
-  const int width = static_cast<QAbstractItemView*>(m_statsList)->sizeHintForColumn(6);
-  row->setText(6, QString());
-  return width;
-}
-
-void CHyetoscopeView::storeColumnWidths() {
-  if (m_listInitialised == 0) return;
-  QSettings settings;
-  settings.beginGroup(QStringLiteral("ShownSeriesSpan"));
-  for (int i = kStatsColumns - 1; i >= 0; --i)
-    settings.setValue(QString::fromLatin1(statsColumns()[static_cast<size_t>(i)].profileName),
-                      m_statsList->columnWidth(i));
-}
-
-void CHyetoscopeView::setStatsCell(int column, const QString& text) {
-  if (QTreeWidgetItem* row = m_statsList->topLevelItem(0)) row->setText(column, text);
-}
+void CHyetoscopeView::storeColumnWidths() { m_statsList->storeColumnWidths(); }
 
 void CHyetoscopeView::displayReset() {
   m_intervalField->clear();
   m_sampleField->clear();
   m_unitField->clear();
-  for (int i = 0; i < kStatsColumns; ++i) setStatsCell(i, QString::fromUtf8(kPlaceholder));
+  for (int i = 0; i < kStatsColumns; ++i) m_statsList->setCell(i, QString::fromUtf8(kPlaceholder));
   repaint();
 }
 
 void CHyetoscopeView::headerRefresh() {
   updateAllViews();
   const HeaderTexts texts = headerTexts(m_doc.intervalMode, m_doc.series().valueCount);
-  if (m_doc.recording().dataName[0] != '\0') setStatsCell(0, dataNameText(m_doc.recording().dataName));
+  if (m_doc.recording().dataName[0] != '\0') m_statsList->setCell(0, dataNameText(m_doc.recording().dataName));
   m_unitField->setText(QString::fromStdString(texts.unit));
   m_intervalField->setText(QString::fromStdString(texts.interval));
   m_sampleField->setText(QString::fromStdString(texts.sample));
-  for (int i = 1; i < kStatsColumns; ++i) setStatsCell(i, QString::fromUtf8(kPlaceholder));
+  for (int i = 1; i < kStatsColumns; ++i) m_statsList->setCell(i, QString::fromUtf8(kPlaceholder));
 }
 
 void CHyetoscopeView::updateAllViews() {
   if (m_chart) {
     layoutStep();
-    update();
+    updateScrollBar();
+    // The children show their own changes; the view's own pixels are the
+    // chart's and the strip's.
+    update(ownArea());
   }
   if (m_stateChanged) m_stateChanged();
 }
@@ -428,7 +441,7 @@ void CHyetoscopeView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_cursors.press(at.x(), at.y(), m_layout);
     m_cursors.arrowPress(at.x(), at.y(), m_layout, m_doc.series());
-    update();
+    repaintChanged(false);
   }
   QWidget::mousePressEvent(event);
 }
@@ -438,7 +451,7 @@ void CHyetoscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_cursors.move(at.x(), m_layout);
     m_cursors.arrowMove(at.x(), at.y(), m_layout, m_doc.series());
-    update();
+    repaintChanged(false);
   }
   QWidget::mouseMoveEvent(event);
 }
@@ -453,7 +466,7 @@ void CHyetoscopeView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (mode == CursorState::kLeftHeld || mode == CursorState::kRightHeld) {
       if (m_cursors.arrowRelease(at.x(), at.y(), m_layout, m_doc)) refillStatistics();
     }
-    repaint();
+    repaintChanged(true);
     if (m_stateChanged) m_stateChanged();
   }
   QWidget::mouseReleaseEvent(event);
@@ -464,28 +477,34 @@ void CHyetoscopeView::resizeEvent(QResizeEvent* event) {
   if (m_chart) layoutStep();
 }
 
-void CHyetoscopeView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+void CHyetoscopeView::paintEvent(QPaintEvent* event) {
   const bool loaded = m_doc.loadedFlag;
   if (loaded && m_chartNavigation.applyPendingBand() && m_stateChanged) m_stateChanged();
-  m_cursors.recompute(m_layout, m_doc.series());
-  if (m_chart) {
-    m_chart->setCursorX(m_cursors.x(Cursor::A), m_cursors.x(Cursor::B));
-    const ChartScene scene =
-        m_chart->paintOnScreen(p, toQRect(m_layout.chartWidget), loaded, m_doc.series(), m_overlay.curves(m_doc));
-    // What the band zoom and the cursor snapping work with until the next
-    // drawing that shows bars.
-    if (scene.hasLastTick) {
-      m_barPitch = scene.barPitch;
-      m_lastTick = scene.lastTick;
-    }
+  // Before anything is painted: a change of the bar's state then shows in
+  // this same paint where the region holds the bar.
+  updateScrollBar();
+  const ChartInput in = chartInput();
+  const QColor background = palette().color(backgroundRole());
+  const QFont chartFont = m_chart ? m_chart->labelFont() : font();
+  const QRegion changed = refreshPicture(in);
+  QPainter p(this);
+  m_picture.paint(p, event->region(), ownArea(), background, chartFont, in);
+  // What the band zoom and the cursor snapping work with until the next
+  // drawing that shows bars.
+  const ChartScene& scene = m_picture.scene();
+  if (scene.hasLastTick) {
+    m_barPitch = scene.barPitch;
+    m_lastTick = scene.lastTick;
   }
   {
     DrawingSurfaceQt surface(p, ChartPainter::labelFont());
     ChartRenderer::draw(m_cursors.strip(m_layout, m_chart != nullptr), surface);
   }
   p.end();
-  updateScrollBar();
+  // A change this paint does not cover (the chart changed by itself, e.g.
+  // a band applied now) is painted next.
+  const QRegion missed = changed - event->region();
+  if (!missed.isEmpty()) update(missed);
   if (!m_firstPaintDone && m_chart) {
     m_firstPaintDone = true;
     if (m_firstPaint) m_firstPaint();

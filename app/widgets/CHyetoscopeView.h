@@ -12,10 +12,17 @@
 // what a switch of interval does to the document (RememberedSpans does), how
 // the window moves (ChartNavigation does) or where the cursors go and what the
 // statistics read (CursorState, CursorStatistics).
+//
+// It paints from a ChartPicture (background, chart, cursor lines) and draws
+// the band and the cursor strip over it. An action repaints only what it
+// changed: a cursor step the two line columns, the strip and the statistics
+// row; a scroll step or a zoom the chart's area, never the scroll bar, the
+// fields or the list unless their contents changed.
 
 #include "CDataListDlg.h"
 #include "ChartOverlaySwitch.h"
 #include "ChartNavigation.h"
+#include "ChartPicture.h"
 #include "CursorState.h"
 #include "DocumentViews.h"
 #include "ExportRange.h"
@@ -37,8 +44,7 @@ class UserMessages;
 class GraphPlotCtrl;
 class QLineEdit;
 class QScrollBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class StatisticsList;
 struct RecordingState;
 
 class CHyetoscopeView : public QWidget, public DocumentViews {
@@ -59,6 +65,11 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   // Carries out a command this view owns; false for any other command.
   bool onCommand(int commandId);
   void intervalCommand(IntervalMode mode);
+
+  // Both cursors one bar left (d < 0) or right, as the arrow buttons step
+  // them and only where they would: the statistics follow and what changed
+  // is painted at once.
+  void stepCursors(int d);
 
   // The data list command: opens the modeless list unless it is open.
   void dataListCommand();
@@ -118,12 +129,20 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   void verticalScaleCommand();
   void horizontalScaleCommand();
   void layoutStep();
-  void setUpColumns();
-  int statsDateWidth(QTreeWidgetItem* row);  // a date column's longest text, measured in row
   void displayReset();
   void headerRefresh();
-  void setStatsCell(int column, const QString& text);
   void closeDataList();
+  // Tells the picture what the chart shows now (in); returns the view
+  // pixels that change.
+  QRegion refreshPicture(const ChartInput& in);
+  // The chart as the screen shows it now (null without the chart control).
+  ChartInput chartInput();
+  // What the view paints itself: everything but its children's rectangles.
+  QRegion ownArea() const;
+  // The cursor strip with its arrow buttons.
+  QRegion stripArea() const;
+  // Paints now (or later) what the cursors or the chart changed.
+  void repaintChanged(bool now);
   ShownSeriesSpan shownSeriesSpan() const;
 
   CHyetoscopeDoc& m_doc;
@@ -131,7 +150,7 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   GraphPlotCtrl* m_chart = nullptr;
   QScrollBar* m_scrollBar = nullptr;
   QLineEdit* m_hiddenEdit = nullptr;  // edit 1003: kept hidden at every layout
-  QTreeWidget* m_statsList = nullptr;
+  StatisticsList* m_statsList = nullptr;
   QLineEdit* m_intervalField = nullptr;
   QLineEdit* m_sampleField = nullptr;
   QLineEdit* m_unitField = nullptr;
@@ -140,12 +159,13 @@ class CHyetoscopeView : public QWidget, public DocumentViews {
   ChartNavigation m_chartNavigation;
   CursorState m_cursors;
   ChartOverlaySwitch m_overlay;
+  ChartPicture m_picture;
   // From the last screen drawing that showed bars: the bar pitch and the x
   // of the tick right of the last shown bar (plot coordinates).
   double m_barPitch = 0.0;
   double m_lastTick = 0.0;
-  int m_listInitialised = 0;
   bool m_firstPaintDone = false;
+  bool m_statisticsPending = false;  // a refill is queued after a burst of thumb tracking
   std::function<void()> m_stateChanged;
   std::function<void()> m_firstPaint;
   std::function<std::string(QWidget*)> m_textFileChooser;

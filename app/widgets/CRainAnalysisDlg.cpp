@@ -182,7 +182,14 @@ RainAnalysisSettings CRainAnalysisDlg::storedSettings() {
   return check.settings.value_or(RainAnalysisSettings{});
 }
 
+namespace {
+uint64_t g_settingsRevision = 0;  // the UI thread's only
+}  // namespace
+
+uint64_t CRainAnalysisDlg::settingsRevision() { return g_settingsRevision; }
+
 void CRainAnalysisDlg::storeSettings(const RainAnalysisSettings& settings) {
+  ++g_settingsRevision;
   QSettings s;
   s.beginGroup(QString::fromLatin1(kAnalysisSettingsGroup));
   const AnalysisFieldTexts texts = analysisFieldTexts(settings);

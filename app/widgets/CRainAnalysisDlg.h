@@ -18,6 +18,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -72,6 +73,10 @@ class CRainAnalysisDlg : public QDialog {
   // The settings kept in the settings file (defaults when absent or bad).
   static RainAnalysisSettings storedSettings();
   static void storeSettings(const RainAnalysisSettings& settings);
+  // Counts the stores of this program run, so that readers that keep the
+  // settings (the chart's overlay, read on every paint) know when to read
+  // them again.
+  static uint64_t settingsRevision();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -28,11 +28,18 @@ OverlaySettings ChartOverlaySwitch::storedSettings() {
 
 const ChartOverlayData* ChartOverlaySwitch::curves(const CHyetoscopeDoc& doc) {
   if (!m_shown || !doc.loadedFlag) return nullptr;
-  // The analysis window may have changed the settings since the last paint.
-  const OverlaySettings settings = storedSettings();
-  if (!m_curves || settings != m_settings) {
+  // The analysis window may have changed the settings since the last paint;
+  // they are read again only then.
+  if (!m_settingsRead || m_settingsRevision != CRainAnalysisDlg::settingsRevision()) {
+    m_settingsRevision = CRainAnalysisDlg::settingsRevision();
+    m_settingsRead = true;
+    const OverlaySettings settings = storedSettings();
+    if (settings != m_settings) m_curves.reset();
     m_settings = settings;
+  }
+  if (!m_curves) {
     m_curves = overlayCurves(doc.recording(), m_settings);
+    ++m_revision;
   }
   return &*m_curves;
 }

@@ -11,6 +11,7 @@
 
 #include "OverlayCurves.h"
 
+#include <cstdint>
 #include <optional>
 
 class CHyetoscopeDoc;
@@ -28,7 +29,12 @@ class ChartOverlaySwitch {
   // Switches without storing (benchmarks, tests).
   void setShown(bool shown) { m_shown = shown; }
   // The recording changed: the next curves() computes them again.
-  void forget() { m_curves.reset(); }
+  void forget() {
+    m_curves.reset();
+    ++m_revision;
+  }
+  // Changes whenever the curves curves() returns may have changed.
+  uint64_t revision() const { return m_revision; }
 
   // The curves to draw: null while off or without a recording.
   const ChartOverlayData* curves(const CHyetoscopeDoc& doc);
@@ -40,4 +46,7 @@ class ChartOverlaySwitch {
   bool m_shown = false;
   OverlaySettings m_settings;
   std::optional<ChartOverlayData> m_curves;
+  uint64_t m_revision = 0;
+  bool m_settingsRead = false;
+  uint64_t m_settingsRevision = 0;  // CRainAnalysisDlg's when m_settings was read
 };

@@ -4,7 +4,6 @@
 #include "ChartPainter.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 
@@ -25,10 +24,8 @@ GraphPlotCtrl::GraphPlotCtrl(QWidget* parent) : QWidget(parent) {
 
 GraphPlotCtrl::~GraphPlotCtrl() = default;
 
-ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
-                                        const DisplaySeries& series, const ChartOverlayData* overlay) {
-  viewPainter.save();
-  viewPainter.translate(plotRect.topLeft());
+ChartInput GraphPlotCtrl::screenInput(const QRect& plotRect, bool loaded, const DisplaySeries& series,
+                                      const ChartOverlayData* overlay) const {
   ChartInput in;
   in.right = plotRect.width();
   in.bottom = plotRect.height();
@@ -42,9 +39,7 @@ ChartScene GraphPlotCtrl::paintOnScreen(QPainter& viewPainter, const QRect& plot
   in.bandLeft = m_band.bandLeft();
   in.bandRight = m_band.bandRight();
   in.overlay = overlay;
-  ChartScene scene = ChartPainter::paint(viewPainter, m_labelFont, std::move(in));
-  viewPainter.restore();
-  return scene;
+  return in;
 }
 
 const QImage& GraphPlotCtrl::bitmap(int resourceId) const {

@@ -7,10 +7,11 @@
 // view copies into its cursor strip.
 //
 // Does not own or change the DisplaySeries; does not decide what to draw and
-// keeps nothing of a drawing: ChartPainter computes the scene (ChartGeometry)
-// and draws it (ChartRenderer); paintOnScreen returns that scene, and the
-// view keeps its bar pitch and last tick. Printing, pictures and PDF files
-// call ChartPainter themselves, with no widget. Which bars carry time labels,
+// keeps nothing of a drawing: screenInput says what the screen's chart is
+// made of, ChartPainter computes the scene (ChartGeometry) and draws it
+// (ChartRenderer) into the view's ChartPicture, and the view keeps its bar
+// pitch and last tick. Printing, pictures and PDF files call ChartPainter
+// themselves, with no widget. Which bars carry time labels,
 // including the spacing chosen when a long recording is shown whole, is
 // described in ChartTicks.h.
 //
@@ -19,10 +20,10 @@
 // area, with the bars standing on its bottom row.
 //
 // The widget is placed by the view exactly over the plot rectangle. It draws
-// nothing itself (the view paints the chart through paintOnScreen with its
-// own painter, so that labels left of and below the plot land in the view's
-// margins); it takes the mouse for the zoom band, which paintOnScreen puts
-// into the scene while the user drags it.
+// nothing itself (the view paints the chart from its picture, so that labels
+// left of and below the plot land in the view's margins); it takes the mouse
+// for the zoom band, which screenInput puts into the chart while the user
+// drags it.
 
 #include "DisplaySeries.h"
 
@@ -35,11 +36,11 @@
 
 #include "ChartBand.h"
 #include "ChartBitmaps.h"
+#include "ChartGeometry.h"
 #include "ChartScene.h"
 
 #include <functional>
 
-class QPainter;
 struct ChartOverlayData;
 
 class GraphPlotCtrl : public QWidget {
@@ -57,15 +58,16 @@ class GraphPlotCtrl : public QWidget {
   explicit GraphPlotCtrl(QWidget* parent = nullptr);
   ~GraphPlotCtrl() override;
 
-  // Draws the chart with the view's painter. plotRect is the control's
-  // geometry in view coordinates (the rectangle the view gives to
-  // setGeometry); the drawing rectangle is (0, 0, width, height) of it, so
-  // labels fall left of and below it. Background and frame always; bars,
-  // axes with labels and the cursor lines only when loaded; the overlay
-  // curves over the bars when given. Returns the scene drawn (its bar pitch
-  // and last tick are in plot coordinates).
-  ChartScene paintOnScreen(QPainter& viewPainter, const QRect& plotRect, bool loaded,
-                           const DisplaySeries& series, const ChartOverlayData* overlay = nullptr);
+  // The screen's chart, for ChartPainter on a painter translated to
+  // plotRect's top-left corner. plotRect is the control's geometry in view
+  // coordinates (the rectangle the view gives to setGeometry); the drawing
+  // rectangle is (0, 0, width, height) of it, so labels fall left of and
+  // below it. Background and frame always; bars, axes with labels and the
+  // cursor lines only when loaded; the overlay curves over the bars when
+  // given; the band while it is dragged.
+  ChartInput screenInput(const QRect& plotRect, bool loaded, const DisplaySeries& series,
+                         const ChartOverlayData* overlay = nullptr) const;
+  bool bandDragging() const { return m_band.dragging(); }
 
   // Where the bar pitch of the screen's last drawing comes from when a band
   // drag ends (the view keeps it).

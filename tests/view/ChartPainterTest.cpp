@@ -5,36 +5,14 @@
 #include "ChartPainter.h"
 #include "ChartRenderer.h"
 #include "DrawingSurfaceQt.h"
+#include "GuiOnlyTest.h"
 #include "SampleSeries.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <cstdlib>
-#include <memory>
-
-namespace {
-
-class GuiOnly : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "chart_painter_tests";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QGuiApplication>(argc, argv);
-  }
-  static void TearDownTestSuite() { app.reset(); }
-  static std::unique_ptr<QGuiApplication> app;
-};
-
-std::unique_ptr<QGuiApplication> GuiOnly::app;
-
-}  // namespace
 
 TEST_F(GuiOnly, PaintsTheComputedSceneWithTheFontsOwnWidths) {
   ASSERT_FALSE(QCoreApplication::instance()->inherits("QApplication"));

@@ -32,7 +32,8 @@ Screenshot paintView(GraphPlotCtrl& chart, const DisplaySeries& series, int widt
   Screenshot shot{QImage(width, height, QImage::Format_RGB32), QRect(50, 18, width - 70 + 1, height - 138), {}};
   shot.image.fill(QColor(240, 240, 240));
   QPainter painter(&shot.image);
-  shot.scene = chart.paintOnScreen(painter, shot.plot, true, series);
+  painter.translate(shot.plot.topLeft());
+  shot.scene = ChartPainter::paint(painter, chart.labelFont(), chart.screenInput(shot.plot, true, series));
   return shot;
 }
 

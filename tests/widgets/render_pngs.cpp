@@ -4,6 +4,7 @@
 //                        [first shown index] [visible count]
 // The image stands for the view's client area: the chart goes where the view
 // lays out its plot rectangle, so the labels fall into the same margins.
+#include "ChartPainter.h"
 #include "GraphPlotCtrl.h"
 #include "SampleSeries.h"
 
@@ -50,8 +51,9 @@ int main(int argc, char** argv) {
       QPainter painter(&image);
       QRect plot(QPoint(50, 18), QPoint(width - 20, height - 120));
       chart.setCursorX(50 + plot.width() / 3, 50 + plot.width() * 2 / 3);
-      chart.paintOnScreen(painter, QRect(plot.left(), plot.top(), plot.width() + 1, plot.height()),
-                          true, *series);
+      const QRect on(plot.left(), plot.top(), plot.width() + 1, plot.height());
+      painter.translate(on.topLeft());
+      ChartPainter::paint(painter, chart.labelFont(), chart.screenInput(on, true, *series));
       painter.end();
       std::string file = out + "/chart-" + sample + "-" + name + ".png";
       if (!image.scaled(image.size() * zoom).save(QString::fromStdString(file))) ++failures;

@@ -4,7 +4,11 @@
 //   its wettest day, both cursors dragged onto the storm, then after Undo;
 // scale-*.png: the two scale dialogs;
 // labels-<sample>-<mode>-<width>.png: every mode of two samples in the
-//   window's default 640 x 480 and at 1000 x 600.
+//   window's default 640 x 480 and at 1000 x 600;
+// screen-*.png: what the window shows on screen (its backing store, not a
+//   fresh drawing) after each of a run of actions, as the event loop paints
+//   them, with the overlay off and on: scroll steps, zooms, arrow steps of
+//   the cursors, a cursor drag, a band drag and an undo.
 // Settings go to a temporary folder.
 #include "CHyetoscopeApp.h"
 #include "CHyetoscopeDoc.h"
@@ -16,7 +20,9 @@
 #include "ScriptedMessages.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QDialog>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +34,26 @@
 namespace {
 bool save(QWidget& w, const std::string& path) {
   const bool ok = w.grab().save(QString::fromStdString(path));
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.c_str());
+  return ok;
+}
+
+// The program started on a bundled sample, as a user starts it with a file.
+struct Program {
+  RecordingState state;
+  ScriptedMessages messages;
+  CHyetoscopeApp app{state, messages};
+  bool open(const char* sample) {
+    const QString file = QStringLiteral(HY_SAMPLES_DIR "/%1.hyy").arg(QString::fromLatin1(sample));
+    return app.initInstance({QStringLiteral("hyetoscope"), file});
+  }
+};
+
+// What the window shows now, once pending paints are done: the screen's
+// grab of it (on the offscreen platform, a copy of its backing store).
+bool saveScreen(QWidget& w, const std::string& path) {
+  QCoreApplication::processEvents();
+  const bool ok = w.screen()->grabWindow(w.winId()).save(QString::fromStdString(path));
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.c_str());
   return ok;
 }
@@ -64,11 +90,9 @@ int main(int argc, char** argv) {
   int failures = 0;
 
   {
-    RecordingState state;
-    ScriptedMessages messages;
-    CHyetoscopeApp app(state, messages);
-    if (!app.initInstance({QStringLiteral("hyetoscope"), QStringLiteral(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy")}))
-      return 1;
+    Program program;
+    if (!program.open("long-2024-0.5mm")) return 1;
+    CHyetoscopeApp& app = program.app;
     CMainFrame& frame = *app.mainFrame();
     CHyetoscopeView& view = *frame.view();
     frame.resize(1100, 650);
@@ -126,16 +150,70 @@ int main(int argc, char** argv) {
     grabDialog(cmd::HorizontalScale, "scale-horizontal.png");
   }
 
+  // The screen after each action, overlay off and on.
+  for (const bool overlay : {false, true}) {
+    Program program;
+    if (!program.open("long-2024-0.5mm")) return 1;
+    CHyetoscopeApp& app = program.app;
+    CMainFrame& frame = *app.mainFrame();
+    CHyetoscopeView& view = *frame.view();
+    frame.resize(1000, 600);
+    frame.show();
+    view.overlay().setShown(overlay);
+    int step = 0;
+    const std::string stem = out + "/screen-" + (overlay ? "overlay-" : "plain-");
+    auto shot = [&](const char* what) {
+      failures += !saveScreen(frame, stem + std::to_string(++step) + "-" + what + ".png");
+    };
+    auto* bar = view.findChild<QScrollBar*>(QStringLiteral("scrollBar1001"));
+    auto clickArrow = [&](const ViewRect& r) {
+      QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    };
+    for (int id : {cmd::IntervalTenMinute, cmd::IntervalHourly}) {
+      frame.executeCommand(id);
+      shot(id == cmd::IntervalTenMinute ? "tenminute" : "hourly");
+      DisplaySeries& s = app.document().series();
+      frame.executeCommand(cmd::EnlargeHorizontal);
+      shot("enlarged");
+      bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      shot("scrolled");
+      bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+      shot("paged");
+      dragCursor(view, Cursor::A, barX(view, s, s.firstShownIndex + s.visibleCount / 4));
+      shot("cursor-a");
+      dragCursor(view, Cursor::B, barX(view, s, s.firstShownIndex + s.visibleCount / 2));
+      shot("cursor-b");
+      clickArrow(view.layoutRects().rightArrow);
+      shot("arrow-right");
+      clickArrow(view.layoutRects().leftArrow);
+      clickArrow(view.layoutRects().leftArrow);
+      shot("arrow-left");
+      bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      shot("scrolled-back");
+      GraphPlotCtrl& chart = *view.chart();
+      const ViewRect& plot = view.layoutRects().plot;
+      const int from = barX(view, s, s.firstShownIndex + s.visibleCount / 3) - plot.left;
+      const int to = barX(view, s, s.firstShownIndex + s.visibleCount * 2 / 3) - plot.left;
+      QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(from, 60));
+      QTest::mouseMove(&chart, QPoint(to, 120));
+      shot("band");
+      QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(to, 120));
+      shot("band-zoomed");
+      frame.executeCommand(cmd::ShrinkHorizontal);
+      shot("shrunk");
+      frame.executeCommand(cmd::Undo);
+      shot("undone");
+    }
+  }
+
   const std::pair<int, const char*> modes[] = {{cmd::IntervalHourly, "hourly"},
                                                {cmd::IntervalDaily, "daily"},
                                                {cmd::IntervalTenMinute, "tenminute"},
                                                {cmd::IntervalMonthly, "monthly"}};
   for (const char* sample : {"tenth-2025-09-0.1mm", "long-2024-0.5mm"}) {
-    RecordingState state;
-    ScriptedMessages messages;
-    CHyetoscopeApp app(state, messages);
-    const QString file = QStringLiteral(HY_SAMPLES_DIR "/%1.hyy").arg(QString::fromLatin1(sample));
-    if (!app.initInstance({QStringLiteral("hyetoscope"), file})) return 1;
+    Program program;
+    if (!program.open(sample)) return 1;
+    CHyetoscopeApp& app = program.app;
     CMainFrame& frame = *app.mainFrame();
     for (QSize size : {QSize(640, 480), QSize(1000, 600)}) {
       frame.resize(size);
