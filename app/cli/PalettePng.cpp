@@ -3,6 +3,8 @@
 #include <QIODevice>
 #include <QImage>
 
+#include "RunLengthDeflate.h"
+
 #include <zlib.h>
 
 #include <array>
@@ -67,26 +69,6 @@ void putChunk(std::string& png, const char* type, const std::string& data) {
   putBigEndian(png, static_cast<uint32_t>(crc32(0, typed, static_cast<uInt>(png.size() - start))));
 }
 
-// The rows, each led by filter type 0, deflated with run-length matches.
-bool compressRows(const std::vector<uint8_t>& rows, std::string& out) {
-  z_stream z{};
-  // Run-length matches need no hash chains: the smallest memory level.
-  if (deflateInit2(&z, 1, Z_DEFLATED, 15, 1, Z_RLE) != Z_OK) return false;
-  z.next_in = const_cast<Bytef*>(rows.data());
-  z.avail_in = static_cast<uInt>(rows.size());
-  out.clear();
-  int status = Z_OK;
-  char chunk[1 << 16];
-  while (status == Z_OK) {
-    z.next_out = reinterpret_cast<Bytef*>(chunk);
-    z.avail_out = sizeof chunk;
-    status = deflate(&z, Z_FINISH);
-    out.append(chunk, sizeof chunk - z.avail_out);
-  }
-  deflateEnd(&z);
-  return status == Z_STREAM_END;
-}
-
 }  // namespace
 
 bool PalettePng::write(const QImage& source, QIODevice& out) {
@@ -96,25 +78,23 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
   const int height = picture.height();
   if (width <= 0 || height <= 0) return false;
   PaletteMap palette;
-  std::vector<uint8_t> rows(static_cast<size_t>(width + 1) * static_cast<size_t>(height));
-  uint8_t* row = rows.data();
+  // Each row is led by its filter type: none for the first, "up" for the
+  // others, which store each index as its difference from the one above. A
+  // chart's bars and background repeat from row to row, so most rows become
+  // runs of zeros.
+  const size_t stride = static_cast<size_t>(width) + 1;
+  std::vector<uint8_t> rows(stride * static_cast<size_t>(height));
+  std::vector<uint8_t> above(static_cast<size_t>(width), 0);
   for (int y = 0; y < height; ++y) {
     const auto* pixel = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
-    *row++ = y == 0 ? 0 : 2;
+    uint8_t* row = rows.data() + static_cast<size_t>(y) * stride;
+    row[0] = y == 0 ? 0 : 2;
     for (int x = 0; x < width; ++x) {
       const int index = palette.indexOf(pixel[x] & 0xffffffu);
       if (index < 0) return false;
-      row[x] = static_cast<uint8_t>(index);
+      row[x + 1] = static_cast<uint8_t>(index - above[static_cast<size_t>(x)]);
+      above[static_cast<size_t>(x)] = static_cast<uint8_t>(index);
     }
-    row += width;
-  }
-  // Each row but the first as its difference from the row above ("up"):
-  // a chart's bars and background repeat from row to row, so most rows
-  // become runs of zeros, which deflate passes over fastest.
-  for (int y = height - 1; y > 0; --y) {
-    uint8_t* cur = rows.data() + static_cast<size_t>(y) * static_cast<size_t>(width + 1) + 1;
-    const uint8_t* above = cur - (width + 1);
-    for (int x = 0; x < width; ++x) cur[x] = static_cast<uint8_t>(cur[x] - above[x]);
   }
 
   std::string header;
@@ -123,8 +103,7 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
   header += std::string{char(8), char(3), char(0), char(0), char(0)};  // 8 bits, palette, no interlace
   std::string colours;
   for (uint32_t rgb : palette.colours()) colours += std::string{char(rgb >> 16), char(rgb >> 8), char(rgb)};
-  std::string deflated;
-  if (!compressRows(rows, deflated)) return false;
+  const std::string deflated = RunLengthDeflate::compress(rows.data(), rows.size());
 
   std::string png("\x89PNG\r\n\x1a\n", 8);
   putChunk(png, "IHDR", header);

@@ -1,9 +1,9 @@
 #pragma once
 // PalettePng: a PNG writer for pictures of few colours, such as a chart:
-// every pixel kept exactly, stored as an 8-bit palette image whose rows are
-// compressed as they are (no filter, run-length deflate). A flat-coloured
-// picture of 1600 x 600 is encoded in about a millisecond, where a general
-// encoder filters and searches each row of 4-byte pixels.
+// every pixel kept exactly, stored as an 8-bit palette image, each row as
+// its difference from the row above, deflated as runs (RunLengthDeflate).
+// A chart of 1600 x 600 is encoded in about two milliseconds, where a
+// general encoder filters and searches each row of 4-byte pixels.
 //
 // Does not decide where the bytes go or how a file is replaced: it writes
 // into a QIODevice the caller opened.

@@ -3,11 +3,16 @@
 // the same through an independent decoder, and one colour more is refused
 // with nothing written.
 #include "PalettePng.h"
+#include "RunLengthDeflate.h"
 
 #include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 QImage colours(int count) {
@@ -39,4 +44,30 @@ TEST(PalettePng, AFullPaletteReadsBackPixelForPixelAndOneColourMoreIsRefused) {
   refused.open(QIODevice::WriteOnly);
   EXPECT_FALSE(PalettePng::write(over, refused));
   EXPECT_EQ(refused.size(), 0);
+}
+
+// The run coder's stream inflates with zlib to the bytes it was given, for
+// runs at and around the longest match (258, and tails of 1 or 2 bytes
+// after it, too short for a match), bytes of both literal code lengths, data
+// without runs, and nothing at all.
+TEST(RunLengthDeflate, EveryStreamInflatesToItsBytes) {
+  std::vector<std::vector<uint8_t>> inputs = {{}, {7}, {200, 200}};
+  for (size_t run : {2, 3, 4, 257, 258, 259, 260, 261, 262, 516, 517, 100000}) {
+    std::vector<uint8_t> bytes(run, static_cast<uint8_t>(run % 251));
+    bytes.push_back(255);
+    bytes.insert(bytes.end(), run, 143);
+    inputs.push_back(bytes);
+  }
+  std::vector<uint8_t> noRuns(5000);
+  for (size_t k = 0; k < noRuns.size(); ++k) noRuns[k] = static_cast<uint8_t>(k * 7 + k / 256);
+  inputs.push_back(noRuns);
+  for (const auto& input : inputs) {
+    const std::string stream = RunLengthDeflate::compress(input.data(), input.size());
+    std::vector<uint8_t> back(input.size() + 16);
+    uLongf length = back.size();
+    ASSERT_EQ(uncompress(back.data(), &length, reinterpret_cast<const Bytef*>(stream.data()), stream.size()), Z_OK)
+        << input.size() << " bytes";
+    back.resize(length);
+    EXPECT_EQ(back, input) << input.size() << " bytes";
+  }
 }
