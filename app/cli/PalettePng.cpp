@@ -85,16 +85,24 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
   const size_t stride = static_cast<size_t>(width) + 1;
   std::vector<uint8_t> rows(stride * static_cast<size_t>(height));
   std::vector<uint8_t> above(static_cast<size_t>(width), 0);
+  const uint32_t* pixelsAbove = nullptr;
   for (int y = 0; y < height; ++y) {
     const auto* pixel = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
     uint8_t* row = rows.data() + static_cast<size_t>(y) * stride;
     row[0] = y == 0 ? 0 : 2;
     for (int x = 0; x < width; ++x) {
+      // A pixel as the one above it (most of a chart) is a zero difference
+      // without a look in the palette.
+      if (pixelsAbove != nullptr && ((pixel[x] ^ pixelsAbove[x]) & 0xffffffu) == 0) {
+        row[x + 1] = 0;
+        continue;
+      }
       const int index = palette.indexOf(pixel[x] & 0xffffffu);
       if (index < 0) return false;
       row[x + 1] = static_cast<uint8_t>(index - above[static_cast<size_t>(x)]);
       above[static_cast<size_t>(x)] = static_cast<uint8_t>(index);
     }
+    pixelsAbove = pixel;
   }
 
   std::string header;
