@@ -91,11 +91,19 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
     uint8_t* row = rows.data() + static_cast<size_t>(y) * stride;
     row[0] = y == 0 ? 0 : 2;
     for (int x = 0; x < width; ++x) {
-      // A pixel as the one above it (most of a chart) is a zero difference
-      // without a look in the palette.
-      if (pixelsAbove != nullptr && ((pixel[x] ^ pixelsAbove[x]) & 0xffffffu) == 0) {
-        row[x + 1] = 0;
-        continue;
+      // Pixels as the ones above them (most of a chart) are zero
+      // differences without a look in the palette, two at a time.
+      if (pixelsAbove != nullptr) {
+        if (x + 1 < width && std::memcmp(pixel + x, pixelsAbove + x, 8) == 0) {
+          row[x + 1] = 0;
+          row[x + 2] = 0;
+          ++x;
+          continue;
+        }
+        if (((pixel[x] ^ pixelsAbove[x]) & 0xffffffu) == 0) {
+          row[x + 1] = 0;
+          continue;
+        }
       }
       const int index = palette.indexOf(pixel[x] & 0xffffffu);
       if (index < 0) return false;
