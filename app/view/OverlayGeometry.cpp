@@ -6,6 +6,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -69,49 +72,28 @@ double OverlayGeometry::axisMaximum(double maxMm, int maxIntervals, double* step
   return best;
 }
 
-OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& chart) {
-  OverlayScene out;
-  if (in.overlay == nullptr || in.series == nullptr) return out;
-  const DisplaySeries& s = *in.series;
-  const ChartOverlayData& data = *in.overlay;
-  if (s.intervalMode != IntervalMode::TenMinute && s.intervalMode != IntervalMode::Hourly) return out;
-  if (s.visibleCount <= 0 || data.curves.empty()) return out;
-  const int w = in.right - in.left;
-  const int h = in.bottom - in.top;
-  const double p = ChartGeometry::pitch(w, s.visibleCount);
-  if (p <= 0.0 || h < 8) return out;
-  const SlotMap map = slotMap(s, data.slotStart);
-  if (!map.valid) return out;
-  const int f = std::max(s.firstShownIndex, 0);
-  const int e = std::min(s.firstShownIndex + s.visibleCount, s.valueCount);
-  const int hf = in.fontHeight;
-  auto width = [&](const std::string& text) {
-    return in.textWidth ? in.textWidth(text) : DrawingSurface::estimatedTextWidth(text, hf);
-  };
+namespace {
 
-  // One pass over the bars: per pixel column the values in their order
-  // (the lowest and the highest), runs broken where a value is missing,
-  // and the largest value for the axis; y comes after, per column only.
-  struct Column {
-    int x;
-    double first, second;
-  };
-  struct Curve {
-    std::vector<Column> columns;
-    std::vector<size_t> runEnds;  // index past each run's last column
-  };
-  std::vector<Curve> curves(data.curves.size());
-  double largest = 0.0;
-  const double x0 = in.left + 2 + p / 2;
-  const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
-  const int xMin = in.left + inset;
-  const int xMax = std::max(xMin, in.right - 1 - inset);
-  // The pixel column of each shown bar, the same for every curve.
-  std::vector<int> columns(static_cast<size_t>(std::max(e - f, 0)));
-  for (int i = f; i < e; ++i) columns[static_cast<size_t>(i - f)] = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
+// Per pixel column, a curve's values in their order (the lowest and the
+// highest), in runs broken where a value is missing.
+struct Column {
+  int x;
+  double first, second;
+};
+struct ColumnCurve {
+  std::vector<Column> columns;
+  std::vector<size_t> runEnds;  // index past each run's last column
+};
+
+// One pass over the shown bars f..e per curve; the largest value for the
+// axis. columns: each bar's pixel column, the same for every curve.
+std::vector<ColumnCurve> columnCurves(const ChartOverlayData& data, const SlotMap& map, int f, int e,
+                                      const std::vector<int>& columns, double& largest) {
+  std::vector<ColumnCurve> curves(data.curves.size());
+  largest = 0.0;
   for (size_t c = 0; c < data.curves.size(); ++c) {
     const OverlayCurve& curve = data.curves[c];
-    Curve& cv = curves[c];
+    ColumnCurve& cv = curves[c];
     int column = INT_MIN;
     double lo = 0.0, hi = 0.0;
     int loAt = 0, hiAt = 0;
@@ -148,19 +130,12 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
     }
     endRun();
   }
+  return curves;
+}
 
-  const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
-  out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
-  out.lineWidth = inset;
-  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
-  // right and below (thin ones), stays inside the frame.
-  const int span = std::max(h - 1 - 2 * inset, 0);
-  const double scale = span / out.axisMax;
-  auto yOf = [&](double v) {
-    const double t = std::clamp(v, 0.0, out.axisMax);
-    return in.bottom - 1 - inset - static_cast<int>(std::lround(scale * t));
-  };
-
+// Each run of each curve as a polyline through its columns' values.
+template <typename YOf>
+void addPolylines(const std::vector<ColumnCurve>& curves, const YOf& yOf, OverlayScene& out) {
   for (size_t c = 0; c < curves.size(); ++c) {
     size_t from = 0;
     for (size_t to : curves[c].runEnds) {
@@ -179,26 +154,15 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
       from = to;
     }
   }
+}
 
-  // Right-hand axis: ticks inward from the frame's right column, labels
-  // left of them, kept inside the plot.
-  const int edge = in.right - 1;
-  const int tick = std::max(hf / 2, 3);
-  int labelsWidth = 0;
-  const int steps = static_cast<int>(std::lround(out.axisMax / out.axisStep));
-  for (int j = 0; j <= steps; ++j) {
-    const double v = j * out.axisStep;
-    const int y = yOf(v);
-    out.axisTicks.push_back({edge - tick, y, edge, y});
-    char text[32];
-    std::snprintf(text, sizeof text, j == steps ? "%gmm" : "%g", v);
-    const int tw = width(text);
-    labelsWidth = std::max(labelsWidth, tw);
-    const int ly = std::clamp(y - hf / 2, in.top + 1, std::max(in.top + 1, in.bottom - 1 - hf));
-    out.axisLabels.push_back({edge - tick - 2 - tw, ly, text});
-  }
-
-  // Legend: one row per curve, a stretch of its line and its name.
+// Legend: one row per curve, a stretch of its line and its name, in the
+// top left or top right corner, whichever the bars and curves reach less
+// deeply; none when it does not fit. rightX: the right corner's box left.
+void addLegend(const ChartInput& in, const ChartScene& chart, const ChartOverlayData& data, int rightX,
+               const std::function<int(const std::string&)>& width, OverlayScene& out) {
+  const int hf = in.fontHeight;
+  const int h = in.bottom - in.top;
   const int pad = std::max(hf / 3, 2);
   const int sample = 2 * hf;
   int textWidth = 0;
@@ -206,9 +170,9 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   const int rows = static_cast<int>(data.curves.size());
   const int boxW = pad + sample + pad + textWidth + pad;
   const int boxH = pad + rows * (hf + 2) + pad;
-  const int rightX = edge - tick - 2 - labelsWidth - pad - boxW;
+  rightX -= pad + boxW;
   const int leftX = in.left + pad + 2;
-  if (boxH > h - 2 * pad || leftX + boxW > in.right - pad) return out;
+  if (boxH > h - 2 * pad || leftX + boxW > in.right - pad) return;
   const int top = in.top + pad;
   const int bottom = top + boxH;
   // How far the bars and curves reach into a box at x..x + boxW.
@@ -233,5 +197,70 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
     out.legend.push_back({r, {bx + pad, y, bx + pad + sample, y},
                           {bx + pad + sample + pad, rowTop, data.curves[static_cast<size_t>(r)].label}});
   }
+}
+
+}  // namespace
+
+OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& chart) {
+  OverlayScene out;
+  if (in.overlay == nullptr || in.series == nullptr) return out;
+  const DisplaySeries& s = *in.series;
+  const ChartOverlayData& data = *in.overlay;
+  if (s.intervalMode != IntervalMode::TenMinute && s.intervalMode != IntervalMode::Hourly) return out;
+  if (s.visibleCount <= 0 || data.curves.empty()) return out;
+  const int w = in.right - in.left;
+  const int h = in.bottom - in.top;
+  const double p = ChartGeometry::pitch(w, s.visibleCount);
+  if (p <= 0.0 || h < 8) return out;
+  const SlotMap map = slotMap(s, data.slotStart);
+  if (!map.valid) return out;
+  const int f = std::max(s.firstShownIndex, 0);
+  const int e = std::min(s.firstShownIndex + s.visibleCount, s.valueCount);
+  const int hf = in.fontHeight;
+  const std::function<int(const std::string&)> width = [&](const std::string& text) {
+    return in.textWidth ? in.textWidth(text) : DrawingSurface::estimatedTextWidth(text, hf);
+  };
+
+  const double x0 = in.left + 2 + p / 2;
+  const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
+  const int xMin = in.left + inset;
+  const int xMax = std::max(xMin, in.right - 1 - inset);
+  std::vector<int> columns(static_cast<size_t>(std::max(e - f, 0)));
+  for (int i = f; i < e; ++i) columns[static_cast<size_t>(i - f)] = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
+  double largest = 0.0;
+  const std::vector<ColumnCurve> curves = columnCurves(data, map, f, e, columns, largest);
+
+  const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
+  out.axisMax = axisMaximum(largest, intervals, &out.axisStep);
+  out.lineWidth = inset;
+  // A line lineWidth wide, centred (wide pens) or drawn as strands to the
+  // right and below (thin ones), stays inside the frame.
+  const int span = std::max(h - 1 - 2 * inset, 0);
+  const double scale = span / out.axisMax;
+  auto yOf = [&](double v) {
+    const double t = std::clamp(v, 0.0, out.axisMax);
+    return in.bottom - 1 - inset - static_cast<int>(std::lround(scale * t));
+  };
+  addPolylines(curves, yOf, out);
+
+  // Right-hand axis: ticks inward from the frame's right column, labels
+  // left of them, kept inside the plot.
+  const int edge = in.right - 1;
+  const int tick = std::max(hf / 2, 3);
+  int labelsWidth = 0;
+  const int steps = static_cast<int>(std::lround(out.axisMax / out.axisStep));
+  for (int j = 0; j <= steps; ++j) {
+    const double v = j * out.axisStep;
+    const int y = yOf(v);
+    out.axisTicks.push_back({edge - tick, y, edge, y});
+    char text[32];
+    std::snprintf(text, sizeof text, j == steps ? "%gmm" : "%g", v);
+    const int tw = width(text);
+    labelsWidth = std::max(labelsWidth, tw);
+    const int ly = std::clamp(y - hf / 2, in.top + 1, std::max(in.top + 1, in.bottom - 1 - hf));
+    out.axisLabels.push_back({edge - tick - 2 - tw, ly, text});
+  }
+
+  addLegend(in, chart, data, edge - tick - 2 - labelsWidth, width, out);
   return out;
 }
