@@ -2,6 +2,7 @@
 
 #include "DataListModel.h"
 #include "DateFieldRow.h"
+#include "DialogButton.h"
 #include "Integration.h"
 #include "LocalTime.h"
 #include "UserMessages.h"
@@ -19,16 +20,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-QPushButton* button(const char* text, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(QString::fromUtf8(text), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-}  // namespace
 
 CDataListDlg::CDataListDlg(UserMessages& messages, Hooks hooks, QWidget* parent)
     : QDialog(parent), m_messages(messages), m_hooks(std::move(hooks)) {
@@ -51,12 +42,12 @@ CDataListDlg::CDataListDlg(UserMessages& messages, Hooks hooks, QWidget* parent)
   m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_list->setMinimumWidth(300);
 
-  auto* tenMinute = button("10分", "button1042", this);
-  auto* hourly = button("1時間", "button1038", this);
-  auto* daily = button("1日", "button1039", this);
-  auto* monthly = button("1ヵ月", "button1044", this);
-  m_link = button("ｸﾞﾗﾌとﾘﾝｸ", "button1078", this);
-  auto* close = button("閉じる", "button1", this);
+  auto* tenMinute = dialogButton("10分", "button1042", this);
+  auto* hourly = dialogButton("1時間", "button1038", this);
+  auto* daily = dialogButton("1日", "button1039", this);
+  auto* monthly = dialogButton("1ヵ月", "button1044", this);
+  m_link = dialogButton("ｸﾞﾗﾌとﾘﾝｸ", "button1078", this);
+  auto* close = dialogButton("閉じる", "button1", this);
   connect(tenMinute, &QPushButton::clicked, this, [this] { intervalButton(listinterval::TenMinute); });
   connect(hourly, &QPushButton::clicked, this, [this] { intervalButton(listinterval::Hourly); });
   connect(daily, &QPushButton::clicked, this, [this] { intervalButton(listinterval::Daily); });
@@ -70,7 +61,7 @@ CDataListDlg::CDataListDlg(UserMessages& messages, Hooks hooks, QWidget* parent)
   static const int kEndIds[5] = {1055, 1056, 1057, 1058, 1059};
   addDateRow(grid, 0, "開始", m_start, kStartIds, integration);
   addDateRow(grid, 1, "終了", m_end, kEndIds, integration);
-  auto* computeButton = button("算出", "button1061", integration);
+  auto* computeButton = dialogButton("算出", "button1061", integration);
   connect(computeButton, &QPushButton::clicked, this, &CDataListDlg::compute);
   auto* resultLabel = new QLabel(QString::fromUtf8("積算結果(mm)"), integration);
   m_result = new QLineEdit(integration);

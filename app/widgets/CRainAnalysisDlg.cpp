@@ -2,6 +2,7 @@
 
 #include "AnalysisPrintJob.h"
 #include "AnalysisTableModel.h"
+#include "DialogButton.h"
 #include "PrinterOutput.h"
 #include "ReportPrintJob.h"
 #include "UserMessages.h"
@@ -24,13 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(const char* text, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(QString::fromUtf8(text), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 QTableView* tableView(AnalysisTableModel* model, const char* name, QWidget* parent) {
   auto* view = new QTableView(parent);
@@ -116,7 +110,7 @@ CRainAnalysisDlg::CRainAnalysisDlg(UserMessages& messages, Hooks hooks, QWidget*
     m_fields[static_cast<size_t>(f.field)] = edit;
     connect(edit, &QLineEdit::returnPressed, this, [this] { applySettings(); });
   }
-  auto* apply = button("再計算(&R)", "analysisApply", settingsPage);
+  auto* apply = dialogButton("再計算(&R)", "analysisApply", settingsPage);
   connect(apply, &QPushButton::clicked, this, [this] { applySettings(); });
   auto* note = new QLabel(QString::fromUtf8("空欄の基準は使いません。設定は次回も使われます。"), settingsPage);
   auto* settingsLayout = new QVBoxLayout(settingsPage);
@@ -130,9 +124,9 @@ CRainAnalysisDlg::CRainAnalysisDlg(UserMessages& messages, Hooks hooks, QWidget*
     if (index == 1) m_shownTable = AnalysisTab::Maxima;
   });
 
-  auto* csv = button("CSV保存(&V)...", "analysisCsv", this);
-  auto* printButton = button("印刷(&P)...", "analysisPrint", this);
-  auto* close = button("閉じる", "analysisClose", this);
+  auto* csv = dialogButton("CSV保存(&V)...", "analysisCsv", this);
+  auto* printButton = dialogButton("印刷(&P)...", "analysisPrint", this);
+  auto* close = dialogButton("閉じる", "analysisClose", this);
   connect(csv, &QPushButton::clicked, this, [this] { saveCsv(); });
   connect(printButton, &QPushButton::clicked, this, [this] { print(); });
   connect(close, &QPushButton::clicked, this, &CRainAnalysisDlg::reject);

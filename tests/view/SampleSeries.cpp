@@ -1,23 +1,10 @@
 #include "SampleSeries.h"
 
 #include "CLogstore1App.h"
+#include "ChartNavigation.h"
 #include "FileImage.h"
 #include "RecordingBuffer.h"
 #include "SeriesForMode.h"
-
-namespace {
-
-int defaultMaximum(IntervalMode mode) {
-  switch (mode) {
-    case IntervalMode::Hourly: return 100;
-    case IntervalMode::Daily: return 400;
-    case IntervalMode::TenMinute: return 50;
-    case IntervalMode::Monthly: return 800;
-  }
-  return 100;
-}
-
-}  // namespace
 
 std::unique_ptr<DisplaySeries> makeSeries(IntervalMode mode, int64_t start, const double* values,
                                           int count, int verticalMax) {
@@ -43,5 +30,5 @@ std::unique_ptr<DisplaySeries> loadSampleSeries(const std::string& path, Interva
 std::unique_ptr<DisplaySeries> seriesFromRecording(const RecordingBuffer& recording, IntervalMode mode) {
   std::unique_ptr<RainSeries> built = makeSeriesFor(mode);
   if (!built || !built->build(recording)) return nullptr;
-  return makeSeries(mode, built->startTime, built->values.get(), built->valueCount, defaultMaximum(mode));
+  return makeSeries(mode, built->startTime, built->values.get(), built->valueCount, defaultVerticalMax(mode));
 }
