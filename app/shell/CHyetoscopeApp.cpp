@@ -37,10 +37,14 @@ CHyetoscopeApp::~CHyetoscopeApp() {
   m_doc.reset();
 }
 
-bool CHyetoscopeApp::initInstance(const QStringList& arguments) {
-  applyProgramClock();
+void applyProgramIdentity() {
   QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
   QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+}
+
+bool CHyetoscopeApp::initInstance(const QStringList& arguments) {
+  applyProgramClock();
+  applyProgramIdentity();
 
   // Qt's standard dialogs in Japanese; without the translations installed
   // they stay in English and nothing else changes.

@@ -27,6 +27,9 @@ struct RecordingState;
 // Sets the process's clock to UTC+9 without daylight saving and numbers to
 // the "C" form; every local-time conversion relies on it.
 void applyProgramClock();
+// The organisation and program names the settings file is found by; a test
+// that clears the settings before the start-up names them first.
+void applyProgramIdentity();
 
 class CHyetoscopeApp {
  public:

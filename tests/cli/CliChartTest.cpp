@@ -29,8 +29,7 @@ bool inside(const ViewRect& r, int x, int y) { return x >= r.left && x < r.right
 }  // namespace
 
 TEST(CliChart, PngIsTheWindowsChartPixelForPixel) {
-  QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-  QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+  applyProgramIdentity();
   QSettings().clear();
   QSettings().setValue(QStringLiteral("ShownSeriesSpan/Width"), 1100);
   QSettings().setValue(QStringLiteral("ShownSeriesSpan/Height"), 640);

@@ -50,8 +50,7 @@ void whenShown(const std::function<void(D&)>& action) {
 
 TEST(DownloadFromWindow, PortCheckThenDownloadShowsTheNewRecording) {
   ASSERT_TRUE(kHomeReady);
-  QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-  QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+  applyProgramIdentity();
   QSettings().clear();
   const std::string target = (privateHome().dir.path() / "downloaded.hyy").string();
   logstore::CLogstore1App::SetFileChooser([&](logstore::ChooserPurpose) { return target; });

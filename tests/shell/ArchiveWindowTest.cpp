@@ -32,8 +32,7 @@ constexpr int64_t kOrigin = 1719759600;  // 2024-07-01 00:00 UTC+9
 
 TEST(ArchiveWindow, ASpanWithAGapOpensInTheChartWithItsNote) {
   ASSERT_TRUE(kHomeReady);
-  QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-  QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+  applyProgramIdentity();
   QSettings().clear();
   TempDir dir;
   const std::string db = dir.file("stations.hyarc");

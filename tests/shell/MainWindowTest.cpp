@@ -45,8 +45,7 @@ class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kHomeReady);
-    QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-    QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+    applyProgramIdentity();
     QSettings().clear();
     logstore::CLogstore1App::SetFileChooser([this](logstore::ChooserPurpose) { return chooserAnswer; });
   }

@@ -56,8 +56,7 @@ class RecentAndInstance : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kHomeReady);
-    QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-    QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+    applyProgramIdentity();
     QSettings().clear();
     QSettings().sync();
     logstore::CLogstore1App::SetFileChooser([this](logstore::ChooserPurpose) { return chooserAnswer; });

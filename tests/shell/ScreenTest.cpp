@@ -41,8 +41,7 @@ QImage shoot(CHyetoscopeView& view, const char* name) {
 }  // namespace
 
 TEST(Screen, EveryModeShowsBarsInThePlotAndTheStripBelowIt) {
-  QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-  QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+  applyProgramIdentity();
   QSettings().clear();
   QSettings().setValue(QStringLiteral("ShownSeriesSpan/Width"), 1000);
   QSettings().setValue(QStringLiteral("ShownSeriesSpan/Height"), 600);

@@ -36,8 +36,7 @@ class ExploreChart : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(kHomeReady);
-    QCoreApplication::setOrganizationName(QStringLiteral("VELDEN CORPORATION"));
-    QCoreApplication::setApplicationName(QStringLiteral("HY for Windows"));
+    applyProgramIdentity();
     QSettings().clear();
     const QString file = QStringLiteral(HY_SAMPLES_DIR "/long-2024-0.5mm.hyy");
     ASSERT_TRUE(app.initInstance({QStringLiteral("hyetoscope"), file}));
