@@ -34,7 +34,31 @@ std::set<std::string> qtLibrariesLoaded(const std::string& program) {
   }
   return qt;
 }
+
+// The library search path a program or library was linked with.
+std::string runPath(const std::string& file) {
+  TempDir dir;
+  EXPECT_EQ(std::system(("readelf -d '" + file + "' > '" + dir.file("dyn") + "'").c_str()), 0) << file;
+  const std::string dyn = readWholeFile(dir.file("dyn"));
+  const auto start = dyn.find("runpath: [");
+  if (start == std::string::npos) return "";
+  const auto from = start + 10;
+  return dyn.substr(from, dyn.find(']', from) - from);
+}
 }  // namespace
+
+// The loader reads an empty entry of a search path as the current folder:
+// a library planted where the user runs the tool would be loaded. The
+// build's programs look beside themselves only.
+TEST(CliPrograms, ProgramsNeverLookForLibrariesInTheCurrentFolder) {
+  for (const char* file : {"hyetoscope", "hyetoscope-cli", "libhyetoscope-cli-text.so", "hyetoscope-cli-draw",
+                           "libTKCom1.so.1"}) {
+    const std::string path = runPath(kBin + "/" + file);
+    ASSERT_FALSE(path.empty()) << file;
+    EXPECT_EQ(path.rfind("$ORIGIN", 0), 0u) << file << ": " << path;
+    EXPECT_TRUE(path.back() != ':' && path.find("::") == std::string::npos) << file << ": " << path;
+  }
+}
 
 TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) {
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{});
