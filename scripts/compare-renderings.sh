@@ -9,6 +9,7 @@
 # OUT_DIR receives, for each sample and each interval (10min hour day month):
 #   export-<stem>-<interval>.txt, export-<stem>-<interval>-iso.csv  (hyetoscope-cli export)
 #   chart-<stem>-<interval>.png                                     (hyetoscope-cli chart)
+#   overlay-<stem>-<interval>.png, overlay-wide-...                    (the same, --overlay)
 #   print-<stem>-<interval>.pdf -> .txt (all pages), -N.png (first pages)
 #   table-<stem>-month.pdf, table-<stem>-year.pdf -> .txt, -N.png
 # and report/: every page kind of hy-report-render-pdfs on the long sample
@@ -49,6 +50,12 @@ for sample in "$root"/samples/*.hyy; do
     "$cli" chart -i "$interval" -o "$out/chart-$stem-$interval.png" "$sample"
     "$cli" print -i "$interval" -o "$out/print-$stem-$interval.pdf" "$sample"
     pdf_views "$out/print-$stem-$interval.pdf"
+  done
+  # The analysis overlay, on the picture and at a size that draws its lines
+  # over thousands of columns.
+  for interval in 10min hour; do
+    "$cli" chart -i "$interval" --overlay -o "$out/overlay-$stem-$interval.png" "$sample"
+    "$cli" chart -i "$interval" --overlay --size 3000x900 -o "$out/overlay-wide-$stem-$interval.png" "$sample"
   done
   # The tables of the sample's first month and year (the file name carries them).
   year="$(echo "$stem" | sed -E 's/^[a-z]+-([0-9]{4}).*/\1/')"

@@ -7,6 +7,7 @@
 // (callers that need them back save and restore the painter).
 
 #include "DrawingSurface.h"
+#include "PixelPolyline.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -41,6 +42,7 @@ class DrawingSurfaceQt : public DrawingSurface {
 
  private:
   static bool toQtLine(const ChartLineI& in, QLine& out);
+  bool polylineIntoPixels();
 
   QPainter& m_painter;
   QFontMetrics m_metrics;
@@ -48,7 +50,9 @@ class DrawingSurfaceQt : public DrawingSurface {
   std::vector<QLine> m_buffer;
   std::vector<QRect> m_columns;
   std::vector<QPoint> m_points;
+  std::vector<ChartPointI> m_devicePoints;
   static constexpr int kMaxStrands = 3;
   static constexpr int kXorRows = 64;  // rows of one piece of an XOR line
   int m_strands = 1;  // one-pixel lines drawn side by side for a line pen
+  PixelPolyline m_line{{}};  // the pen's one-pixel line
 };

@@ -16,6 +16,8 @@ add_library(hy_chart STATIC
   ${_chart}/ChartTicks.cpp ${_chart}/ChartTicks.h
   ${_chart}/DrawingSurface.h
   ${_chart}/DrawingSurfaceQt.cpp ${_chart}/DrawingSurfaceQt.h
-  ${_chart}/DrawingSurfaceRecorder.cpp ${_chart}/DrawingSurfaceRecorder.h)
+  ${_chart}/DrawingSurfaceRecorder.cpp ${_chart}/DrawingSurfaceRecorder.h
+  ${_chart}/PixelPolyline.cpp ${_chart}/PixelPolyline.h
+  ${_chart}/RasterTarget.cpp ${_chart}/RasterTarget.h)
 target_include_directories(hy_chart PUBLIC ${_chart})
 target_link_libraries(hy_chart PUBLIC Qt6::Gui hy_recording)
