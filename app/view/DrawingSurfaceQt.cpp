@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -109,11 +110,18 @@ bool DrawingSurfaceQt::polylineIntoPixels() {
   std::optional<RasterTarget> target = RasterTarget::find(m_painter);
   if (!target) return false;
   m_devicePoints.clear();
+  int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
   for (const QPoint& q : m_points) {
     const ChartPointI d{target->deviceX(q.x()), target->deviceY(q.y())};
     if (!target->onDevice(d.x, d.y) || !target->onDevice(d.x + m_strands - 1, d.y + m_strands - 1)) return false;
     m_devicePoints.push_back(d);
+    left = std::min(left, d.x);
+    right = std::max(right, d.x);
+    top = std::min(top, d.y);
+    bottom = std::max(bottom, d.y);
   }
+  // A pixel added at a turn may lie one beyond the points.
+  target->focus(QRect(QPoint(left - 1, top - 1), QPoint(right + m_strands, bottom + m_strands)));
   const uint32_t argb = pen.color().rgb();
   const int strands = m_strands;
   m_line.stroke(m_devicePoints.data(), m_devicePoints.size(), [&](int x, int y) {

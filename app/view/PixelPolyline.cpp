@@ -59,9 +59,3 @@ PixelPolyline::Dash PixelPolyline::startDash(bool reverse, int start, int stop) 
   m_patternOffset = (m_patternOffset + length) % m_patternLength;
   return d;
 }
-
-void PixelPolyline::advance(Dash& d) const {
-  d.offset += 64;
-  if (d.offset >= (*d.stops)[d.index]) d.index = (d.index + 1) % d.stops->size();
-  d.offset %= m_patternLength;
-}

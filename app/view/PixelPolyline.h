@@ -66,7 +66,11 @@ class PixelPolyline {
   // Takes the direction and the last pixel of the segment p1 to p2, as its
   // run would leave them before any joint is looked at.
   void closingEnd(ChartPointI p1, ChartPointI p2);
-  void advance(Dash& d) const;
+  void advance(Dash& d) const {
+    d.offset += 64;
+    if (d.offset >= (*d.stops)[d.index]) d.index = (d.index + 1) % d.stops->size();
+    d.offset %= m_patternLength;
+  }
 
   struct Pixel {
     int x;

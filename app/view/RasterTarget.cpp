@@ -39,6 +39,16 @@ std::optional<RasterTarget> RasterTarget::find(QPainter& painter) {
   return target;
 }
 
+void RasterTarget::focus(const QRect& area) {
+  for (const QRect& r : m_clip) {
+    if (r.contains(area)) {
+      m_bounds = r;
+      m_clip.clear();
+      return;
+    }
+  }
+}
+
 bool RasterTarget::inClip(int x, int y) const {
   for (const QRect& r : m_clip)
     if (r.contains(x, y)) return true;

@@ -25,10 +25,15 @@ class RasterTarget {
   int deviceY(int y) const { return y + m_dy; }
   bool onDevice(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
+  // Narrows the clip to what matters for drawing inside area (device
+  // pixels): when one of the clip's rectangles holds all of it, that one
+  // rectangle, so that set() tests no other.
+  void focus(const QRect& area);
+
   // Sets device pixel (x, y) to the opaque colour where the clip allows.
   void set(int x, int y, uint32_t argb) {
-    if (!m_bounds.contains(x, y)) return;
-    if (m_clip.size() > 1 && !inClip(x, y)) return;
+    if (x < m_bounds.left() || x > m_bounds.right() || y < m_bounds.top() || y > m_bounds.bottom()) return;
+    if (!m_clip.empty() && !inClip(x, y)) return;
     m_bits[static_cast<size_t>(y) * m_stride + static_cast<size_t>(x)] = argb;
   }
 
