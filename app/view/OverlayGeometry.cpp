@@ -39,12 +39,6 @@ SlotMap slotMap(const DisplaySeries& s, int64_t slotStart) {
   return m;
 }
 
-double valueAt(const OverlayCurve& c, const SlotMap& m, int i) {
-  const int64_t k = m.slot(i);
-  if (k < 0 || k >= static_cast<int64_t>(c.mm.size())) return NAN;
-  return c.mm[static_cast<size_t>(k)];
-}
-
 }  // namespace
 
 double OverlayGeometry::axisMaximum(double maxMm, int maxIntervals, double* step) {
@@ -85,15 +79,32 @@ struct ColumnCurve {
   std::vector<size_t> runEnds;  // index past each run's last column
 };
 
-// One pass over the shown bars f..e per curve; the largest value for the
-// axis. columns: each bar's pixel column, the same for every curve.
-std::vector<ColumnCurve> columnCurves(const ChartOverlayData& data, const SlotMap& map, int f, int e,
-                                      const std::vector<int>& columns, double& largest) {
+// The shown bars f..e grouped by pixel column: bars from..to-1 fall in x.
+struct ColumnBars {
+  int x;
+  int from, to;
+};
+
+std::vector<ColumnBars> columnBars(int f, const std::vector<int>& columns) {
+  std::vector<ColumnBars> out;
+  for (size_t k = 0; k < columns.size(); ++k) {
+    const int i = f + static_cast<int>(k);
+    if (out.empty() || out.back().x != columns[k]) out.push_back({columns[k], i, i});
+    out.back().to = i + 1;
+  }
+  return out;
+}
+
+// One pass over the shown bars per curve; the largest value for the axis.
+std::vector<ColumnCurve> columnCurves(const ChartOverlayData& data, const SlotMap& map,
+                                      const std::vector<ColumnBars>& bars, double& largest) {
   std::vector<ColumnCurve> curves(data.curves.size());
   largest = 0.0;
   for (size_t c = 0; c < data.curves.size(); ++c) {
     const OverlayCurve& curve = data.curves[c];
+    const int64_t size = static_cast<int64_t>(curve.mm.size());
     ColumnCurve& cv = curves[c];
+    cv.columns.reserve(bars.size());
     int column = INT_MIN;
     double lo = 0.0, hi = 0.0;
     int loAt = 0, hiAt = 0;
@@ -108,24 +119,31 @@ std::vector<ColumnCurve> columnCurves(const ChartOverlayData& data, const SlotMa
       if (cv.runEnds.empty() ? !cv.columns.empty() : cv.runEnds.back() != cv.columns.size())
         cv.runEnds.push_back(cv.columns.size());
     };
-    for (int i = f; i < e; ++i) {
-      const double v = valueAt(curve, map, i);
-      if (std::isnan(v)) {
-        endRun();
-        continue;
-      }
-      const int x = columns[static_cast<size_t>(i - f)];
-      if (x != column) {
-        flushColumn();
-        column = x;
-        lo = hi = v;
-        loAt = hiAt = i;
-      } else if (v < lo) {
-        lo = v;
-        loAt = i;
-      } else if (v > hi) {
-        hi = v;
-        hiAt = i;
+    for (const ColumnBars& g : bars) {
+      // Bar i's value is curve.mm[first + (i - g.from) * per]; out of the
+      // curve's range it is missing, as a missing value is.
+      const int64_t first = map.slot(g.from);
+      const double* mm = curve.mm.data();
+      const bool inside = first >= 0 && map.slot(g.to - 1) < size;
+      for (int i = g.from; i < g.to; ++i) {
+        const int64_t k = first + static_cast<int64_t>(i - g.from) * map.per;
+        const double v = inside || (k >= 0 && k < size) ? mm[k] : NAN;
+        if (std::isnan(v)) {
+          endRun();
+          continue;
+        }
+        if (column != g.x) {
+          flushColumn();
+          column = g.x;
+          lo = hi = v;
+          loAt = hiAt = i;
+        } else if (v < lo) {
+          lo = v;
+          loAt = i;
+        } else if (v > hi) {
+          hi = v;
+          hiAt = i;
+        }
       }
     }
     endRun();
@@ -228,7 +246,7 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   std::vector<int> columns(static_cast<size_t>(std::max(e - f, 0)));
   for (int i = f; i < e; ++i) columns[static_cast<size_t>(i - f)] = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
   double largest = 0.0;
-  const std::vector<ColumnCurve> curves = columnCurves(data, map, f, e, columns, largest);
+  const std::vector<ColumnCurve> curves = columnCurves(data, map, columnBars(f, columns), largest);
 
   const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
   out.axisMax = axisMaximum(largest, intervals, &out.axisStep);

@@ -68,8 +68,8 @@ class PixelPolyline {
   void closingEnd(ChartPointI p1, ChartPointI p2);
   void advance(Dash& d) const {
     d.offset += 64;
-    if (d.offset >= (*d.stops)[d.index]) d.index = (d.index + 1) % d.stops->size();
-    d.offset %= m_patternLength;
+    if (d.offset >= (*d.stops)[d.index] && ++d.index == d.stops->size()) d.index = 0;
+    while (d.offset >= m_patternLength) d.offset -= m_patternLength;
   }
 
   struct Pixel {
