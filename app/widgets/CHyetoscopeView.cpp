@@ -8,6 +8,7 @@
 #include "CRecordConditionDlg.h"
 #include "CTextSaveDlg.h"
 #include "CVerticalScaleDlg.h"
+#include "ClippedControlStyle.h"
 #include "RangeSave.h"
 #include "CommandIds.h"
 #include "CursorStatistics.h"
@@ -73,6 +74,7 @@ CHyetoscopeView::CHyetoscopeView(CHyetoscopeDoc& doc, RecordingState& state, QWi
   setAttribute(Qt::WA_OpaquePaintEvent);
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
   m_scrollBar->setObjectName(QStringLiteral("scrollBar1001"));
+  ClippedControlStyle::install(*m_scrollBar);
   m_scrollBar->setRange(0, 0);
   m_scrollBar->setEnabled(false);
   // Only the user's actions move the window; the bar is then set from it.
