@@ -90,6 +90,12 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
     const auto* pixel = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
     uint8_t* row = rows.data() + static_cast<size_t>(y) * stride;
     row[0] = y == 0 ? 0 : 2;
+    // A row as the one above it (most rows of a chart) is all zeros.
+    if (pixelsAbove != nullptr && std::memcmp(pixel, pixelsAbove, static_cast<size_t>(width) * 4) == 0) {
+      std::memset(row + 1, 0, static_cast<size_t>(width));
+      pixelsAbove = pixel;
+      continue;
+    }
     for (int x = 0; x < width; ++x) {
       // Pixels as the ones above them (most of a chart) are zero
       // differences without a look in the palette, two at a time.

@@ -1,6 +1,5 @@
 #include "RunLengthDeflate.h"
 
-#include <zlib.h>
 
 #include <array>
 #include <cstring>
@@ -90,6 +89,22 @@ size_t runLength(const uint8_t* data, size_t from, size_t limit, uint8_t value) 
   return n;
 }
 
+// The zlib stream's Adler-32 check, taken a run of equal bytes at a time:
+// n bytes of value v move the two sums on by n v and by n a + v n (n + 1) / 2.
+class RunAdler {
+ public:
+  void add(uint8_t value, uint64_t n) {
+    m_b = (m_b + (n % kBase) * m_a + value * ((n * (n + 1) / 2) % kBase)) % kBase;
+    m_a = (m_a + (n % kBase) * value) % kBase;
+  }
+  uint32_t value() const { return static_cast<uint32_t>((m_b << 16) | m_a); }
+
+ private:
+  static constexpr uint64_t kBase = 65521;
+  uint64_t m_a = 1;
+  uint64_t m_b = 0;
+};
+
 }  // namespace
 
 std::string RunLengthDeflate::compress(const uint8_t* data, size_t size) {
@@ -100,6 +115,7 @@ std::string RunLengthDeflate::compress(const uint8_t* data, size_t size) {
   out.push_back(static_cast<char>(0x01));  // no dictionary, fastest; check bits
   BitWriter bits(out);
   bits.put({0b011, 3});  // the last block, fixed codes
+  RunAdler check;
   size_t i = 0;
   while (i < size) {
     const uint8_t value = data[i];
@@ -107,6 +123,7 @@ std::string RunLengthDeflate::compress(const uint8_t* data, size_t size) {
     ++i;
     size_t run = runLength(data, i, size - i, value);
     i += run;
+    check.add(value, run + 1);
     while (run >= 3) {
       const size_t length = run < 258 ? run : 258;
       bits.put(tables.match[length]);
@@ -116,7 +133,6 @@ std::string RunLengthDeflate::compress(const uint8_t* data, size_t size) {
   }
   bits.put(fixedSymbol(256));  // end of block
   bits.flush();
-  const uLong check = adler32(adler32(0, nullptr, 0), data, static_cast<uInt>(size));
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((check >> shift) & 0xffu));
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((check.value() >> shift) & 0xffu));
   return out;
 }
