@@ -98,12 +98,11 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
     }
     for (int x = 0; x < width; ++x) {
       // Pixels as the ones above them (most of a chart) are zero
-      // differences without a look in the palette, two at a time.
+      // differences without a look in the palette, eight at a time.
       if (pixelsAbove != nullptr) {
-        if (x + 1 < width && std::memcmp(pixel + x, pixelsAbove + x, 8) == 0) {
-          row[x + 1] = 0;
-          row[x + 2] = 0;
-          ++x;
+        if (x + 8 <= width && std::memcmp(pixel + x, pixelsAbove + x, 32) == 0) {
+          std::memset(row + x + 1, 0, 8);
+          x += 7;
           continue;
         }
         if (((pixel[x] ^ pixelsAbove[x]) & 0xffffffu) == 0) {
