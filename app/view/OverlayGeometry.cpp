@@ -85,11 +85,12 @@ struct ColumnBars {
   int from, to;
 };
 
-std::vector<ColumnBars> columnBars(int f, const std::vector<int>& columns) {
+template <typename ColumnOfBar>
+std::vector<ColumnBars> columnBars(int f, int e, const ColumnOfBar& columnOfBar) {
   std::vector<ColumnBars> out;
-  for (size_t k = 0; k < columns.size(); ++k) {
-    const int i = f + static_cast<int>(k);
-    if (out.empty() || out.back().x != columns[k]) out.push_back({columns[k], i, i});
+  for (int i = f; i < e; ++i) {
+    const int x = columnOfBar(i);
+    if (out.empty() || out.back().x != x) out.push_back({x, i, i});
     out.back().to = i + 1;
   }
   return out;
@@ -243,10 +244,10 @@ OverlayScene OverlayGeometry::compute(const ChartInput& in, const ChartScene& ch
   const int inset = std::max(2, (hf + 3) / 7);  // the line width, see below
   const int xMin = in.left + inset;
   const int xMax = std::max(xMin, in.right - 1 - inset);
-  std::vector<int> columns(static_cast<size_t>(std::max(e - f, 0)));
-  for (int i = f; i < e; ++i) columns[static_cast<size_t>(i - f)] = std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax);
+  const std::vector<ColumnBars> bars =
+      columnBars(f, e, [&](int i) { return std::clamp(columnOf(x0 + (i - f) * p), xMin, xMax); });
   double largest = 0.0;
-  const std::vector<ColumnCurve> curves = columnCurves(data, map, columnBars(f, columns), largest);
+  const std::vector<ColumnCurve> curves = columnCurves(data, map, bars, largest);
 
   const int intervals = std::clamp(h / (2 * std::max(hf, 1)), 1, kMaxIntervals);
   out.axisMax = axisMaximum(largest, intervals, &out.axisStep);

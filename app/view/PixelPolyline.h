@@ -41,8 +41,12 @@ class PixelPolyline {
     m_last = {kNone, kNone};
     m_lastAxisAligned = false;
     m_patternOffset = 0;
-    // A closed polyline starts as if its last segment had just been drawn.
-    if (points[0] == points[count - 1]) closingEnd(points[count - 2], points[count - 1]);
+    // A closed polyline starts as if its last segment had just been drawn:
+    // its direction and last pixel, from the segment alone, no pixel set.
+    if (points[0] == points[count - 1]) {
+      segment(points[count - 2], points[count - 1], [](int, int) {});
+      m_patternOffset = 0;
+    }
     for (size_t i = 1; i < count; ++i) segment(points[i - 1], points[i], plot);
   }
 
@@ -63,9 +67,6 @@ class PixelPolyline {
   };
 
   Dash startDash(bool reverse, int start, int stop);
-  // Takes the direction and the last pixel of the segment p1 to p2, as its
-  // run would leave them before any joint is looked at.
-  void closingEnd(ChartPointI p1, ChartPointI p2);
   void advance(Dash& d) const {
     d.offset += 64;
     if (d.offset >= (*d.stops)[d.index] && ++d.index == d.stops->size()) d.index = 0;
@@ -78,7 +79,7 @@ class PixelPolyline {
   };
 
   template <class Plot>
-  void segment(ChartPointI p1, ChartPointI p2, Plot& plot) {
+  void segment(ChartPointI p1, ChartPointI p2, const Plot& plot) {
     const int dx = std::abs(p2.x - p1.x);
     const int dy = std::abs(p2.y - p1.y);
     if (dx < dy) {
@@ -91,7 +92,7 @@ class PixelPolyline {
   // One segment along its major axis: m1, n1 and m2, n2 are its ends along
   // the major and the minor axis (y and x when vertical).
   template <bool vertical, class Plot>
-  void run(int m1, int n1, int m2, int n2, Plot& plot) {
+  void run(int m1, int n1, int m2, int n2, const Plot& plot) {
     const int mask = vertical ? kVerticalMask : kHorizontalMask;
     int dir = vertical ? kTopToBottom : kLeftToRight;
     const bool swapped = m1 > m2;
