@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth x11-apps imagemagick poppler-utils
   dpkg-dev
   libsqlite3-dev zlib1g-dev
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev
 )
 
 PACKAGES+=("$@")

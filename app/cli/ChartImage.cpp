@@ -20,7 +20,7 @@ constexpr int kPngQuality = 100 - 100 / 9;
 }  // namespace
 
 QRect ChartImage::chartRect(int width, int height) {
-  const ViewRect r = computeViewLayout(width, height + kControlsBelow).chartWidget;
+  const ViewRect r = chartPictureRect(width, height);
   return QRect(r.left, r.top, r.width(), r.height());
 }
 
@@ -59,7 +59,8 @@ bool ChartImage::writePng(const std::string& path, const DisplaySeries& series, 
   // overlay's coloured lines under antialiased labels can bring more than a
   // palette's 256 colours: such a picture is stored as it is.
   const QImage picture = image(series, width, height, overlay);
-  if (!PalettePng::write(picture, file)) {
+  if (!PalettePng::write(reinterpret_cast<const uint32_t*>(picture.constBits()), picture.width(), picture.height(),
+                         static_cast<size_t>(picture.bytesPerLine() / 4), file)) {
     if (!picture.save(&file, "PNG", kPngQuality)) {
       file.cancelWriting();
       return false;

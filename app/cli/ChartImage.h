@@ -23,9 +23,6 @@ struct ChartOverlayData;
 
 class ChartImage {
  public:
-  // Height of the window's controls under the chart's labels.
-  static constexpr int kControlsBelow = 75;
-
   // The rectangle given to the chart control for a W x H picture.
   static QRect chartRect(int width, int height);
 

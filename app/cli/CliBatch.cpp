@@ -42,6 +42,7 @@ int forEachRecording(const std::vector<OutputFields>& inputs,
     // Ctrl+C: the file in hand is finished, the others are left alone.
     if (interruptRequested()) return cliFail(kExitInterrupted, "interrupted before " + inputs[k].input);
     const int result = file.open(inputs[k].input) ? step(file, k) : cliFail(kExitBadInput, file.message());
+    if (result == kExitHandOver) return result;
     if (result != kExitOk) status = result;
   }
   return status;

@@ -28,7 +28,8 @@ int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& i
 
 // Opens each input in turn and runs step(file, index) on it; step returns
 // an exit code. Returns kExitOk or the last failure's code; after a Ctrl+C
-// the files not yet begun are skipped and the code is kExitInterrupted.
+// the files not yet begun are skipped and the code is kExitInterrupted; a
+// step's kExitHandOver ends the batch at once with that code.
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step);
 

@@ -1,6 +1,5 @@
 // chart: the window's bar chart of each file as a PNG or PDF picture.
 #include "AnalysisArguments.h"
-#include "ChartImage.h"
 #include "CliArguments.h"
 #include "CliBatch.h"
 #include "CliCommands.h"
@@ -9,9 +8,8 @@
 #include "CliSeriesOptions.h"
 #include "OverlayCurves.h"
 
-#include <QFileInfo>
 
-int runChart(const QStringList& arguments) {
+int runChart(const QStringList& arguments, ChartFileWriter write) {
   CliParser cli("chart", "[options] -o OUT.png|OUT.pdf FILE...",
                 "Draws the rainfall bar chart of each data file as the window draws it, into a PNG "
                 "picture or a one-page PDF. With several files, -o is a pattern such as "
@@ -54,10 +52,6 @@ int runChart(const QStringList& arguments) {
     ChartOverlayData curves;
     if (withOverlay) curves = overlayCurves(file.doc().recording(), overlay);
     const ChartOverlayData* drawn = withOverlay ? &curves : nullptr;
-    const std::string& out = outputs[k];
-    const bool png = QFileInfo(QString::fromStdString(out)).suffix().toLower() == QLatin1String("png");
-    const bool written = png ? ChartImage::writePng(out, series, size->width, size->height, drawn)
-                             : ChartImage::writePdf(out, series, size->width, size->height, drawn);
-    return written ? int(kExitOk) : notWritable(out);
+    return write(outputs[k], series, size->width, size->height, drawn);
   });
 }

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <string>
+
 struct CliSubcommand {
   const char* name;
   const char* summary;
@@ -29,8 +31,16 @@ int runEvents(const QStringList& arguments);
 int runMaxima(const QStringList& arguments);
 int runIndices(const QStringList& arguments);
 
+// The chart subcommand's command line and batch (hy_cli); write draws one
+// picture into a file named .png or .pdf and returns the exit code
+// (kExitHandOver to stop the batch and have the drawing program run it).
+struct ChartOverlayData;
+struct DisplaySeries;
+using ChartFileWriter = int (*)(const std::string& path, const DisplaySeries& series, int width, int height,
+                                const ChartOverlayData* overlay);
+int runChart(const QStringList& arguments, ChartFileWriter write);
+
 // Drawing subcommands (hy_cli_draw).
-int runChart(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runTable(const QStringList& arguments);
 

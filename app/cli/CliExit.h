@@ -13,6 +13,10 @@ enum CliExit : int {
   // The drawing program (CliDrawingProgram.h) is missing or cannot run: a
   // broken installation, as a shell reports a command it cannot find.
   kExitNoDrawingProgram = 127,
+  // Never an exit status: the chart part's answer to the tool's front that
+  // the drawing program is to run the whole command line instead (nothing
+  // was written or said yet).
+  kExitHandOver = 200,
 };
 // A Ctrl+C that stopped a batch: 130 (CliInterrupt.h).
 

@@ -19,6 +19,8 @@ namespace {
 constexpr const char* kDrawingProgramName = "hyetoscope-cli-draw";
 constexpr const char* kTextPartName = "libhyetoscope-cli-text.so";
 constexpr const char* kTextPartEntry = "hyetoscopeCliText";
+constexpr const char* kChartPartName = "libhyetoscope-cli-chart.so";
+constexpr const char* kChartPartEntry = "hyetoscopeCliChart";
 
 int fail(const char* what, const char* tried, const char* reason) {
   std::fprintf(stderr, "hyetoscope-cli: cannot %s (%s): %s\n", what, tried, reason);
@@ -63,10 +65,10 @@ int execDrawingProgram(char** argv) {
   return fail("start the drawing program", c.tried, std::strerror(lastError));
 }
 
-int runTextPart(int argc, char** argv) {
+namespace {
+int runLibraryPart(const char* partName, const char* entryName, const char* what, int argc, char** argv) {
   Candidates c;
-  if (!findCandidates(kTextPartName, c))
-    return fail("load the tool's text part", kTextPartName, "the tool's own folder is unknown");
+  if (!findCandidates(partName, c)) return fail(what, partName, "the tool's own folder is unknown");
   const char* reason = "no such file";
   for (const char* path : c.paths) {
     if (access(path, R_OK) != 0) continue;
@@ -76,9 +78,18 @@ int runTextPart(int argc, char** argv) {
       continue;
     }
     using Entry = int (*)(int, char**);
-    const auto entry = reinterpret_cast<Entry>(dlsym(part, kTextPartEntry));
-    if (entry == nullptr) return fail("load the tool's text part", path, dlerror());
+    const auto entry = reinterpret_cast<Entry>(dlsym(part, entryName));
+    if (entry == nullptr) return fail(what, path, dlerror());
     return entry(argc, argv);
   }
-  return fail("load the tool's text part", c.tried, reason);
+  return fail(what, c.tried, reason);
+}
+}  // namespace
+
+int runTextPart(int argc, char** argv) {
+  return runLibraryPart(kTextPartName, kTextPartEntry, "load the tool's text part", argc, argv);
+}
+
+int runChartPart(int argc, char** argv) {
+  return runLibraryPart(kChartPartName, kChartPartEntry, "load the tool's chart part", argc, argv);
 }

@@ -1,10 +1,14 @@
 #pragma once
 // CliProgramParts: hyetoscope-cli is a small front that hands its command
-// line to one of two parts, so that a command loads only the libraries it
+// line to one of three parts, so that a command loads only the libraries it
 // needs:
 //   - the text part, a library the front loads (libhyetoscope-cli-text.so,
 //     Qt Core only): help, info, export, the analysis, the device, most of
 //     the archive;
+//   - the chart part, a library the front loads (libhyetoscope-cli-chart.so,
+//     Qt Core, fontconfig, FreeType, HarfBuzz): chart pictures drawn
+//     without Qt Gui; it answers kExitHandOver when the drawing program is
+//     to draw the command line instead;
 //   - the drawing program (hyetoscope-cli-draw, Qt Gui), which replaces the
 //     front's process (exec): the same process id, standard streams,
 //     signals and exit code, so the user sees one command.
@@ -17,6 +21,8 @@
 // the result is then the exit code.
 int execDrawingProgram(char** argv);
 
-// Loads the text part and runs the command line in it; its exit code, or
-// the reason on standard error and 127 when the part cannot be loaded.
+// Load the text or the chart part and run the command line in it; its exit
+// code, or the reason on standard error and 127 when the part cannot be
+// loaded.
 int runTextPart(int argc, char** argv);
+int runChartPart(int argc, char** argv);

@@ -3,10 +3,12 @@
 #include <cstring>
 #include <initializer_list>
 
-bool commandLineDraws(const char* subcommand, const char* firstArgument) {
-  if (subcommand == nullptr) return false;
-  for (const char* drawn : {"chart", "print", "table"})
-    if (std::strcmp(subcommand, drawn) == 0) return true;
-  return std::strcmp(subcommand, "archive") == 0 && firstArgument != nullptr &&
-         std::strcmp(firstArgument, "table") == 0;
+CliPart cliPartFor(const char* subcommand, const char* firstArgument) {
+  if (subcommand == nullptr) return CliPart::Text;
+  if (std::strcmp(subcommand, "chart") == 0) return CliPart::Chart;
+  for (const char* drawn : {"print", "table"})
+    if (std::strcmp(subcommand, drawn) == 0) return CliPart::Drawing;
+  const bool archiveTable = std::strcmp(subcommand, "archive") == 0 && firstArgument != nullptr &&
+                            std::strcmp(firstArgument, "table") == 0;
+  return archiveTable ? CliPart::Drawing : CliPart::Text;
 }

@@ -1,8 +1,13 @@
 #pragma once
-// CliRouting: which part of hyetoscope-cli runs a command line. Drawing
-// (chart, print, table, archive table) runs in the drawing program, which
-// loads Qt Gui; everything else in the text part, which loads Qt Core only.
-// Plain C, so that the tool's front can decide before loading any library.
+// CliRouting: which part of hyetoscope-cli runs a command line. chart runs
+// in the chart part, which draws without Qt Gui and hands the command line
+// to the drawing program when it cannot draw a picture exactly as Qt does
+// (a PDF, an unusual font set-up); print, table and archive table run in
+// the drawing program, which loads Qt Gui; everything else in the text
+// part, which loads Qt Core only. Plain C, so that the tool's front can
+// decide before loading any library.
+
+enum class CliPart { Text, Chart, Drawing };
 
 // subcommand: argv[1]; firstArgument: argv[2] or null.
-bool commandLineDraws(const char* subcommand, const char* firstArgument);
+CliPart cliPartFor(const char* subcommand, const char* firstArgument);

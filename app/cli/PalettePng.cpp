@@ -1,8 +1,9 @@
 #include "PalettePng.h"
 
 #include <QIODevice>
-#include <QImage>
 
+#include "PaletteCanvas.h"
+#include "PaletteMap.h"
 #include "RunLengthDeflate.h"
 
 #include <zlib.h>
@@ -14,46 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kMaxColours = 256;
-
-// Colour -> palette index, built in one pass over the pixels. Runs of one
-// colour are the rule in a chart, so the last colour is checked first.
-class PaletteMap {
- public:
-  // Index of the colour, added when new; -1 when the palette is full.
-  int indexOf(uint32_t rgb) {
-    if (rgb == m_lastColour && m_lastIndex >= 0) return m_lastIndex;
-    size_t slot = (rgb * 2654435761u) >> (32 - kSlotBits);
-    while (m_slots[slot].used) {
-      if (m_slots[slot].rgb == rgb) return remember(rgb, m_slots[slot].index);
-      slot = (slot + 1) & (kSlots - 1);
-    }
-    if (m_colours.size() == kMaxColours) return -1;
-    m_slots[slot] = {rgb, static_cast<int>(m_colours.size()), true};
-    m_colours.push_back(rgb);
-    return remember(rgb, m_slots[slot].index);
-  }
-  const std::vector<uint32_t>& colours() const { return m_colours; }
-
- private:
-  static constexpr int kSlotBits = 10;
-  static constexpr size_t kSlots = size_t{1} << kSlotBits;
-  struct Slot {
-    uint32_t rgb = 0;
-    int index = 0;
-    bool used = false;
-  };
-  int remember(uint32_t rgb, int index) {
-    m_lastColour = rgb;
-    m_lastIndex = index;
-    return index;
-  }
-  std::array<Slot, kSlots> m_slots{};
-  std::vector<uint32_t> m_colours;
-  uint32_t m_lastColour = 0;
-  int m_lastIndex = -1;
-};
 
 void putBigEndian(std::string& bytes, uint32_t value) {
   const char b[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
@@ -69,13 +30,28 @@ void putChunk(std::string& png, const char* type, const std::string& data) {
   putBigEndian(png, static_cast<uint32_t>(crc32(0, typed, static_cast<uInt>(png.size() - start))));
 }
 
+// The PNG of a palette image from its filtered rows.
+bool writeImage(int width, int height, const std::vector<uint32_t>& palette, const std::vector<uint8_t>& rows,
+                QIODevice& out) {
+  std::string header;
+  putBigEndian(header, static_cast<uint32_t>(width));
+  putBigEndian(header, static_cast<uint32_t>(height));
+  header += std::string{char(8), char(3), char(0), char(0), char(0)};  // 8 bits, palette, no interlace
+  std::string colours;
+  for (uint32_t rgb : palette) colours += std::string{char(rgb >> 16), char(rgb >> 8), char(rgb)};
+  const std::string deflated = RunLengthDeflate::compress(rows.data(), rows.size());
+
+  std::string png("\x89PNG\r\n\x1a\n", 8);
+  putChunk(png, "IHDR", header);
+  putChunk(png, "PLTE", colours);
+  putChunk(png, "IDAT", deflated);
+  putChunk(png, "IEND", std::string());
+  return out.write(png.data(), static_cast<qint64>(png.size())) == static_cast<qint64>(png.size());
+}
+
 }  // namespace
 
-bool PalettePng::write(const QImage& source, QIODevice& out) {
-  const QImage picture =
-      source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
-  const int width = picture.width();
-  const int height = picture.height();
+bool PalettePng::write(const uint32_t* pixels, int width, int height, size_t rowPixels, QIODevice& out) {
   if (width <= 0 || height <= 0) return false;
   PaletteMap palette;
   // Each row is led by its filter type: none for the first, "up" for the
@@ -87,7 +63,7 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
   std::vector<uint8_t> above(static_cast<size_t>(width), 0);
   const uint32_t* pixelsAbove = nullptr;
   for (int y = 0; y < height; ++y) {
-    const auto* pixel = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
+    const uint32_t* pixel = pixels + static_cast<size_t>(y) * rowPixels;
     uint8_t* row = rows.data() + static_cast<size_t>(y) * stride;
     row[0] = y == 0 ? 0 : 2;
     // A row as the one above it (most rows of a chart) is all zeros.
@@ -118,18 +94,24 @@ bool PalettePng::write(const QImage& source, QIODevice& out) {
     pixelsAbove = pixel;
   }
 
-  std::string header;
-  putBigEndian(header, static_cast<uint32_t>(width));
-  putBigEndian(header, static_cast<uint32_t>(height));
-  header += std::string{char(8), char(3), char(0), char(0), char(0)};  // 8 bits, palette, no interlace
-  std::string colours;
-  for (uint32_t rgb : palette.colours()) colours += std::string{char(rgb >> 16), char(rgb >> 8), char(rgb)};
-  const std::string deflated = RunLengthDeflate::compress(rows.data(), rows.size());
+  return writeImage(width, height, palette.colours(), rows, out);
+}
 
-  std::string png("\x89PNG\r\n\x1a\n", 8);
-  putChunk(png, "IHDR", header);
-  putChunk(png, "PLTE", colours);
-  putChunk(png, "IDAT", deflated);
-  putChunk(png, "IEND", std::string());
-  return out.write(png.data(), static_cast<qint64>(png.size())) == static_cast<qint64>(png.size());
+bool PalettePng::write(PaletteCanvas& canvas, QIODevice& out) {
+  const int width = canvas.width();
+  const int height = canvas.height();
+  if (width <= 0 || height <= 0 || canvas.overflowed()) return false;
+  canvas.orderPaletteByAppearance();
+  // The rows filtered in place, the last first, so each is taken from the
+  // one above it before that one changes.
+  std::vector<uint8_t>& rows = canvas.rows();
+  const size_t stride = canvas.stride();
+  for (size_t y = static_cast<size_t>(height) - 1; y >= 1; --y) {
+    uint8_t* row = rows.data() + y * stride;
+    const uint8_t* above = row - stride;
+    row[0] = 2;
+    for (size_t x = 1; x < stride; ++x) row[x] = static_cast<uint8_t>(row[x] - above[x]);
+  }
+  rows[0] = 0;
+  return writeImage(width, height, canvas.palette(), rows, out);
 }

@@ -55,6 +55,14 @@ void ChartRenderer::draw(const ChartScene& scene, DrawingSurface& surface) {
   drawXor(scene, surface);
 }
 
+ChartScene ChartRenderer::computeAndDraw(ChartInput input, DrawingSurface& surface) {
+  input.fontHeight = surface.fontHeight();
+  input.textWidth = [&surface](const std::string& text) { return surface.textWidth(text); };
+  ChartScene scene = ChartGeometry::compute(input);
+  draw(scene, surface);
+  return scene;
+}
+
 void ChartRenderer::drawXor(const ChartScene& scene, DrawingSurface& surface) {
   for (const ChartLineI& c : scene.cursorLines) surface.xorLine(c.x1, c.y1, c.x2, c.y2, kCursor);
   if (scene.hasBand) {

@@ -10,11 +10,16 @@
 //
 // Computes nothing: positions and texts come from ChartGeometry.
 
+#include "ChartGeometry.h"
 #include "ChartScene.h"
 #include "DrawingSurface.h"
 
 class ChartRenderer {
  public:
+  // The chart's label font on the screen and in pictures: 13 pixels, in
+  // the program's Japanese face.
+  static constexpr SurfaceFont kLabelFont{13, 400, false};
+
   static constexpr ChartColor kBackground{255, 255, 255};
   static constexpr ChartColor kOutline{0, 0, 0};
   static constexpr ChartColor kBar{0, 192, 255};
@@ -33,6 +38,10 @@ class ChartRenderer {
   static const CurveStyle& curveStyle(int curve);
 
   static void draw(const ChartScene& scene, DrawingSurface& surface);
+  // Computes the scene of input with the surface's label font (its height
+  // the label unit, its widths the labels' widths) and draws it; returns
+  // the scene drawn.
+  static ChartScene computeAndDraw(ChartInput input, DrawingSurface& surface);
   // The last step of draw: the cursor lines, then the band, XOR-ed over
   // whatever is there.
   static void drawXor(const ChartScene& scene, DrawingSurface& surface);

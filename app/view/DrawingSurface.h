@@ -38,6 +38,11 @@ struct ChartColor {
 
 enum class LineDash { Solid, Dash, Dot };
 
+// The program's Japanese face: these families in this order, the first one
+// installed standing in ("メイリオ" asked for first).
+inline constexpr const char* kJapaneseFaceFamilies[] = {"メイリオ", "IPAexGothic", "IPAexゴシック",
+                                                        "Noto Sans CJK JP"};
+
 struct SurfaceFont {
   int height = 13;  // pixels
   int weight = 400;
@@ -47,6 +52,10 @@ struct SurfaceFont {
 
 class DrawingSurface {
  public:
+  // Line pens up to this many pixels wide are drawn as that many one-pixel
+  // lines side by side (see setLinePen).
+  static constexpr int kMaxLineStrands = 3;
+
   virtual ~DrawingSurface() = default;
 
   virtual void setPen(ChartColor color) = 0;

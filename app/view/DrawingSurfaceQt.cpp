@@ -25,8 +25,9 @@ DrawingSurfaceQt::DrawingSurfaceQt(QPainter& painter, const QFont& font)
 
 QFont DrawingSurfaceQt::japaneseFont(const SurfaceFont& f) {
   QFont font;
-  font.setFamilies({QStringLiteral("メイリオ"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAexゴシック"),
-                    QStringLiteral("Noto Sans CJK JP")});
+  QStringList families;
+  for (const char* family : kJapaneseFaceFamilies) families.append(QString::fromUtf8(family));
+  font.setFamilies(families);
   font.setPixelSize(f.height > 0 ? f.height : 1);
   font.setWeight(static_cast<QFont::Weight>(f.weight));
   font.setUnderline(f.underline);
@@ -54,7 +55,7 @@ void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
   // lines side by side: Qt's one-pixel lines skip its stroker, which costs
   // a frame's budget for a few thousand joined points. Wider lines (print)
   // take the stroker. Patterns are in line widths either way.
-  m_strands = width <= kMaxStrands ? std::max(width, 1) : 1;
+  m_strands = width <= kMaxLineStrands ? std::max(width, 1) : 1;
   const int unit = std::max(width, 1);
   QPen pen(qColor(color));
   pen.setWidth(m_strands > 1 || width <= 1 ? 0 : width);
@@ -71,26 +72,14 @@ void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
   m_line = PixelPolyline(std::vector<double>(pattern.begin(), pattern.end()));
 }
 
-namespace {
-// b lies strictly between a and c on one row or one column.
-bool onStraightRun(const QPoint& a, const ChartPointI& b, const ChartPointI& c) {
-  if (a.y() == b.y && b.y == c.y) return (a.x() < b.x && b.x < c.x) || (a.x() > b.x && b.x > c.x);
-  if (a.x() == b.x && b.x == c.x) return (a.y() < b.y && b.y < c.y) || (a.y() > b.y && b.y > c.y);
-  return false;
-}
-}  // namespace
 
 void DrawingSurfaceQt::polyline(const ChartPointI* points, size_t count) {
   if (count < 2) return;
-  // A point in the middle of a straight row or column run is left out: Qt
-  // strokes the run through it and past it with the same pixels and the same
-  // dash pattern, and a curve over thousands of columns has long flat runs
-  // that would each cost a segment.
+  // Points inside a straight row or column run are left out (same pixels,
+  // far fewer segments).
+  PixelPolyline::dropPointsInsideRuns(points, count, m_kept);
   m_points.clear();
-  for (size_t i = 0; i < count; ++i) {
-    if (i > 0 && i + 1 < count && onStraightRun(m_points.back(), points[i], points[i + 1])) continue;
-    m_points.emplace_back(points[i].x, points[i].y);
-  }
+  for (const ChartPointI& p : m_kept) m_points.emplace_back(p.x, p.y);
   // Strand k is the line moved k pixels right and down, so lines in every
   // direction but one diagonal come out m_strands pixels thick.
   if (polylineIntoPixels()) return;

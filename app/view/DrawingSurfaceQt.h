@@ -49,9 +49,9 @@ class DrawingSurfaceQt : public DrawingSurface {
   int m_fontHeight;
   std::vector<QLine> m_buffer;
   std::vector<QRect> m_columns;
+  std::vector<ChartPointI> m_kept;
   std::vector<QPoint> m_points;
   std::vector<ChartPointI> m_devicePoints;
-  static constexpr int kMaxStrands = 3;
   static constexpr int kXorRows = 64;  // rows of one piece of an XOR line
   int m_strands = 1;  // one-pixel lines drawn side by side for a line pen
   PixelPolyline m_line{{}};  // the pen's one-pixel line

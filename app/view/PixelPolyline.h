@@ -50,7 +50,44 @@ class PixelPolyline {
     for (size_t i = 1; i < count; ++i) segment(points[i - 1], points[i], plot);
   }
 
+  // The points of a polyline without those strictly inside a straight run
+  // along a row or a column: the engine strokes such a run through them
+  // with the same pixels and dash pattern, and a curve over thousands of
+  // columns has long flat runs that would each cost a segment.
+  static void dropPointsInsideRuns(const ChartPointI* points, size_t count, std::vector<ChartPointI>& out) {
+    out.clear();
+    for (size_t i = 0; i < count; ++i) {
+      if (i > 0 && i + 1 < count && insideRun(out.back(), points[i], points[i + 1])) continue;
+      out.push_back(points[i]);
+    }
+  }
+
+  // The pixels of a list of lines drawn in one call, as the engine draws
+  // such a list: each line on its own (no joint with the one before, the
+  // dash pattern from its start) but in the direction the line before left
+  // it, which decides a line's first pixel. Lines of no length draw
+  // nothing.
+  template <class Plot>
+  void strokeLines(const ChartLineI* lines, size_t count, Plot&& plot) {
+    m_lastDir = kNoDirection;
+    m_lastAxisAligned = false;
+    for (size_t i = 0; i < count; ++i) {
+      const ChartLineI& l = lines[i];
+      if (l.x1 == l.x2 && l.y1 == l.y2) continue;
+      m_last = {kNone, kNone};
+      m_patternOffset = 0;
+      segment({l.x1, l.y1}, {l.x2, l.y2}, plot);
+    }
+  }
+
  private:
+  // b lies strictly between a and c on one row or one column.
+  static bool insideRun(const ChartPointI& a, const ChartPointI& b, const ChartPointI& c) {
+    if (a.y == b.y && b.y == c.y) return (a.x < b.x && b.x < c.x) || (a.x > b.x && b.x > c.x);
+    if (a.x == b.x && b.x == c.x) return (a.y < b.y && b.y < c.y) || (a.y > b.y && b.y > c.y);
+    return false;
+  }
+
   enum Direction { kNoDirection = 0, kTopToBottom = 1, kBottomToTop = 2, kLeftToRight = 4, kRightToLeft = 8 };
   static constexpr int kVerticalMask = 3;
   static constexpr int kHorizontalMask = 12;

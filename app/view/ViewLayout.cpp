@@ -33,3 +33,7 @@ ViewRect cursorHandleRect(int x, int plotLeft, int plotRight, int stripTop) {
   if (plotRight < x + 6) left = plotRight - 11;
   return at(left, stripTop, 11, 11);
 }
+
+ViewRect chartPictureRect(int width, int height) {
+  return computeViewLayout(width, height + kPictureControlsBelow).chartWidget;
+}

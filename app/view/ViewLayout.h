@@ -32,3 +32,10 @@ ViewLayout computeViewLayout(int clientWidth, int clientHeight);
 // Handle rectangle (11 x 11) of a cursor at x in a strip over plot left
 // L ... right R whose top is stripTop: kept inside the strip.
 ViewRect cursorHandleRect(int x, int plotLeft, int plotRight, int stripTop);
+
+// The chart control's rectangle in a picture of the chart alone, W x H: the
+// window's layout for a client area W wide whose controls under the labels
+// (cursor strip, fields, statistics list; kPictureControlsBelow pixels) are
+// left out, so bars, ticks and labels fall on the window's pixels.
+constexpr int kPictureControlsBelow = 75;
+ViewRect chartPictureRect(int width, int height);

@@ -3,7 +3,6 @@
 # form widget around the chart control is in app/widgets).
 add_library(hy_viewlogic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/RememberedSpans.cpp ${CMAKE_CURRENT_LIST_DIR}/RememberedSpans.h
-  ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.h
   ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.cpp ${CMAKE_CURRENT_LIST_DIR}/ViewTexts.h
   ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.cpp ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.h
   ${CMAKE_CURRENT_LIST_DIR}/ChartNavigation.cpp ${CMAKE_CURRENT_LIST_DIR}/ChartNavigation.h

@@ -51,8 +51,8 @@ std::string runPath(const std::string& file) {
 // a library planted where the user runs the tool would be loaded. The
 // build's programs look beside themselves only.
 TEST(CliPrograms, ProgramsNeverLookForLibrariesInTheCurrentFolder) {
-  for (const char* file : {"hyetoscope", "hyetoscope-cli", "libhyetoscope-cli-text.so", "hyetoscope-cli-draw",
-                           "libTKCom1.so.1"}) {
+  for (const char* file : {"hyetoscope", "hyetoscope-cli", "libhyetoscope-cli-text.so", "libhyetoscope-cli-chart.so",
+                           "hyetoscope-cli-draw", "libTKCom1.so.1"}) {
     const std::string path = runPath(kBin + "/" + file);
     ASSERT_FALSE(path.empty()) << file;
     EXPECT_EQ(path.rfind("$ORIGIN", 0), 0u) << file << ": " << path;
@@ -63,29 +63,46 @@ TEST(CliPrograms, ProgramsNeverLookForLibrariesInTheCurrentFolder) {
 TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) {
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{});
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-text.so"), std::set<std::string>{"libQt6Core"});
+  EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-chart.so"), std::set<std::string>{"libQt6Core"});
   const std::set<std::string> drawing = qtLibrariesLoaded(kBin + "/hyetoscope-cli-draw");
   EXPECT_TRUE(drawing.count("libQt6Gui")) << "the drawing program draws with Qt Gui";
   EXPECT_FALSE(drawing.count("libQt6Widgets") || drawing.count("libQt6PrintSupport"))
       << "charts, pages and sheets need no widget and no printer";
 
   // A tool without its drawing program beside it (nor installed where it
-  // looks): drawing fails with the reason and writes nothing; text works.
+  // looks): drawing fails with the reason and writes nothing; a PNG chart
+  // is drawn by the chart part alone, a PDF one is handed on and fails so;
+  // text works.
   TempDir dir;
   const std::string lone = dir.file("hyetoscope-cli");
   fs::copy_file(kBin + "/hyetoscope-cli", lone);
   fs::permissions(lone, fs::perms::owner_exec, fs::perm_options::add);
-  for (const char* library : {"libhyetoscope-cli-text.so", "libTKCom1.so.1", "libLogstore1.so.1"})
+  for (const char* library :
+       {"libhyetoscope-cli-text.so", "libhyetoscope-cli-chart.so", "libTKCom1.so.1", "libLogstore1.so.1"})
     fs::copy_file(kBin + "/" + library, dir.file(library));
-  const CliResult chart = runProgram(lone, {"chart", "-o", dir.file("x.png"), kShort});
-  EXPECT_EQ(chart.exitCode, 127) << chart.err;
-  EXPECT_NE(chart.err.find("hyetoscope-cli: cannot start the drawing program"), std::string::npos) << chart.err;
-  EXPECT_NE(chart.err.find("hyetoscope-cli-draw"), std::string::npos) << chart.err;
-  EXPECT_FALSE(fs::exists(dir.file("x.png")));
+  const CliResult table = runProgram(lone, {"table", "-o", dir.file("x.pdf"), kShort});
+  EXPECT_EQ(table.exitCode, 127) << table.err;
+  EXPECT_NE(table.err.find("hyetoscope-cli: cannot start the drawing program"), std::string::npos) << table.err;
+  EXPECT_NE(table.err.find("hyetoscope-cli-draw"), std::string::npos) << table.err;
+  EXPECT_FALSE(fs::exists(dir.file("x.pdf")));
+  const CliResult png = runProgram(lone, {"chart", "-o", dir.file("x.png"), kShort});
+  EXPECT_EQ(png.exitCode, 0) << png.err;
+  EXPECT_EQ(png.err, "");
+  EXPECT_TRUE(fs::exists(dir.file("x.png")));
+  const CliResult pdf = runProgram(lone, {"chart", "-o", dir.file("x.pdf"), kShort});
+  EXPECT_EQ(pdf.exitCode, 127) << pdf.err;
+  EXPECT_NE(pdf.err.find("hyetoscope-cli: cannot start the drawing program"), std::string::npos) << pdf.err;
+  EXPECT_FALSE(fs::exists(dir.file("x.pdf")));
   const CliResult info = runProgram(lone, {"info", kShort});
   EXPECT_EQ(info.exitCode, 0) << info.err;
   EXPECT_EQ(info.out, runCli({"info", kShort}).out);
 
-  // Without its text part the front says what it missed.
+  // Without its chart or text part the front says what it missed.
+  fs::remove(dir.file("libhyetoscope-cli-chart.so"));
+  const CliResult noChart = runProgram(lone, {"chart", "-o", dir.file("y.png"), kShort});
+  EXPECT_EQ(noChart.exitCode, 127);
+  EXPECT_NE(noChart.err.find("hyetoscope-cli: cannot load the tool's chart part"), std::string::npos) << noChart.err;
+  EXPECT_FALSE(fs::exists(dir.file("y.png")));
   fs::remove(dir.file("libhyetoscope-cli-text.so"));
   const CliResult noText = runProgram(lone, {"info", kShort});
   EXPECT_EQ(noText.exitCode, 127);

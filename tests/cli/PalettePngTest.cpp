@@ -25,13 +25,18 @@ QImage colours(int count) {
     }
   return picture;
 }
+
+bool write(const QImage& picture, QIODevice& out) {
+  return PalettePng::write(reinterpret_cast<const uint32_t*>(picture.constBits()), picture.width(), picture.height(),
+                           static_cast<size_t>(picture.bytesPerLine() / 4), out);
+}
 }  // namespace
 
 TEST(PalettePng, AFullPaletteReadsBackPixelForPixelAndOneColourMoreIsRefused) {
   const QImage full = colours(256);
   QBuffer bytes;
   bytes.open(QIODevice::WriteOnly);
-  ASSERT_TRUE(PalettePng::write(full, bytes));
+  ASSERT_TRUE(write(full, bytes));
   QImage back;
   ASSERT_TRUE(back.loadFromData(bytes.data(), "PNG"));
   EXPECT_EQ(back.format(), QImage::Format_Indexed8);
@@ -42,7 +47,7 @@ TEST(PalettePng, AFullPaletteReadsBackPixelForPixelAndOneColourMoreIsRefused) {
   over.setPixel(39, 29, qRgb(1, 2, 3));
   QBuffer refused;
   refused.open(QIODevice::WriteOnly);
-  EXPECT_FALSE(PalettePng::write(over, refused));
+  EXPECT_FALSE(write(over, refused));
   EXPECT_EQ(refused.size(), 0);
 }
 

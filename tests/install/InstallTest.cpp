@@ -26,8 +26,10 @@ int shell(const std::string& command) { return std::system(command.c_str()); }
 void checkInstalledTree(const fs::path& root, const std::string& libDir) {
   const std::string drawing = HY_INSTALL_LIBEXECDIR "/hyetoscope/hyetoscope-cli-draw";
   const std::string text = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-text.so";
+  const std::string chartPart = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-chart.so";
   EXPECT_TRUE(fs::is_regular_file(root / drawing)) << drawing;
   EXPECT_TRUE(fs::is_regular_file(root / text)) << text;
+  EXPECT_TRUE(fs::is_regular_file(root / chartPart)) << chartPart;
   for (const char* file : {"bin/hyetoscope", "bin/hyetoscope-cli", "share/hyetoscope/help/Hyetoscope.html",
                            "share/applications/hyetoscope.desktop", "share/icons/hicolor/scalable/apps/hyetoscope.svg",
                            "share/mime/packages/hyetoscope.xml", "share/man/man1/hyetoscope-cli.1"})
@@ -37,7 +39,8 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
 
   // No program or library may look for anything in the build folder.
   TempDir dir;
-  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), text.c_str(), "lib/libTKCom1.so.1",
+  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), text.c_str(), chartPart.c_str(),
+                          "lib/libTKCom1.so.1",
                           "lib/libLogstore1.so.1"}) {
     const fs::path file = root / (std::string(elf).rfind("lib/", 0) == 0 ? libDir + std::string(elf).substr(3) : elf);
     ASSERT_EQ(shell("readelf -d '" + file.string() + "' > '" + dir.file("dyn") + "'"), 0) << file;
@@ -53,6 +56,12 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
                                                       "chart", "-o", png, kSample});
   EXPECT_EQ(chart.exitCode, 0) << chart.err;
   EXPECT_EQ(readWholeFile(png).substr(1, 3), "PNG");
+  // A PDF is handed on from the chart part to the installed drawing program.
+  const std::string pdf = dir.file("chart.pdf");
+  const CliResult handed = runProgram("/usr/bin/env", {"-i", "PATH=/usr/bin:/bin", (root / "bin/hyetoscope-cli").string(),
+                                                       "chart", "-o", pdf, kSample});
+  EXPECT_EQ(handed.exitCode, 0) << handed.err;
+  EXPECT_EQ(readWholeFile(pdf).substr(0, 5), "%PDF-");
 
   EXPECT_EQ(findHelpFile(root / "bin"), (root / "share/hyetoscope/help/Hyetoscope.html").lexically_normal());
   EXPECT_EQ(readWholeFile((root / "share/mime/packages/hyetoscope.xml").string()), mimePackageText());
