@@ -2,8 +2,10 @@
 // subcommand drawn without Qt Gui (RasterChartImage). A picture it cannot
 // draw exactly as Qt does (a PDF, the overlay, more colours than a palette,
 // a font set-up it does not reproduce) is answered with kExitHandOver before
-// anything is written, and the front hands the command line to the drawing
-// program.
+// any of it is written, and the front hands the whole command line to the
+// drawing program (which draws the batch's earlier pictures again, the
+// same; a refusal after the first picture needs a text the face cannot
+// set, so it comes first in practice).
 #include "CliBatch.h"
 #include "CliCommands.h"
 #include "CliExit.h"

@@ -78,14 +78,16 @@ bool sameFamily(const char* a, const char* b) {
 }
 
 struct ChosenFace {
-  std::string family;  // the face's first family name, as the engine knows it
+  std::string family;  // the family asked for, which the engine passes on to fontconfig
   std::string file;
   int index = 0;
 };
 
 // The face the engine takes for the families: the first family any listed
-// font carries. Null when that family has fonts in different files or
-// styles (the engine would match a style among them).
+// font carries under any of its names (the engine tries the families in
+// turn, matching names and their other-language aliases without case).
+// Null when that family has fonts in different files or styles (the engine
+// would match a style among them).
 std::optional<ChosenFace> chooseFace(std::string& why) {
   for (const char* family : kJapaneseFaceFamilies) {
     FcPattern* pattern = FcPatternCreate();
@@ -104,11 +106,8 @@ std::optional<ChosenFace> chooseFace(std::string& why) {
       for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &value) == FcResultMatch; ++k)
         named = named || sameFamily(reinterpret_cast<const char*>(value), family);
       FcChar8* file = nullptr;
-      FcChar8* first = nullptr;
       int index = 0, slant = FC_SLANT_ROMAN;
-      if (!named || FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch ||
-          FcPatternGetString(font, FC_FAMILY, 0, &first) != FcResultMatch)
-        continue;
+      if (!named || FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) continue;
       FcPatternGetInteger(font, FC_INDEX, 0, &index);
       FcPatternGetInteger(font, FC_SLANT, 0, &slant);
       char* real = realpath(reinterpret_cast<const char*>(file), nullptr);
@@ -116,7 +115,7 @@ std::optional<ChosenFace> chooseFace(std::string& why) {
       std::free(real);
       if (slant != FC_SLANT_ROMAN) several = true;
       if (!chosen) {
-        chosen = ChosenFace{reinterpret_cast<const char*>(first), reinterpret_cast<const char*>(file), index};
+        chosen = ChosenFace{family, reinterpret_cast<const char*>(file), index};
         chosenReal = realFile;
       } else if (realFile != chosenReal || index != chosen->index) {
         several = true;
@@ -319,7 +318,8 @@ std::unique_ptr<RasterFont> RasterFont::open(const SurfaceFont& f, std::string* 
   FT_CharMap unicode = nullptr;
   for (int i = 0; i < face->num_charmaps; ++i) {
     if (face->charmaps[i]->encoding == FT_ENCODING_UNICODE) unicode = face->charmaps[i];
-    if (face->charmaps[i]->encoding == FT_ENCODING_MS_SYMBOL) return refuse("a symbol face");
+    if (face->charmaps[i]->encoding == FT_ENCODING_MS_SYMBOL || face->charmaps[i]->encoding == FT_ENCODING_ADOBE_CUSTOM)
+      return refuse("a symbol face");
   }
   if (unicode == nullptr || FT_Set_Charmap(face, unicode) != 0) return refuse("no Unicode character map");
   const FT_F26Dot6 size = static_cast<FT_F26Dot6>(f.height) * 64;
