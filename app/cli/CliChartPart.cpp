@@ -45,5 +45,6 @@ extern "C" __attribute__((visibility("default"))) int hyetoscopeCliChart(int arg
   keepNumericLocale();
   const int code = runChart(cliArguments(argc, argv, 2), writeChart);
   fonts.join();
+  RasterChartImage::releaseFonts();
   return code;
 }

@@ -11,6 +11,8 @@
 
 void RasterChartImage::prepareFonts() { RasterFont::shared(ChartRenderer::kLabelFont); }
 
+void RasterChartImage::releaseFonts() { RasterFont::releaseShared(); }
+
 std::optional<PaletteCanvas> RasterChartImage::image(const DisplaySeries& series, int width, int height,
                                                      const ChartOverlayData* overlay) {
   PaletteCanvas picture(width, height, 0xffffffu);

@@ -18,6 +18,8 @@ class RasterChartImage {
   // Opens the label face (fontconfig's set-up takes a few milliseconds),
   // so that a thread can do it while the recording is read.
   static void prepareFonts();
+  // Closes the fonts once no more pictures are drawn.
+  static void releaseFonts();
 
   // The picture, or nullopt when refused.
   static std::optional<PaletteCanvas> image(const DisplaySeries& series, int width, int height,

@@ -254,10 +254,20 @@ bool decodeUtf8(const std::string& s, std::vector<uint32_t>& out) {
 RasterFont::RasterFont() : m_h(std::make_unique<Handles>()) {}
 RasterFont::~RasterFont() = default;
 
+namespace {
+std::mutex sharedMutex;
+std::map<std::pair<int, int>, std::unique_ptr<RasterFont>> sharedFaces;
+}  // namespace
+
+void RasterFont::releaseShared() {
+  const std::lock_guard<std::mutex> lock(sharedMutex);
+  sharedFaces.clear();
+  FcFini();
+}
+
 RasterFont* RasterFont::shared(const SurfaceFont& font) {
-  static std::mutex mutex;
-  static std::map<std::pair<int, int>, std::unique_ptr<RasterFont>> opened;
-  const std::lock_guard<std::mutex> lock(mutex);
+  std::map<std::pair<int, int>, std::unique_ptr<RasterFont>>& opened = sharedFaces;
+  const std::lock_guard<std::mutex> lock(sharedMutex);
   const auto key = std::make_pair(font.height, font.weight);
   auto known = opened.find(key);
   if (known == opened.end()) known = opened.emplace(key, font.underline ? nullptr : open(font)).first;

@@ -48,6 +48,8 @@ class RasterFont {
   // thread asking while another opens the same face waits for it. The face
   // itself is then used by one thread at a time.
   static RasterFont* shared(const SurfaceFont& font);
+  // Closes the shared faces and fontconfig's set-up (call once, last).
+  static void releaseShared();
   ~RasterFont();
   RasterFont(const RasterFont&) = delete;
   RasterFont& operator=(const RasterFont&) = delete;
