@@ -15,12 +15,13 @@
 struct CliSubcommand {
   const char* name;
   const char* summary;
-  // Runs it in the text part; null for a subcommand only the drawing
-  // program runs.
+  // Runs it in the text part; null for a subcommand another part runs
+  // (CliRouting.h).
   int (*run)(const QStringList& arguments);
 };
 
-// Text subcommands (hy_cli).
+// Text subcommands (hy_cli); archive runs in the archive part, the only
+// one that loads SQLite.
 int runInfo(const QStringList& arguments);
 int runExport(const QStringList& arguments);
 int runProbe(const QStringList& arguments);

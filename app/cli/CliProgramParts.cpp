@@ -21,6 +21,8 @@ constexpr const char* kTextPartName = "libhyetoscope-cli-text.so";
 constexpr const char* kTextPartEntry = "hyetoscopeCliText";
 constexpr const char* kChartPartName = "libhyetoscope-cli-chart.so";
 constexpr const char* kChartPartEntry = "hyetoscopeCliChart";
+constexpr const char* kArchivePartName = "libhyetoscope-cli-archive.so";
+constexpr const char* kArchivePartEntry = "hyetoscopeCliArchive";
 
 int fail(const char* what, const char* tried, const char* reason) {
   std::fprintf(stderr, "hyetoscope-cli: cannot %s (%s): %s\n", what, tried, reason);
@@ -92,4 +94,8 @@ int runTextPart(int argc, char** argv) {
 
 int runChartPart(int argc, char** argv) {
   return runLibraryPart(kChartPartName, kChartPartEntry, "load the tool's chart part", argc, argv);
+}
+
+int runArchivePart(int argc, char** argv) {
+  return runLibraryPart(kArchivePartName, kArchivePartEntry, "load the tool's archive part", argc, argv);
 }

@@ -1,10 +1,12 @@
 #pragma once
 // CliProgramParts: hyetoscope-cli is a small front that hands its command
-// line to one of three parts, so that a command loads only the libraries it
+// line to one of four parts, so that a command loads only the libraries it
 // needs:
 //   - the text part, a library the front loads (libhyetoscope-cli-text.so,
-//     Qt Core only): help, info, export, the analysis, the device, most of
-//     the archive;
+//     Qt Core only): help, info, export, the analysis, the device;
+//   - the archive part, a library the front loads
+//     (libhyetoscope-cli-archive.so, Qt Core and SQLite): the archive but
+//     its tables;
 //   - the chart part, a library the front loads (libhyetoscope-cli-chart.so,
 //     Qt Core, fontconfig, FreeType, HarfBuzz): chart pictures drawn
 //     without Qt Gui; it answers kExitHandOver when the drawing program is
@@ -21,8 +23,9 @@
 // the result is then the exit code.
 int execDrawingProgram(char** argv);
 
-// Load the text or the chart part and run the command line in it; its exit
-// code, or the reason on standard error and 127 when the part cannot be
-// loaded.
+// Load the text, the chart or the archive part and run the command line in
+// it; its exit code, or the reason on standard error and 127 when the part
+// cannot be loaded.
 int runTextPart(int argc, char** argv);
 int runChartPart(int argc, char** argv);
+int runArchivePart(int argc, char** argv);

@@ -8,7 +8,7 @@ CliPart cliPartFor(const char* subcommand, const char* firstArgument) {
   if (std::strcmp(subcommand, "chart") == 0) return CliPart::Chart;
   for (const char* drawn : {"print", "table"})
     if (std::strcmp(subcommand, drawn) == 0) return CliPart::Drawing;
-  const bool archiveTable = std::strcmp(subcommand, "archive") == 0 && firstArgument != nullptr &&
-                            std::strcmp(firstArgument, "table") == 0;
-  return archiveTable ? CliPart::Drawing : CliPart::Text;
+  if (std::strcmp(subcommand, "archive") != 0) return CliPart::Text;
+  const bool table = firstArgument != nullptr && std::strcmp(firstArgument, "table") == 0;
+  return table ? CliPart::Drawing : CliPart::Archive;
 }

@@ -1,6 +1,6 @@
 // The text part of hyetoscope-cli, a library its front loads: help, info,
-// export, the analysis, the device and the archive's text work, with Qt
-// Core only. Drawing command lines never reach it (CliRouting.h).
+// export, the analysis and the device, with Qt Core only. Drawing and
+// archive command lines never reach it (CliRouting.h).
 #include "CliCommands.h"
 #include "CliExit.h"
 #include "CliProcess.h"

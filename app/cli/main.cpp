@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
       const int code = runChartPart(argc, argv);
       return code == kExitHandOver ? execDrawingProgram(argv) : code;
     }
+    case CliPart::Archive: return runArchivePart(argc, argv);
     case CliPart::Text: break;
   }
   return runTextPart(argc, argv);

@@ -1,8 +1,8 @@
-// The tool's front and its two parts: the front loads no Qt at all; the
-// text part loads Qt Core only, directly or through any library it loads;
-// the drawing program draws with Qt Gui and needs no widget or printer; and
-// a tool that cannot find its drawing program says so instead of drawing
-// nothing, while its text work goes on.
+// The tool's front and its parts: the front loads no Qt at all; the text
+// and chart parts load Qt Core only, directly or through any library they
+// load, and only the archive part SQLite; the drawing program draws with Qt
+// Gui and needs no widget or printer; and a tool that cannot find a part
+// says so instead of drawing nothing, while its other work goes on.
 #include "CliRun.h"
 #include "TempDir.h"
 
@@ -19,8 +19,8 @@ namespace {
 const std::string kBin = HY_BIN_DIR;
 const std::string kShort = std::string(HY_SAMPLES_DIR) + "/short-2026-06-0.5mm.hyy";
 
-// The Qt libraries a program or library loads: ldd's whole closure, not only the
-// program's own NEEDED entries.
+// The Qt and SQLite libraries a program or library loads: ldd's whole
+// closure, not only the program's own NEEDED entries.
 std::set<std::string> qtLibrariesLoaded(const std::string& program) {
   TempDir dir;
   const std::string list = dir.file("ldd");
@@ -29,8 +29,10 @@ std::set<std::string> qtLibrariesLoaded(const std::string& program) {
   std::istringstream lines(readWholeFile(list));
   for (std::string line; std::getline(lines, line);) {
     EXPECT_EQ(line.find("not found"), std::string::npos) << program << ": " << line;
-    const auto start = line.find("libQt6");
-    if (start != std::string::npos) qt.insert(line.substr(start, line.find(".so", start) - start));
+    for (const char* watched : {"libQt6", "libsqlite3"}) {
+      const auto start = line.find(watched);
+      if (start != std::string::npos) qt.insert(line.substr(start, line.find(".so", start) - start));
+    }
   }
   return qt;
 }
@@ -51,8 +53,10 @@ std::string runPath(const std::string& file) {
 // a library planted where the user runs the tool would be loaded. The
 // build's programs look beside themselves only.
 TEST(CliPrograms, ProgramsNeverLookForLibrariesInTheCurrentFolder) {
-  for (const char* file : {"hyetoscope", "hyetoscope-cli", "libhyetoscope-cli-text.so", "libhyetoscope-cli-chart.so",
-                           "hyetoscope-cli-draw", "libTKCom1.so.1"}) {
+  // The front links no library of the project and has no search path.
+  EXPECT_EQ(runPath(kBin + "/hyetoscope-cli"), "");
+  for (const char* file : {"hyetoscope", "libhyetoscope-cli-text.so", "libhyetoscope-cli-chart.so",
+                           "libhyetoscope-cli-archive.so", "hyetoscope-cli-draw", "libTKCom1.so.1"}) {
     const std::string path = runPath(kBin + "/" + file);
     ASSERT_FALSE(path.empty()) << file;
     EXPECT_EQ(path.rfind("$ORIGIN", 0), 0u) << file << ": " << path;
@@ -64,6 +68,8 @@ TEST(CliPrograms, TextWorkLoadsQtCoreOnlyAndDrawingIsHandedToTheDrawingProgram) 
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/hyetoscope-cli"), std::set<std::string>{});
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-text.so"), std::set<std::string>{"libQt6Core"});
   EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-chart.so"), std::set<std::string>{"libQt6Core"});
+  EXPECT_EQ(qtLibrariesLoaded(kBin + "/libhyetoscope-cli-archive.so"),
+            (std::set<std::string>{"libQt6Core", "libsqlite3"}));
   const std::set<std::string> drawing = qtLibrariesLoaded(kBin + "/hyetoscope-cli-draw");
   EXPECT_TRUE(drawing.count("libQt6Gui")) << "the drawing program draws with Qt Gui";
   EXPECT_FALSE(drawing.count("libQt6Widgets") || drawing.count("libQt6PrintSupport"))

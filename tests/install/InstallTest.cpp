@@ -27,9 +27,11 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
   const std::string drawing = HY_INSTALL_LIBEXECDIR "/hyetoscope/hyetoscope-cli-draw";
   const std::string text = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-text.so";
   const std::string chartPart = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-chart.so";
+  const std::string archivePart = HY_INSTALL_LIBEXECDIR "/hyetoscope/libhyetoscope-cli-archive.so";
   EXPECT_TRUE(fs::is_regular_file(root / drawing)) << drawing;
   EXPECT_TRUE(fs::is_regular_file(root / text)) << text;
   EXPECT_TRUE(fs::is_regular_file(root / chartPart)) << chartPart;
+  EXPECT_TRUE(fs::is_regular_file(root / archivePart)) << archivePart;
   for (const char* file : {"bin/hyetoscope", "bin/hyetoscope-cli", "share/hyetoscope/help/Hyetoscope.html",
                            "share/applications/hyetoscope.desktop", "share/icons/hicolor/scalable/apps/hyetoscope.svg",
                            "share/mime/packages/hyetoscope.xml", "share/man/man1/hyetoscope-cli.1"})
@@ -39,7 +41,7 @@ void checkInstalledTree(const fs::path& root, const std::string& libDir) {
 
   // No program or library may look for anything in the build folder.
   TempDir dir;
-  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), text.c_str(), chartPart.c_str(),
+  for (const char* elf : {"bin/hyetoscope", "bin/hyetoscope-cli", drawing.c_str(), text.c_str(), chartPart.c_str(), archivePart.c_str(),
                           "lib/libTKCom1.so.1",
                           "lib/libLogstore1.so.1"}) {
     const fs::path file = root / (std::string(elf).rfind("lib/", 0) == 0 ? libDir + std::string(elf).substr(3) : elf);
