@@ -9,7 +9,15 @@
 #include <QSaveFile>
 #include <QString>
 
-void RasterChartImage::prepareFonts() { RasterFont::shared(ChartRenderer::kLabelFont); }
+#include <new>
+
+void RasterChartImage::prepareFonts() {
+  try {
+    RasterFont::shared(ChartRenderer::kLabelFont);
+  } catch (const std::bad_alloc&) {
+    // Left to the first picture, which is then refused.
+  }
+}
 
 void RasterChartImage::releaseFonts() { RasterFont::releaseShared(); }
 
@@ -33,13 +41,19 @@ std::optional<PaletteCanvas> RasterChartImage::image(const DisplaySeries& series
 
 RasterChartImage::Result RasterChartImage::writePng(const std::string& path, const DisplaySeries& series, int width,
                                                     int height, const ChartOverlayData* overlay) {
-  std::optional<PaletteCanvas> picture = image(series, width, height, overlay);
-  if (!picture) return Result::Refused;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return Result::NotWritable;
-  if (!PalettePng::write(*picture, file)) {
-    file.cancelWriting();
+  // A picture too large for the memory left is refused too: the drawing
+  // program then says what it says of such a picture.
+  try {
+    std::optional<PaletteCanvas> picture = image(series, width, height, overlay);
+    if (!picture) return Result::Refused;
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return Result::NotWritable;
+    if (!PalettePng::write(*picture, file)) {
+      file.cancelWriting();
+      return Result::Refused;
+    }
+    return file.commit() ? Result::Written : Result::NotWritable;
+  } catch (const std::bad_alloc&) {
     return Result::Refused;
   }
-  return file.commit() ? Result::Written : Result::NotWritable;
 }
