@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct ChartColor {
   uint8_t r = 0;
@@ -57,6 +58,17 @@ class DrawingSurface {
   static constexpr int kMaxLineStrands = 3;
 
   virtual ~DrawingSurface() = default;
+
+  // A line pen's dash pattern: dash and gap lengths in units (a line's
+  // width), alternating from a dash; empty for a solid line.
+  static std::vector<double> dashPattern(LineDash dash, double unit) {
+    switch (dash) {
+      case LineDash::Dash: return {4.0 * unit, 2.0 * unit};
+      case LineDash::Dot: return {1.0 * unit, 1.5 * unit};
+      case LineDash::Solid: break;
+    }
+    return {};
+  }
 
   virtual void setPen(ChartColor color) = 0;
   virtual void setBrush(ChartColor color) = 0;

@@ -61,12 +61,8 @@ void DrawingSurfaceQt::setLinePen(ChartColor color, int width, LineDash dash) {
   pen.setWidth(m_strands > 1 || width <= 1 ? 0 : width);
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
-  const double scale = pen.width() == 0 ? unit : 1.0;
-  switch (dash) {
-    case LineDash::Solid: break;
-    case LineDash::Dash: pen.setDashPattern({4.0 * scale, 2.0 * scale}); break;
-    case LineDash::Dot: pen.setDashPattern({1.0 * scale, 1.5 * scale}); break;
-  }
+  const std::vector<double> dashes = dashPattern(dash, pen.width() == 0 ? unit : 1.0);
+  if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
   m_painter.setPen(pen);
   const QList<qreal> pattern = pen.style() == Qt::SolidLine ? QList<qreal>() : pen.dashPattern();
   m_line = PixelPolyline(std::vector<double>(pattern.begin(), pattern.end()));

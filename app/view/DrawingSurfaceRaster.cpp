@@ -32,12 +32,7 @@ void DrawingSurfaceRaster::setLinePen(ChartColor color, int width, LineDash dash
   if (width > kMaxLineStrands) m_supported = false;
   m_pen = argb(color);
   m_strands = std::max(width, 1);
-  const double unit = std::max(width, 1);
-  switch (dash) {
-    case LineDash::Solid: m_line = PixelPolyline({}); break;
-    case LineDash::Dash: m_line = PixelPolyline({4.0 * unit, 2.0 * unit}); break;
-    case LineDash::Dot: m_line = PixelPolyline({1.0 * unit, 1.5 * unit}); break;
-  }
+  m_line = PixelPolyline(dashPattern(dash, std::max(width, 1)));
 }
 
 void DrawingSurfaceRaster::fill(int left, int top, int width, int height, uint32_t colour) {
