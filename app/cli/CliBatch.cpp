@@ -34,6 +34,10 @@ int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& i
   return -1;
 }
 
+bool isPngPath(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).suffix().toLower() == QLatin1String("png");
+}
+
 int forEachRecording(const std::vector<OutputFields>& inputs,
                      const std::function<int(CliRecording& file, size_t index)>& step) {
   CliRecording file;

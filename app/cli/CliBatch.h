@@ -26,6 +26,10 @@ int planBatchOutputs(const CliParser& cli, const std::vector<OutputFields>& inpu
 int planOptionalOutputs(const CliParser& cli, const std::vector<OutputFields>& inputs, const char* patternExample,
                         std::vector<std::string>& outputs);
 
+// Whether an output file is named .png (in any case), as planBatchOutputs
+// reads its suffix; otherwise it is the other suffix given there.
+bool isPngPath(const std::string& path);
+
 // Opens each input in turn and runs step(file, index) on it; step returns
 // an exit code. Returns kExitOk or the last failure's code; after a Ctrl+C
 // the files not yet begun are skipped and the code is kExitInterrupted; a

@@ -13,7 +13,6 @@
 #include "RasterChartImage.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstring>
 #include <thread>
@@ -21,7 +20,7 @@
 namespace {
 int writeChart(const std::string& path, const DisplaySeries& series, int width, int height,
                const ChartOverlayData* overlay) {
-  if (QFileInfo(QString::fromStdString(path)).suffix().toLower() != QLatin1String("png")) return kExitHandOver;
+  if (!isPngPath(path)) return kExitHandOver;
   switch (RasterChartImage::writePng(path, series, width, height, overlay)) {
     case RasterChartImage::Result::Written: return kExitOk;
     case RasterChartImage::Result::NotWritable: return notWritable(path);

@@ -6,8 +6,6 @@
 #include "CliCommands.h"
 #include "CliExit.h"
 
-#include <QFileInfo>
-
 #include <cstring>
 #include <string>
 
@@ -15,8 +13,7 @@ namespace {
 // The chart as Qt draws it, into a PNG picture or a one-page PDF.
 int writeChartWithQt(const std::string& path, const DisplaySeries& series, int width, int height,
                      const ChartOverlayData* overlay) {
-  const bool png = QFileInfo(QString::fromStdString(path)).suffix().toLower() == QLatin1String("png");
-  const bool written = png ? ChartImage::writePng(path, series, width, height, overlay)
+  const bool written = isPngPath(path) ? ChartImage::writePng(path, series, width, height, overlay)
                            : ChartImage::writePdf(path, series, width, height, overlay);
   return written ? int(kExitOk) : notWritable(path);
 }

@@ -118,7 +118,8 @@ void DrawingSurfaceRaster::stroke(const ChartPointI* points, size_t count) {
   // Strand k is the line moved k pixels right and down. Only lines whose
   // every strand lies on the picture: the engine cuts the others at its
   // edge by its own arithmetic.
-  std::vector<ChartPointI> moved(points, points + count);
+  std::vector<ChartPointI>& moved = m_movedPoints;
+  moved.assign(points, points + count);
   for (ChartPointI& p : moved) {
     p.x += m_originX;
     p.y += m_originY;

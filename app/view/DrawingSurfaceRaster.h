@@ -54,6 +54,7 @@ class DrawingSurfaceRaster : public DrawingSurface {
   int m_strands = 1;
   PixelPolyline m_line{{}};
   std::vector<ChartPointI> m_points;
+  std::vector<ChartPointI> m_movedPoints;
   std::vector<ChartLineI> m_slanted;
   std::vector<ChartLineI> m_moved;
   RasterFont* m_font = nullptr;

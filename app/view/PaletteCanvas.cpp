@@ -19,11 +19,6 @@ void PaletteCanvas::fillRun(int x, int y, int count, uint32_t rgb) {
   if (index >= 0 && count > 0) std::memset(row(y) + x, index, static_cast<size_t>(count));
 }
 
-void PaletteCanvas::set(int x, int y, uint32_t rgb) {
-  const int index = indexOf(rgb);
-  if (index >= 0) row(y)[x] = static_cast<uint8_t>(index);
-}
-
 void PaletteCanvas::orderPaletteByAppearance() {
   std::array<int, 256> newIndex;
   newIndex.fill(-1);

@@ -34,7 +34,6 @@ class PaletteCanvas {
 
   // Sets a run of pixels of row y (the caller keeps it on the canvas).
   void fillRun(int x, int y, int count, uint32_t rgb);
-  void set(int x, int y, uint32_t rgb);
 
   // Every row with its spare byte, for the PNG writer, which filters them
   // in place.

@@ -88,7 +88,7 @@ struct ChosenFace {
 // turn, matching names and their other-language aliases without case).
 // Null when that family has fonts in different files or styles (the engine
 // would match a style among them).
-std::optional<ChosenFace> chooseFace(std::string& why) {
+std::optional<ChosenFace> chooseFace() {
   for (const char* family : kJapaneseFaceFamilies) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
@@ -122,14 +122,10 @@ std::optional<ChosenFace> chooseFace(std::string& why) {
       }
     }
     if (set) FcFontSetDestroy(set);
-    if (chosen && several) {
-      why = std::string("the family ") + family + " has several fonts";
-      return std::nullopt;
-    }
+    if (chosen && several) return std::nullopt;
     if (chosen) return chosen;
   }
-  why = "none of the label font's families is installed";
-  return std::nullopt;
+  return std::nullopt;  // none of the families is installed
 }
 
 std::vector<uint8_t> sfntTable(FT_Face face, FT_ULong tag) {
@@ -274,19 +270,16 @@ RasterFont* RasterFont::shared(const SurfaceFont& font) {
   return font.underline ? nullptr : known->second.get();
 }
 
-std::unique_ptr<RasterFont> RasterFont::open(const SurfaceFont& f, std::string* why) {
-  std::string reason;
-  auto refuse = [&](std::string r) -> std::unique_ptr<RasterFont> {
-    if (why) *why = std::move(r);
-    return nullptr;
-  };
+std::unique_ptr<RasterFont> RasterFont::open(const SurfaceFont& f) {
+  // Each refusal says what it refuses.
+  auto refuse = [](const char* /*what*/) -> std::unique_ptr<RasterFont> { return nullptr; };
   // Bold is emboldened by the engine, underline drawn as a line, and the
   // engine draws glyphs of 64 pixels and more as outlines.
   if (f.weight >= 700 || f.underline || f.height <= 0 || f.height >= 64) return refuse("bold, underlined or large text");
   if (qtFontEnvironment()) return refuse("Qt's font settings in the environment");
   if (!FcInit()) return refuse("fontconfig cannot start");
-  const std::optional<ChosenFace> chosen = chooseFace(reason);
-  if (!chosen) return refuse(reason);
+  const std::optional<ChosenFace> chosen = chooseFace();
+  if (!chosen) return refuse("no single font for the families");
 
   // The settings fontconfig gives that face at that size, asked as the
   // engine asks.

@@ -16,7 +16,7 @@
 //   with their coverage, without gamma.
 //
 // Whatever would need more than that is refused, so that the caller draws
-// with Qt instead and no pixel differs: open() returns null for a family
+// with Qt instead and no pixel differs: shared() returns null for a family
 // of several styles or files, a bitmap strike, outlines other than
 // TrueType, full or medium hinting, no antialiasing or subpixel
 // antialiasing, a 'kern' table, a symbol font, bold, underline, or Qt's
@@ -39,10 +39,6 @@
 
 class RasterFont {
  public:
-  // The face for font, or null (with the reason in *why when given) when
-  // it cannot be drawn here exactly as Qt draws it. Reads fontconfig's
-  // set-up on first use in the process (a few milliseconds).
-  static std::unique_ptr<RasterFont> open(const SurfaceFont& font, std::string* why = nullptr);
   // The face for font opened once in the process and kept (a batch of
   // pictures shares it), or null when refused. Safe from any thread: a
   // thread asking while another opens the same face waits for it. The face
@@ -86,6 +82,10 @@ class RasterFont {
   };
 
   RasterFont();
+  // The face for font, or null when it cannot be drawn here exactly as Qt
+  // draws it. Reads fontconfig's set-up on first use in the process (a few
+  // milliseconds).
+  static std::unique_ptr<RasterFont> open(const SurfaceFont& font);
   // The glyphs of utf8 in drawing order and its advance (1/64 pixel);
   // false when refused.
   bool layout(const std::string& utf8, std::vector<PlacedGlyph>& out, int32_t& advance);
